@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine:
+#   tools/dev.sh run    install what is missing, build, start Talpora
+#   tools/dev.sh test   install what is missing, build twice (plain and with
+#                       AddressSanitizer + UBSan), run every test in both builds
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+
+runtime_packages=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-dev libqt6svg6
+                  libpugixml-dev fonts-noto-cjk)
+test_packages=(libbenchmark-dev xvfb xauth g++-mingw-w64-x86-64)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local preset=$1
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+case "${1:-}" in
+run)
+    install_missing "${runtime_packages[@]}"
+    build default
+    exec ./build/viewer/ui/Talpora
+    ;;
+test)
+    install_missing "${runtime_packages[@]}" "${test_packages[@]}"
+    build default
+    ctest --preset default
+    build asan
+    ctest --preset asan
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
