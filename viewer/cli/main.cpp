@@ -1,0 +1,13 @@
+#include "CliCommands.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const int status = talpora::cli::runCommand(arguments, stdout, stderr);
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,138 @@
+#include "SnippetBuilder.h"
+
+#include <array>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora {
+
+namespace {
+
+struct SnippetElement
+{
+    QString name;
+    QString attributeName; // empty when the element carries no attribute
+    QString attributeValue;
+};
+
+struct Area
+{
+    QStringView rootText;
+    QStringView areaElement;
+    QStringView startFromScratch; // empty: the area has no ribbon element
+};
+
+constexpr std::array areas = {
+    Area{u"<qat>", u"qat", u"true"},
+    Area{u"<tabs>", u"tabs", u"false"},
+    Area{u"<contextualTabs>", u"contextualTabs", u"false"},
+    Area{u"<backstage>", u"backstage", u""},
+    Area{u"<contextMenus>", u"contextMenus", u""},
+};
+
+std::optional<Area> areaForRoot(const QString& rootText)
+{
+    for (const Area& area : areas) {
+        if (rootText.compare(area.rootText, Qt::CaseInsensitive) == 0)
+            return area;
+    }
+    return std::nullopt;
+}
+
+// name before the first "|"; idMso between the first and a second "|", and
+// only when the tag does not end in "|".
+SnippetElement elementFromTag(const QString& tag)
+{
+    const qsizetype bar = tag.indexOf(QLatin1Char('|'));
+    SnippetElement element{bar < 0 ? tag : tag.left(bar), {}, {}};
+    if (bar >= 0 && !tag.endsWith(QLatin1Char('|'))) {
+        const QString rest = tag.mid(bar + 1);
+        element.attributeName = u"idMso"_s;
+        element.attributeValue = rest.section(QLatin1Char('|'), 0, 0);
+    }
+    return element;
+}
+
+// Escapes what an attribute value in double quotes cannot hold as it is.
+// Tabs and line breaks become character references so that they survive a
+// re-read instead of turning into blanks.
+QString escapeAttribute(const QString& value)
+{
+    QString escaped;
+    escaped.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'&':
+            escaped += u"&amp;"_s;
+            break;
+        case u'<':
+            escaped += u"&lt;"_s;
+            break;
+        case u'"':
+            escaped += u"&quot;"_s;
+            break;
+        case u'\t':
+            escaped += u"&#9;"_s;
+            break;
+        case u'\n':
+            escaped += u"&#10;"_s;
+            break;
+        case u'\r':
+            escaped += u"&#13;"_s;
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString startTag(const SnippetElement& element)
+{
+    QString tag = u"<"_s + element.name;
+    if (!element.attributeName.isEmpty())
+        tag += u" "_s + element.attributeName + u"=\""_s + escapeAttribute(element.attributeValue) +
+               u"\""_s;
+    return tag;
+}
+
+// Writes a chain in which every element is the only child of the one before.
+QString writeChain(const QList<SnippetElement>& chain)
+{
+    QStringList lines;
+    const qsizetype last = chain.size() - 1;
+    for (qsizetype level = 0; level <= last; ++level) {
+        const QString indent(level, QLatin1Char('\t'));
+        lines.append(indent + startTag(chain[level]) + (level == last ? u"/>"_s : u">"_s));
+    }
+    for (qsizetype level = last - 1; level >= 0; --level)
+        lines.append(QString(level, QLatin1Char('\t')) + u"</"_s + chain[level].name + u">"_s);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString describeMissingArea(const QString& rootText)
+{
+    return u"无法生成脚本：根元素 %1 不是 customUI 的区域（qat、tabs、contextualTabs、backstage、"
+           u"contextMenus）"_s.arg(rootText);
+}
+
+} // namespace
+
+SnippetResult buildSnippet(const QStringList& tagsClickedFirst, const QString& rootText)
+{
+    const std::optional<Area> area = areaForRoot(rootText);
+    if (!area)
+        return {{}, describeMissingArea(rootText)};
+
+    QList<SnippetElement> chain;
+    chain.append({u"customUI"_s, u"xmlns"_s, QString::fromUtf16(customUiNamespace)});
+    if (!area->startFromScratch.isEmpty())
+        chain.append({u"ribbon"_s, u"startFromScratch"_s, area->startFromScratch.toString()});
+    chain.append({area->areaElement.toString(), {}, {}});
+    for (auto tag = tagsClickedFirst.crbegin(); tag != tagsClickedFirst.crend(); ++tag)
+        chain.append(elementFromTag(*tag));
+    return {writeChain(chain), {}};
+}
+
+} // namespace talpora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace talpora {
+
+// The namespace of the customUI 2009/07 schema.
+inline constexpr char16_t customUiNamespace[] =
+    u"http://schemas.microsoft.com/office/2009/07/customui";
+
+// A customUI snippet as display text, or why none can be made.
+struct SnippetResult
+{
+    QString text;
+    QString error;
+
+    explicit operator bool() const { return error.isEmpty(); }
+};
+
+// Builds the customUI document that leads from the customUI root down to a
+// clicked node. `tagsClickedFirst` holds the tags ("name|idMso") of the
+// clicked node and its ancestors below the root, clicked node first (empty
+// when the root itself was clicked); `rootText` is the root node's text, which
+// picks the area ("<qat>", "<tabs>", "<contextualTabs>", "<backstage>",
+// "<contextMenus>", compared without regard to case). One element per line,
+// one TAB per level, childless elements as "<x/>", no declaration, no
+// trailing line break.
+SnippetResult buildSnippet(const QStringList& tagsClickedFirst, const QString& rootText);
+
+} // namespace talpora

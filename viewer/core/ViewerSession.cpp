@@ -1,0 +1,72 @@
+#include "ViewerSession.h"
+
+#include "CatalogueEntries.h"
+#include "DocumentLoader.h"
+#include "TreeSearch.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora {
+
+ViewerSession::ViewerSession(QString executableName)
+    : m_executableName(std::move(executableName)), m_caption(m_executableName)
+{}
+
+QString ViewerSession::loadCatalogueEntry(int index)
+{
+    const auto entries = catalogue::catalogueEntries();
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
+        return u"目录中没有第 %1 项"_s.arg(index);
+    const catalogue::CatalogueEntry& entry = entries[static_cast<std::size_t>(index)];
+    const LoadResult result = loadStoredDocument(entry.identifier());
+    if (!result)
+        return result.error;
+    show(NodeTree::build(result.document), entry.displayName());
+    return {};
+}
+
+QString ViewerSession::loadFile(const QString& path)
+{
+    const LoadResult result = loadXmlFile(path);
+    if (!result)
+        return result.error;
+    show(NodeTree::build(result.document),
+         QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    return {};
+}
+
+QString ViewerSession::loadSource(const QString& source)
+{
+    if (const auto entry = catalogue::findEntryByName(source))
+        return loadCatalogueEntry(entry->index);
+    return loadFile(source);
+}
+
+void ViewerSession::show(std::shared_ptr<const NodeTree> tree, const QString& documentName)
+{
+    m_tree = std::move(tree);
+    m_documentName = documentName;
+    m_caption = m_executableName + u" - "_s + documentName;
+}
+
+NodeTree::Position ViewerSession::findNext(NodeTree::Position selected) const
+{
+    return m_tree ? talpora::findNext(*m_tree, selected, m_keyword) : NodeTree::noNode;
+}
+
+QString ViewerSession::pathOf(NodeTree::Position position) const
+{
+    return m_tree && m_tree->contains(position) ? m_tree->fullPath(position) : QString();
+}
+
+SnippetResult ViewerSession::snippetFor(NodeTree::Position position) const
+{
+    if (!m_tree || !m_tree->contains(position))
+        return {{}, u"没有位置为 %1 的节点"_s.arg(position)};
+    return buildSnippet(m_tree->tagsUpToRoot(position), m_tree->text(1));
+}
+
+} // namespace talpora

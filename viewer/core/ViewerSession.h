@@ -1,0 +1,51 @@
+#pragma once
+
+#include "NodeTree.h"
+#include "SnippetBuilder.h"
+
+#include <QString>
+#include <memory>
+
+namespace talpora {
+
+// What the viewer shows and remembers, apart from any window: the loaded
+// tree, the caption and the search keyword. A failed load changes nothing.
+class ViewerSession
+{
+public:
+    // `executableName` is the running program's file name without extension.
+    explicit ViewerSession(QString executableName);
+
+    // Both return an empty string on success, otherwise a reason for the user.
+    QString loadCatalogueEntry(int index);
+    QString loadFile(const QString& path);
+    // A catalogue entry name, or else a path to an XML file.
+    QString loadSource(const QString& source);
+
+    // nullptr until the first successful load.
+    const std::shared_ptr<const NodeTree>& tree() const { return m_tree; }
+    // The window caption: "<executable> - <entry name or full path>" after a
+    // load, the bare executable name before.
+    const QString& caption() const { return m_caption; }
+    // What was loaded last: the entry name or the full native path.
+    const QString& documentName() const { return m_documentName; }
+
+    const QString& keyword() const { return m_keyword; }
+    void setKeyword(const QString& keyword) { m_keyword = keyword; }
+    NodeTree::Position findNext(NodeTree::Position selected) const;
+
+    // The status bar text for a clicked node: the node texts from the root down.
+    QString pathOf(NodeTree::Position position) const;
+    SnippetResult snippetFor(NodeTree::Position position) const;
+
+private:
+    void show(std::shared_ptr<const NodeTree> tree, const QString& documentName);
+
+    QString m_executableName;
+    QString m_caption;
+    QString m_documentName;
+    QString m_keyword;
+    std::shared_ptr<const NodeTree> m_tree;
+};
+
+} // namespace talpora
