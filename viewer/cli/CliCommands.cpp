@@ -144,7 +144,7 @@ int printFound(ViewerSession& session, const QStringList& arguments, std::FILE* 
     if (!load(session, arguments[1], err))
         return 2;
     session.setKeyword(arguments[2]);
-    const NodeTree::Position found = session.findNext(after);
+    const NodeTree::Position found = session.FindNext(after);
     if (found == NodeTree::noNode)
         return 1;
     std::fprintf(out, "%u\n", found);

@@ -16,7 +16,7 @@ void appendElementText(std::string& out, pugi::xml_node element)
     out += '>';
 }
 
-QString elementText(pugi::xml_node element)
+QString ElementText(pugi::xml_node element)
 {
     std::string text;
     appendElementText(text, element);

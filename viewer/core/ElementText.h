@@ -9,7 +9,7 @@ namespace talpora {
 // "<name a="v" b="w">": the start tag written out with every attribute in
 // document order (namespace declarations included), values as parsed, never
 // escaped again, and no "/" even for an empty element.
-QString elementText(pugi::xml_node element);
+QString ElementText(pugi::xml_node element);
 
 // The same text appended as UTF-8 to `out`; the search builds it this way to
 // avoid an allocation per node.

@@ -94,7 +94,7 @@ NodeTree::Position NodeTree::child(Position position, Position row) const
 
 QString NodeTree::text(Position position) const
 {
-    return elementText(element(position));
+    return ElementText(element(position));
 }
 
 QString NodeTree::tag(Position position) const

@@ -119,7 +119,7 @@ QString describeMissingArea(const QString& rootText)
 
 } // namespace
 
-SnippetResult buildSnippet(const QStringList& tagsClickedFirst, const QString& rootText)
+SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText)
 {
     const std::optional<Area> area = areaForRoot(rootText);
     if (!area)

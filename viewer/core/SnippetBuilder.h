@@ -26,6 +26,6 @@ struct SnippetResult
 // "<contextMenus>", compared without regard to case). One element per line,
 // one TAB per level, childless elements as "<x/>", no declaration, no
 // trailing line break.
-SnippetResult buildSnippet(const QStringList& tagsClickedFirst, const QString& rootText);
+SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText);
 
 } // namespace talpora

@@ -24,7 +24,7 @@ char asciiLower(char c)
 
 } // namespace
 
-NodeTree::Position findNext(const NodeTree& tree, NodeTree::Position selected,
+NodeTree::Position FindNext(const NodeTree& tree, NodeTree::Position selected,
                             const QString& keyword)
 {
     if (keyword.isEmpty() || !tree.contains(selected))

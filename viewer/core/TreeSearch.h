@@ -10,7 +10,7 @@ namespace talpora {
 // text contains `keyword` regardless of letter case (Unicode case folding).
 // Returns NodeTree::noNode when nothing matches, when the keyword is empty or
 // when nothing is selected (selected == noNode).
-NodeTree::Position findNext(const NodeTree& tree, NodeTree::Position selected,
+NodeTree::Position FindNext(const NodeTree& tree, NodeTree::Position selected,
                             const QString& keyword);
 
 } // namespace talpora

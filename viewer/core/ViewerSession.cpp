@@ -52,9 +52,9 @@ void ViewerSession::show(std::shared_ptr<const NodeTree> tree, const QString& do
     m_caption = m_executableName + u" - "_s + documentName;
 }
 
-NodeTree::Position ViewerSession::findNext(NodeTree::Position selected) const
+NodeTree::Position ViewerSession::FindNext(NodeTree::Position selected) const
 {
-    return m_tree ? talpora::findNext(*m_tree, selected, m_keyword) : NodeTree::noNode;
+    return m_tree ? talpora::FindNext(*m_tree, selected, m_keyword) : NodeTree::noNode;
 }
 
 QString ViewerSession::pathOf(NodeTree::Position position) const
@@ -66,7 +66,7 @@ SnippetResult ViewerSession::snippetFor(NodeTree::Position position) const
 {
     if (!m_tree || !m_tree->contains(position))
         return {{}, u"没有位置为 %1 的节点"_s.arg(position)};
-    return buildSnippet(m_tree->tagsUpToRoot(position), m_tree->text(1));
+    return BuildSnippet(m_tree->tagsUpToRoot(position), m_tree->text(1));
 }
 
 } // namespace talpora

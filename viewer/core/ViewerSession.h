@@ -32,7 +32,7 @@ public:
 
     const QString& keyword() const { return m_keyword; }
     void setKeyword(const QString& keyword) { m_keyword = keyword; }
-    NodeTree::Position findNext(NodeTree::Position selected) const;
+    NodeTree::Position FindNext(NodeTree::Position selected) const;
 
     // The status bar text for a clicked node: the node texts from the root down.
     QString pathOf(NodeTree::Position position) const;
