@@ -1,0 +1,50 @@
+#include "MessageBoxReporter.h"
+#include "PosixCommandRunner.h"
+#include "PosixDirectoryLister.h"
+#include "PosixProgramLocator.h"
+#include "RegistrationRun.h"
+#include "TerminalReporter.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool hasGraphicalDisplay()
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return true;
+    }
+    return false;
+}
+
+int registerAll(const quillet::ProgramLocation& program, quillet::Reporter& reporter)
+{
+    quillet::PosixDirectoryLister lister;
+    quillet::PosixCommandRunner runner;
+    return quillet::RegistrationRun(lister, runner, reporter).run(program).exitCode();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setApplicationName(u"Quillet"_s);
+    QCoreApplication::setApplicationVersion(u"1.00"_s);
+    const quillet::ProgramLocation program =
+        quillet::locatePosixProgram(argc > 0 ? argv[0] : nullptr);
+
+    // Without a display the program still works from a terminal or a script.
+    if (!hasGraphicalDisplay()) {
+        quillet::TerminalReporter reporter(std::cout, std::cerr);
+        return registerAll(program, reporter);
+    }
+    QApplication application(argc, argv);
+    quillet::MessageBoxReporter reporter;
+    return registerAll(program, reporter);
+}

@@ -1,0 +1,15 @@
+#include "MessageBoxReporter.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace quillet {
+
+void MessageBoxReporter::show(const Report& report)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
+                    QString::fromStdString(report.text), QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace quillet

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "DirectoryLister.h"
+
+namespace quillet {
+
+// Lists a folder with FindFirstFileExW/FindNextFileW, reporting the hidden and system
+// attributes as they are.
+class WindowsDirectoryLister : public DirectoryLister
+{
+public:
+    Listing list(const std::string& folder) override;
+};
+
+} // namespace quillet

@@ -1,0 +1,17 @@
+#include "WindowsMessageReporter.h"
+
+#include "WideText.h"
+
+#include <utility>
+#include <windows.h>
+
+namespace quillet {
+
+WindowsMessageReporter::WindowsMessageReporter(std::wstring title) : title_(std::move(title)) {}
+
+void WindowsMessageReporter::show(const Report& report)
+{
+    MessageBoxW(nullptr, toWide(report.text).c_str(), title_.c_str(), MB_OK);
+}
+
+} // namespace quillet

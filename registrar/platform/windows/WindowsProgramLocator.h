@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ProgramLocation.h"
+
+namespace quillet {
+
+// The running executable's folder and name, from GetModuleFileNameW.
+ProgramLocation locateWindowsProgram();
+
+} // namespace quillet

@@ -1,0 +1,45 @@
+# Builds Quillet.exe with MinGW-w64 and checks that it is a Windows GUI program that uses the
+# Windows layer and carries its version information and icon.
+# Run as: cmake -DSOURCE_DIR=<registrar folder> -DOUTPUT_DIR=<folder> -P CheckWindowsBuild.cmake
+cmake_minimum_required(VERSION 3.25)
+
+include("${SOURCE_DIR}/BuildWindows.cmake")
+if(NOT QUILLET_EXE)
+  return()
+endif()
+
+function(expect_in text what)
+  foreach(expected IN LISTS ARGN)
+    string(FIND "${text}" "${expected}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "${what} lacks: ${expected}")
+    endif()
+  endforeach()
+endfunction()
+
+file(READ "${QUILLET_EXE}" signature LIMIT 2 HEX)
+if(NOT signature STREQUAL "4d5a")
+  message(FATAL_ERROR "${QUILLET_EXE} is not a Windows executable")
+endif()
+
+find_program(objdump NAMES x86_64-w64-mingw32-objdump)
+if(objdump)
+  execute_process(COMMAND "${objdump}" -p "${QUILLET_EXE}" OUTPUT_VARIABLE headers
+                  COMMAND_ERROR_IS_FATAL ANY)
+  expect_in("${headers}" "Quillet.exe's headers" "(Windows GUI)" "FindFirstFileExW"
+            "FindNextFileW" "CreateProcessW" "WaitForSingleObject" "GetExitCodeProcess"
+            "MessageBoxW" "GetModuleFileNameW")
+endif()
+
+find_program(windres NAMES x86_64-w64-mingw32-windres)
+if(windres)
+  execute_process(COMMAND "${windres}" -i "${QUILLET_EXE}" -O rc OUTPUT_VARIABLE resources
+                  COMMAND_ERROR_IS_FATAL ANY)
+  # windres writes non-ASCII text as UTF-16 escapes: 注册同一路径下所有ocx和dll文件.
+  set(description [[L"\x6ce8\x518c\x540c\x4e00\x8def\x5f84\x4e0b\x6240\x6709ocx\x548cdll\x6587\x4ef6"]])
+  expect_in("${resources}" "Quillet.exe's resources" "LANGUAGE 4, 2" "RT_GROUP_ICON"
+            "Has 3 elements" "FILEVERSION 1, 0, 0, 0" [[BLOCK "080404B0"]]
+            [[VALUE "ProductName", "Quillet"]] [[VALUE "InternalName", "Quillet"]]
+            [[VALUE "FileVersion", "1.00"]] [[VALUE "ProductVersion", "1.00"]]
+            "VALUE \"FileDescription\", ${description}" [[VALUE "Translation", 0x804, 1200]])
+endif()

@@ -1,0 +1,396 @@
+#include "ComponentSelection.h"
+#include "ProgramLocation.h"
+#include "RegistrationRun.h"
+#include "RegistrationTexts.h"
+#include "TerminalReporter.h"
+
+#include <QTest>
+#include <map>
+#include <sstream>
+
+using namespace quillet;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const ProgramLocation program{"/opt/tools", "Quillet"};
+
+// Everything the run does, in order, as one log: listings, commands and reports.
+struct EventLog
+{
+    QStringList events;
+
+    void add(const std::string& event) { events.append(QString::fromStdString(event)); }
+};
+
+class FakeLister : public DirectoryLister
+{
+public:
+    explicit FakeLister(EventLog& log) : log_(log) {}
+
+    Listing list(const std::string& folder) override
+    {
+        log_.add("list " + folder);
+        return listing;
+    }
+
+    Listing listing;
+
+private:
+    EventLog& log_;
+};
+
+class FakeRunner : public CommandRunner
+{
+public:
+    explicit FakeRunner(EventLog& log) : log_(log) {}
+
+    CommandResult run(const Command& command) override
+    {
+        log_.add("run " + command.text() + " @" + command.workingDirectory);
+        commands.push_back(command);
+        if (startsLeft == 0)
+            return {0, "regsvr32: No such file or directory"};
+        --startsLeft;
+        const auto code = exitCodes.find(command.text());
+        return {code == exitCodes.end() ? 0 : code->second, {}};
+    }
+
+    std::map<std::string, int> exitCodes;
+    // How many commands start before the tool disappears.
+    int startsLeft = 1000;
+    std::vector<Command> commands;
+
+private:
+    EventLog& log_;
+};
+
+class FakeReporter : public Reporter
+{
+public:
+    explicit FakeReporter(EventLog& log) : log_(log) {}
+
+    void show(const Report& report) override
+    {
+        log_.add("show " + report.text);
+        reports.push_back(report);
+    }
+
+    std::vector<Report> reports;
+
+private:
+    EventLog& log_;
+};
+
+DirectoryEntry file(const std::string& name)
+{
+    return {name, EntryKind::RegularFile, false, false};
+}
+
+// A run over fakes that share one event log.
+struct Harness
+{
+    EventLog log;
+    FakeLister lister{log};
+    FakeRunner runner{log};
+    FakeReporter reporter{log};
+
+    RunSummary run() { return RegistrationRun(lister, runner, reporter).run(program); }
+};
+
+QStringList filesHandled(const std::string& name, const std::string& report)
+{
+    return {QString::fromStdString("run Regsvr32 /u /s " + name + " @/opt/tools"),
+            QString::fromStdString("run Regsvr32 /s " + name + " @/opt/tools"),
+            QString::fromStdString("show " + report)};
+}
+
+} // namespace
+
+class TestRegistrar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handlesOcxFilesFirstThenDll();
+    void emptyFolderShowsNothing();
+    void nameWithSpacesStaysOneArgument();
+    void failedRegistrationIsReportedAsFailure();
+    void failedUnregistrationIsHarmless();
+    void missingToolStopsWithOneMessage_data();
+    void missingToolStopsWithOneMessage();
+    void unreadableFolderStopsTheRun();
+
+    void selectsOrdinaryComponentFiles_data();
+    void selectsOrdinaryComponentFiles();
+    void quotesArgumentsForTheWindowsCommandLine_data();
+    void quotesArgumentsForTheWindowsCommandLine();
+    void reportTexts();
+    void locatesProgramFolder_data();
+    void locatesProgramFolder();
+    void terminalReporterSendsFailuresToErrorStream();
+};
+
+void TestRegistrar::handlesOcxFilesFirstThenDll()
+{
+    Harness harness;
+    harness.lister.listing.entries = {file("x.dll"), file("MSCOMCTL.OCX"), file("c.Dll"),
+                                      file("VsMenu.ocx")};
+
+    const RunSummary summary = harness.run();
+
+    QStringList expected{u"list /opt/tools"_s};
+    expected << filesHandled("MSCOMCTL.OCX", "注册MSCOMCTL.OCX成功!")
+             << filesHandled("VsMenu.ocx", "注册VsMenu.ocx成功!") << u"list /opt/tools"_s
+             << filesHandled("x.dll", "注册x.dll成功!") << filesHandled("c.Dll", "注册c.Dll成功!");
+    QCOMPARE(harness.log.events, expected);
+    QCOMPARE(summary.registered, 4);
+    QCOMPARE(summary.exitCode(), 0);
+}
+
+void TestRegistrar::emptyFolderShowsNothing()
+{
+    Harness harness;
+    harness.lister.listing.entries = {file("readme.txt"), file("Quillet")};
+
+    const RunSummary summary = harness.run();
+
+    QVERIFY(harness.runner.commands.empty());
+    QVERIFY(harness.reporter.reports.empty());
+    QCOMPARE(summary.exitCode(), 0);
+}
+
+void TestRegistrar::nameWithSpacesStaysOneArgument()
+{
+    Harness harness;
+    harness.lister.listing.entries = {file("b c.ocx")};
+
+    harness.run();
+
+    QCOMPARE(harness.runner.commands.size(), 2u);
+    const Command& unregister = harness.runner.commands[0];
+    const Command& registration = harness.runner.commands[1];
+    QCOMPARE(unregister.arguments, (std::vector<std::string>{"/u", "/s", "b c.ocx"}));
+    QCOMPARE(registration.arguments, (std::vector<std::string>{"/s", "b c.ocx"}));
+    QCOMPARE(registration.text(), std::string("Regsvr32 /s \"b c.ocx\""));
+    QCOMPARE(harness.reporter.reports.at(0).text, std::string("注册b c.ocx成功!"));
+}
+
+void TestRegistrar::failedRegistrationIsReportedAsFailure()
+{
+    Harness harness;
+    harness.lister.listing.entries = {file("a.ocx"), file("e.dll"), file("f.dll")};
+    harness.runner.exitCodes["Regsvr32 /s e.dll"] = 5;
+
+    const RunSummary summary = harness.run();
+
+    const std::vector<Report>& reports = harness.reporter.reports;
+    QCOMPARE(reports.size(), 3u);
+    QCOMPARE(reports[0].kind, ReportKind::Registered);
+    QCOMPARE(reports[1].kind, ReportKind::RegistrationFailed);
+    QCOMPARE(reports[1].text, std::string("注册e.dll失败!（Regsvr32 退出代码 5）"));
+    // The files after a failure are still handled.
+    QCOMPARE(reports[2].text, std::string("注册f.dll成功!"));
+    QCOMPARE(summary.registered, 2);
+    QCOMPARE(summary.failed, 1);
+    QCOMPARE(summary.exitCode(), 1);
+}
+
+void TestRegistrar::failedUnregistrationIsHarmless()
+{
+    Harness harness;
+    harness.lister.listing.entries = {file("new.ocx")};
+    harness.runner.exitCodes["Regsvr32 /u /s new.ocx"] = 3;
+
+    const RunSummary summary = harness.run();
+
+    QCOMPARE(harness.log.events, QStringList{u"list /opt/tools"_s}
+                                     << filesHandled("new.ocx", "注册new.ocx成功!")
+                                     << u"list /opt/tools"_s);
+    QCOMPARE(summary.exitCode(), 0);
+}
+
+void TestRegistrar::missingToolStopsWithOneMessage_data()
+{
+    QTest::addColumn<int>("startsLeft");
+    QTest::addColumn<QStringList>("reportsBefore");
+    QTest::addColumn<int>("commandsTried");
+
+    QTest::newRow("missing from the start") << 0 << QStringList() << 1;
+    QTest::newRow("gone before a registration") << 1 << QStringList() << 2;
+    QTest::newRow("gone after the first file") << 2 << QStringList{u"注册a.ocx成功!"_s} << 3;
+}
+
+void TestRegistrar::missingToolStopsWithOneMessage()
+{
+    QFETCH(int, startsLeft);
+    QFETCH(QStringList, reportsBefore);
+    QFETCH(int, commandsTried);
+
+    Harness harness;
+    harness.lister.listing.entries = {file("a.ocx"), file("b.ocx"), file("c.dll")};
+    harness.runner.startsLeft = startsLeft;
+
+    const RunSummary summary = harness.run();
+
+    QCOMPARE(static_cast<int>(harness.runner.commands.size()), commandsTried);
+    const std::vector<Report>& reports = harness.reporter.reports;
+    QCOMPARE(static_cast<int>(reports.size()), reportsBefore.size() + 1);
+    for (int i = 0; i < reportsBefore.size(); ++i)
+        QCOMPARE(QString::fromStdString(reports[static_cast<std::size_t>(i)].text),
+                 reportsBefore[i]);
+    QCOMPARE(reports.back().kind, ReportKind::ToolUnavailable);
+    QCOMPARE(reports.back().text,
+             std::string("无法启动注册工具 Regsvr32：regsvr32: No such file or directory"));
+    // The ".dll" pass never begins.
+    QCOMPARE(harness.log.events.count(u"list /opt/tools"_s), 1);
+    QVERIFY(summary.aborted);
+    QVERIFY(summary.exitCode() != 0);
+}
+
+void TestRegistrar::unreadableFolderStopsTheRun()
+{
+    Harness harness;
+    harness.lister.listing.error = "Permission denied";
+
+    const RunSummary summary = harness.run();
+
+    QVERIFY(harness.runner.commands.empty());
+    QCOMPARE(harness.reporter.reports.size(), 1u);
+    QCOMPARE(harness.reporter.reports[0].kind, ReportKind::FolderUnreadable);
+    QCOMPARE(harness.reporter.reports[0].text,
+             std::string("无法读取文件夹 /opt/tools：Permission denied"));
+    QVERIFY(summary.exitCode() != 0);
+}
+
+void TestRegistrar::selectsOrdinaryComponentFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<bool>("system");
+    QTest::addColumn<bool>("selected");
+
+    const int regular = static_cast<int>(EntryKind::RegularFile);
+    QTest::newRow("plain") << u"a.ocx"_s << regular << false << false << true;
+    QTest::newRow("upper case") << u"A.OCX"_s << regular << false << false << true;
+    QTest::newRow("mixed case") << u"a.oCx"_s << regular << false << false << true;
+    QTest::newRow("other extension") << u"a.dll"_s << regular << false << false << false;
+    QTest::newRow("longer extension") << u"a.ocxx"_s << regular << false << false << false;
+    QTest::newRow("no dot") << u"aocx"_s << regular << false << false << false;
+    QTest::newRow("ocx inside the name") << u"a.ocx.bak"_s << regular << false << false << false;
+    QTest::newRow("hidden") << u"a.ocx"_s << regular << true << false << false;
+    QTest::newRow("system") << u"a.ocx"_s << regular << false << true << false;
+    QTest::newRow("folder") << u"a.ocx"_s << static_cast<int>(EntryKind::Directory) << false
+                            << false << false;
+    QTest::newRow("device or broken link")
+        << u"a.ocx"_s << static_cast<int>(EntryKind::Other) << false << false << false;
+    QTest::newRow("the program itself") << u"quillet.OCX"_s << regular << false << false << false;
+}
+
+void TestRegistrar::selectsOrdinaryComponentFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    QFETCH(bool, hidden);
+    QFETCH(bool, system);
+    QFETCH(bool, selected);
+
+    const std::vector<DirectoryEntry> entries{
+        {name.toStdString(), static_cast<EntryKind>(kind), hidden, system}};
+    const std::vector<std::string> names = selectComponents(entries, ".ocx", "Quillet.ocx");
+
+    QCOMPARE(names.size(), selected ? 1u : 0u);
+}
+
+void TestRegistrar::quotesArgumentsForTheWindowsCommandLine_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("quoted");
+
+    QTest::newRow("plain") << u"MSCOMCTL.OCX"_s << u"MSCOMCTL.OCX"_s;
+    QTest::newRow("backslashes alone") << u"a\\b\\"_s << u"a\\b\\"_s;
+    QTest::newRow("space") << u"b c.ocx"_s << u"\"b c.ocx\""_s;
+    QTest::newRow("tab") << u"b\tc.ocx"_s << u"\"b\tc.ocx\""_s;
+    QTest::newRow("empty") << QString() << u"\"\""_s;
+    QTest::newRow("quote") << u"say \"hi\""_s << u"\"say \\\"hi\\\"\""_s;
+    QTest::newRow("backslash before quote") << u"a\\\"b"_s << u"\"a\\\\\\\"b\""_s;
+    QTest::newRow("trailing backslash") << u"C:\\my dir\\"_s << u"\"C:\\my dir\\\\\""_s;
+    QTest::newRow("chinese") << u"控件 一.ocx"_s << u"\"控件 一.ocx\""_s;
+}
+
+void TestRegistrar::quotesArgumentsForTheWindowsCommandLine()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, quoted);
+
+    QCOMPARE(QString::fromStdString(quoteArgument(argument.toStdString())), quoted);
+}
+
+void TestRegistrar::reportTexts()
+{
+    QCOMPARE(unregisterCommand("C:\\App", "VsMenu.OCX").text(),
+             std::string("Regsvr32 /u /s VsMenu.OCX"));
+    QCOMPARE(registerCommand("C:\\App", "VsMenu.OCX").text(),
+             std::string("Regsvr32 /s VsMenu.OCX"));
+    QCOMPARE(registerCommand("C:\\App", "VsMenu.OCX").workingDirectory, std::string("C:\\App"));
+    QCOMPARE(registeredReport("VsMenu.OCX").text, std::string("注册VsMenu.OCX成功!"));
+    QCOMPARE(registrationFailedReport("x.dll", -1).text,
+             std::string("注册x.dll失败!（Regsvr32 退出代码 -1）"));
+    QCOMPARE(toolUnavailableReport("not found").text,
+             std::string("无法启动注册工具 Regsvr32：not found"));
+}
+
+void TestRegistrar::locatesProgramFolder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("separators");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("posix") << u"/opt/app/Quillet"_s << u"/"_s << u"/opt/app"_s << u"Quillet"_s;
+    QTest::newRow("posix root") << u"/Quillet"_s << u"/"_s << u"/"_s << u"Quillet"_s;
+    QTest::newRow("windows") << u"C:\\Program Files\\T\\Quillet.exe"_s << u"\\/"_s
+                             << u"C:\\Program Files\\T"_s << u"Quillet.exe"_s;
+    QTest::newRow("drive root") << u"C:\\Quillet.exe"_s << u"\\/"_s << u"C:\\"_s
+                                << u"Quillet.exe"_s;
+    QTest::newRow("mixed separators")
+        << u"D:\\a/b\\Quillet.exe"_s << u"\\/"_s << u"D:\\a/b"_s << u"Quillet.exe"_s;
+    QTest::newRow("backslash is a name character on posix")
+        << u"/opt/a\\b/Quillet"_s << u"/"_s << u"/opt/a\\b"_s << u"Quillet"_s;
+    QTest::newRow("bare name") << u"Quillet"_s << u"/"_s << u"."_s << u"Quillet"_s;
+}
+
+void TestRegistrar::locatesProgramFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, separators);
+    QFETCH(QString, folder);
+    QFETCH(QString, fileName);
+
+    const ProgramLocation location =
+        ProgramLocation::fromExecutablePath(path.toStdString(), separators.toStdString());
+    QCOMPARE(QString::fromStdString(location.folder), folder);
+    QCOMPARE(QString::fromStdString(location.fileName), fileName);
+}
+
+void TestRegistrar::terminalReporterSendsFailuresToErrorStream()
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    TerminalReporter reporter(out, err);
+
+    reporter.show(registeredReport("a.ocx"));
+    reporter.show(registrationFailedReport("e.dll", 5));
+    reporter.show(registeredReport("b.dll"));
+    reporter.show(toolUnavailableReport("gone"));
+
+    QCOMPARE(out.str(), std::string("注册a.ocx成功!\n注册b.dll成功!\n"));
+    QCOMPARE(
+        err.str(),
+        std::string("注册e.dll失败!（Regsvr32 退出代码 5）\n无法启动注册工具 Regsvr32：gone\n"));
+}
+
+QTEST_APPLESS_MAIN(TestRegistrar)
+
+#include "tst_registrar.moc"
