@@ -1,0 +1,324 @@
+#include "Form1.h"
+
+#include "CatalogueEntries.h"
+#include "Fonts.h"
+#include "Form2.h"
+#include "MenuSkin.h"
+#include "NodeTreeModel.h"
+#include "NodeTreeView.h"
+#include "Pictures.h"
+#include "UiTexts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora {
+
+namespace {
+
+QString executableName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+// Loading is synchronous; the wait cursor says so while it runs.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+void showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                    const QString& text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+Form1::Form1() : m_session(executableName())
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(texts::programTitle());
+    setWindowIcon(programIcon());
+    setFont(simSunFont(18));
+
+    createControls();
+    createMenus();
+    connectControls();
+
+    for (const catalogue::CatalogueEntry& entry : catalogue::catalogueEntries())
+        List1->addItem(entry.displayName());
+    List1->setCurrentRow(-1);
+    List1->setFocus();
+
+    setMinimumSize(320, 240);
+    resize(designClientSize.width(), designClientSize.height() + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() = default;
+
+Form2* Form1::scriptWindow() const
+{
+    return m_form2;
+}
+
+void Form1::createControls()
+{
+    // A plain client area laid out by hand: list 30 %, tree the rest, at any size.
+    m_clientArea = new QWidget(this);
+    m_clientArea->installEventFilter(this);
+    setCentralWidget(m_clientArea);
+
+    List1 = new QListWidget(m_clientArea);
+    List1->setObjectName(u"List1"_s);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->viewport()->installEventFilter(this);
+
+    m_model = new NodeTreeModel(this);
+    m_model->setPictureIcons(treePictures());
+    TreeView1 = new NodeTreeView(m_clientArea);
+    TreeView1->setObjectName(u"TreeView1"_s);
+    TreeView1->setFont(simSunFont(18));
+    TreeView1->setModel(m_model);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(u"StatusBar1"_s);
+    StatusBar1->setSizeGripEnabled(true);
+    statusPanel1 = new QLabel(StatusBar1);
+    statusPanel1->setObjectName(u"statusPanel1"_s);
+    // A long path must not widen the window: the panel takes the bar's width.
+    statusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusPanel1->setMinimumWidth(1);
+    StatusBar1->addWidget(statusPanel1, 1);
+    setStatusBar(StatusBar1);
+
+    setTabOrder(List1, TreeView1);
+}
+
+void Form1::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setStyleSheet(menuSkinStyleSheet());
+    bar->setFont(simSunFont(9));
+
+    auto addMenu = [&](const QString& name, const QString& caption) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(name);
+        menu->setFont(simSunFont(9));
+        menu->setStyleSheet(menuSkinStyleSheet());
+        return menu;
+    };
+    auto addItem = [](QMenu* menu, const QString& name, const QString& caption,
+                      const QKeySequence& shortcut) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        return action;
+    };
+
+    menuFile = addMenu(u"menuFile"_s, u"文件(&F)"_s);
+    menuOpen = addItem(menuFile, u"menuOpen"_s, u"打开(&O)"_s, QKeySequence(Qt::CTRL | Qt::Key_O));
+    menuExit = addItem(menuFile, u"menuExit"_s, u"退出(&X)"_s, QKeySequence(Qt::CTRL | Qt::Key_F4));
+    menuOption = addMenu(u"menuOption"_s, u"选项(&O)"_s);
+    menuScripts = addItem(menuOption, u"menuScripts"_s, u"脚本(&S)"_s, {});
+    menuScripts->setCheckable(true);
+    menuScripts->setChecked(true);
+    menuFind =
+        addItem(menuOption, u"menuFind"_s, u"查找(&F)"_s, QKeySequence(Qt::CTRL | Qt::Key_F));
+    menuHelp = addMenu(u"menuHelp"_s, u"帮助(&H)"_s);
+    menuManual = addItem(menuHelp, u"menuManual"_s, u"使用教程"_s, QKeySequence(Qt::Key_F1));
+    menuAbout = addItem(menuHelp, u"menuAbout"_s, u"关于..."_s, {});
+}
+
+void Form1::connectControls()
+{
+    // The selection changes by mouse or arrow keys; a click on the entry that
+    // is already selected loads it again.
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            loadCatalogueEntry(row);
+    });
+    connect(List1, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+        if (index.row() == m_rowBeforePress)
+            loadCatalogueEntry(index.row());
+    });
+
+    connect(TreeView1, &QTreeView::clicked, this, &Form1::nodeClicked);
+    connect(TreeView1, &NodeTreeView::findNextRequested, this, &Form1::FindNext);
+    connect(TreeView1, &QTreeView::expanded, m_model, &NodeTreeModel::nodeExpanded);
+    connect(TreeView1, &QTreeView::collapsed, m_model, &NodeTreeModel::nodeCollapsed);
+
+    connect(menuOpen, &QAction::triggered, this, &Form1::chooseAndOpenFile);
+    connect(menuExit, &QAction::triggered, this, &QWidget::close);
+    // The Scripts item only keeps its check mark; a node click reads it.
+    connect(menuFind, &QAction::triggered, this, &Form1::askForKeyword);
+    connect(menuManual, &QAction::triggered, this, &Form1::showManual);
+    connect(menuAbout, &QAction::triggered, this, &Form1::showAbout);
+}
+
+void Form1::loadCatalogueEntry(int index)
+{
+    QString error;
+    {
+        WaitCursor wait;
+        error = m_session.loadCatalogueEntry(index);
+        if (error.isEmpty())
+            LoadTree();
+    }
+    if (!error.isEmpty() && index >= 0 && index < List1->count())
+        reportLoadFailure(List1->item(index)->text(), error);
+    else if (!error.isEmpty())
+        reportLoadFailure(QString::number(index), error);
+}
+
+void Form1::openFile(const QString& path)
+{
+    QString error;
+    {
+        WaitCursor wait;
+        error = m_session.loadFile(path);
+        if (error.isEmpty())
+            LoadTree();
+    }
+    if (!error.isEmpty())
+        reportLoadFailure(QDir::toNativeSeparators(path), error);
+}
+
+void Form1::LoadTree()
+{
+    m_model->setTree(m_session.tree());
+    setWindowTitle(m_session.caption());
+    const QModelIndex root = m_model->indexOf(1);
+    TreeView1->expand(root);
+    TreeView1->setCurrentIndex(root);
+    TreeView1->scrollTo(root);
+}
+
+void Form1::reportLoadFailure(const QString& documentName, const QString& reason)
+{
+    showMessageBox(this, QMessageBox::Warning, texts::programTitle(),
+                   texts::loadFailure(documentName, reason));
+}
+
+void Form1::nodeClicked(const QModelIndex& index)
+{
+    const NodeTree::Position position = m_model->positionOf(index);
+    if (position == NodeTree::noNode)
+        return;
+    statusPanel1->setText(m_session.pathOf(position));
+    if (!menuScripts->isChecked())
+        return;
+    const SnippetResult snippet = m_session.snippetFor(position);
+    if (!snippet) {
+        showMessageBox(this, QMessageBox::Warning, texts::programTitle(), snippet.error);
+        return;
+    }
+    showScript(snippet.text);
+}
+
+void Form1::showScript(const QString& text)
+{
+    if (!m_form2)
+        m_form2 = new Form2(this);
+    m_form2->show();
+    m_form2->setScriptText(text);
+}
+
+void Form1::FindNext()
+{
+    const NodeTree::Position selected = m_model->positionOf(TreeView1->currentIndex());
+    const NodeTree::Position hit = m_session.FindNext(selected);
+    if (hit == NodeTree::noNode)
+        return;
+    // Open the ancestors from the top down (the view reports each expansion,
+    // so their pictures follow), scroll to the hit, then select it.
+    QModelIndexList ancestors;
+    const QModelIndex index = m_model->indexOf(hit);
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        ancestors.prepend(parent);
+    for (const QModelIndex& ancestor : ancestors)
+        TreeView1->expand(ancestor);
+    TreeView1->scrollTo(index);
+    TreeView1->setCurrentIndex(index);
+}
+
+void Form1::chooseAndOpenFile()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, QString(), QString(), texts::openFileFilter());
+    if (!path.isEmpty()) // Cancel opens nothing and says nothing
+        openFile(path);
+}
+
+void Form1::askForKeyword()
+{
+    bool confirmed = false;
+    const QString keyword =
+        QInputDialog::getText(this, texts::programTitle(), texts::findPrompt(), QLineEdit::Normal,
+                              m_session.keyword(), &confirmed);
+    m_session.setKeyword(confirmed ? keyword : QString());
+}
+
+void Form1::showManual()
+{
+    showMessageBox(this, QMessageBox::Information, texts::programTitle(), texts::manual());
+}
+
+void Form1::showAbout()
+{
+    showMessageBox(this, QMessageBox::Information, texts::aboutTitle(),
+                   texts::aboutText(QCoreApplication::applicationName()));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_clientArea && event->type() == QEvent::Resize)
+        layoutClientArea();
+    else if (List1 && watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowBeforePress = List1->currentRow();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::layoutClientArea()
+{
+    if (isMinimized())
+        return;
+    // The client area reaches down over the status bar, which sits at its foot.
+    const int clientWidth = m_clientArea->width();
+    const int statusHeight = StatusBar1->isVisible() ? StatusBar1->height() : 0;
+    const int clientHeight = m_clientArea->height() + statusHeight;
+    const int height = std::max(0, clientHeight - statusHeight);
+
+    List1->setGeometry(0, 0, qRound(clientWidth * 0.3), height);
+    const int listRight = List1->width();
+    TreeView1->setGeometry(listRight, 0, std::max(0, clientWidth - listRight), height);
+    // The single status panel is stretched over the whole bar by its layout.
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (m_form2)
+        m_form2->close();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace talpora

@@ -1,0 +1,125 @@
+#include "NodeTreeModel.h"
+
+#include <QColor>
+
+namespace talpora {
+
+NodeTreeModel::NodeTreeModel(QObject* parent) : QAbstractItemModel(parent) {}
+
+void NodeTreeModel::setPictureIcons(const std::array<QIcon, 4>& icons)
+{
+    m_icons = icons;
+}
+
+void NodeTreeModel::setTree(std::shared_ptr<const NodeTree> tree)
+{
+    beginResetModel();
+    m_tree = std::move(tree);
+    m_pictures = NodePictures(m_tree ? m_tree->size() : 0);
+    endResetModel();
+}
+
+NodeTree::Position NodeTreeModel::positionOf(const QModelIndex& index) const
+{
+    return index.isValid() ? static_cast<NodeTree::Position>(index.internalId()) : NodeTree::noNode;
+}
+
+QModelIndex NodeTreeModel::indexOf(NodeTree::Position position) const
+{
+    if (!m_tree || !m_tree->contains(position))
+        return {};
+    return createIndex(static_cast<int>(m_tree->row(position)), 0, quintptr{position});
+}
+
+void NodeTreeModel::nodeExpanded(const QModelIndex& index)
+{
+    m_pictures.expanded(positionOf(index));
+    pictureChanged(index);
+}
+
+void NodeTreeModel::nodeCollapsed(const QModelIndex& index)
+{
+    m_pictures.collapsed(positionOf(index));
+    pictureChanged(index);
+}
+
+void NodeTreeModel::pictureChanged(const QModelIndex& index)
+{
+    if (index.isValid())
+        emit dataChanged(index, index, {Qt::DecorationRole, PictureRole});
+}
+
+QModelIndex NodeTreeModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (!m_tree || m_tree->size() == 0 || row < 0 || column != 0)
+        return {};
+    if (!parent.isValid())
+        return row == 0 ? createIndex(0, 0, quintptr{1}) : QModelIndex();
+    const NodeTree::Position parentPosition = positionOf(parent);
+    if (static_cast<NodeTree::Position>(row) >= m_tree->childCount(parentPosition))
+        return {};
+    return createIndex(
+        row, 0, quintptr{m_tree->child(parentPosition, static_cast<NodeTree::Position>(row))});
+}
+
+QModelIndex NodeTreeModel::parent(const QModelIndex& index) const
+{
+    if (!index.isValid() || !m_tree)
+        return {};
+    return indexOf(m_tree->parent(positionOf(index)));
+}
+
+int NodeTreeModel::rowCount(const QModelIndex& parent) const
+{
+    if (!m_tree || m_tree->size() == 0 || parent.column() > 0)
+        return 0;
+    if (!parent.isValid())
+        return 1;
+    return static_cast<int>(m_tree->childCount(positionOf(parent)));
+}
+
+int NodeTreeModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.column() > 0 ? 0 : 1;
+}
+
+QVariant NodeTreeModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !m_tree)
+        return {};
+    const NodeTree::Position position = positionOf(index);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return m_tree->text(position);
+    case Qt::DecorationRole:
+        return m_icons[static_cast<std::size_t>(m_pictures.picture(position)) - 1];
+    case Qt::ForegroundRole:
+        switch (m_tree->colour(position)) {
+        case NodeColour::Red:
+            return QColor(255, 0, 0);
+        case NodeColour::Blue:
+            return QColor(0, 0, 255);
+        case NodeColour::Default:
+            return {};
+        }
+        return {};
+    case KeyRole:
+        return m_tree->key(position);
+    case TagRole:
+        return m_tree->tag(position);
+    case PositionRole:
+        return QVariant::fromValue(position);
+    case PictureRole:
+        return static_cast<int>(m_pictures.picture(position));
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags NodeTreeModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+} // namespace talpora

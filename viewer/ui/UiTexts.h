@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The texts the windows show, in one place.
+namespace talpora::texts {
+
+QString programTitle();
+QString openFileFilter();
+QString findPrompt();
+QString manual();
+QString aboutTitle();
+// Seven lines: four about the program, an empty one, the product name line
+// and the date line.
+QString aboutText(const QString& productName);
+QString loadFailure(const QString& documentName, const QString& reason);
+
+} // namespace talpora::texts
