@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png: Talpora with a catalogue document open, a node
+# clicked (status bar path and script window) and the Options menu open.
+# Needs xvfb, xdotool and imagemagick; run after building (tools/dev.sh run).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+binary=${1:-build/viewer/ui/Talpora}
+output=${2:-docs/screenshot.png}
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x760x24" "$0" "$binary" "$output"
+fi
+
+"$binary" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+sleep 2
+window=$(xdotool search --sync --name '^Talpora$' | head -1)
+xdotool windowmove "$window" 0 0
+xdotool windowfocus "$window"
+sleep 0.5
+# Down from no selection to "Excel_2013_tabs_en"; every step loads an entry.
+for _ in $(seq 25); do xdotool key Down; done
+sleep 0.5
+# Into the tree: open TabHome, GroupClipboard and PasteMenu.
+xdotool key Tab Down Right Down Right Down Right Down Down
+sleep 0.5
+# Click the <menu> node under PasteMenu: builds its snippet.
+xdotool mousemove 600 325 click 1
+sleep 1
+scripts=$(xdotool search --name '^Scripts$' | head -1)
+xdotool windowmove "$scripts" 700 420
+xdotool windowfocus "$window"
+sleep 0.3
+xdotool key alt+o
+sleep 1
+import -window root -crop 1222x658+0+0 +repage "$output"
+echo "wrote $output"
