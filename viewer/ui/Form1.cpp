@@ -103,6 +103,7 @@ void Form1::createControls()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(u"StatusBar1"_s);
     StatusBar1->setSizeGripEnabled(true);
+    StatusBar1->setFont(simSunFont(12));
     statusPanel1 = new QLabel(StatusBar1);
     statusPanel1->setObjectName(u"statusPanel1"_s);
     // A long path must not widen the window: the panel takes the bar's width.
@@ -184,10 +185,10 @@ void Form1::loadCatalogueEntry(int index)
         if (error.isEmpty())
             LoadTree();
     }
-    if (!error.isEmpty() && index >= 0 && index < List1->count())
-        reportLoadFailure(List1->item(index)->text(), error);
-    else if (!error.isEmpty())
-        reportLoadFailure(QString::number(index), error);
+    if (!error.isEmpty()) {
+        const QListWidgetItem* entry = List1->item(index);
+        reportLoadFailure(entry ? entry->text() : QString::number(index), error);
+    }
 }
 
 void Form1::openFile(const QString& path)
