@@ -1,0 +1,331 @@
+#include "CliCommands.h"
+#include "TestDocuments.h"
+#include "ViewerSession.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace talpora;
+using namespace talpora::test;
+
+namespace {
+
+struct CliRun
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+QString readBack(std::FILE* file)
+{
+    std::fflush(file);
+    std::rewind(file);
+    QByteArray bytes;
+    char buffer[4096];
+    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, qsizetype(count));
+    return QString::fromUtf8(bytes);
+}
+
+CliRun run(const QStringList& arguments)
+{
+    const File out(std::tmpfile(), &std::fclose);
+    const File err(std::tmpfile(), &std::fclose);
+    if (!out || !err)
+        return {-1, {}, u"no temporary file"_s};
+    const int status = cli::runCommand(arguments, out.get(), err.get());
+    return {status, readBack(out.get()), readBack(err.get())};
+}
+
+// Positions: 1 tabs, 2 tab, 3 group, 4 button.
+const QByteArray ribbon = "<tabs>\n"
+                          "  <tab idMso=\"TabHome\" label=\"开始\">\n"
+                          "    <group idMso=\"GroupClipboard\" label=\"剪贴板\">\n"
+                          "      <button idMso=\"Paste\" label=\"粘贴\"/>\n"
+                          "    </group>\n"
+                          "  </tab>\n"
+                          "</tabs>\n";
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void entries();
+    void treeOfEntry();
+    void treeEscapesFields();
+    void unloadableSource_data();
+    void unloadableSource();
+    void snippet();
+    void snippetRejects_data();
+    void snippetRejects();
+    void find_data();
+    void find();
+    void usage_data();
+    void usage();
+    void executable();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_ribbon;
+};
+
+void TestCli::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_ribbon = writeFile(m_dir, u"ribbon.xml"_s, ribbon);
+    QVERIFY(!m_ribbon.isEmpty());
+}
+
+void TestCli::entries()
+{
+    const CliRun result = run({u"entries"_s});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err, QString());
+    QVERIFY(result.out.endsWith(u'\n'));
+    const QStringList lines = result.out.chopped(1).split(u'\n');
+    QCOMPARE(lines.size(), 57);
+    const QRegularExpression format(u"^(\\d+)\\t(\\d+)\\t([A-Za-z]+_2013_[A-Za-z]+_(cn|en|jp))$"_s);
+    for (int index = 0; index < lines.size(); ++index) {
+        const QRegularExpressionMatch match = format.match(lines[index]);
+        QVERIFY2(match.hasMatch(), qPrintable(lines[index]));
+        QCOMPARE(match.captured(1).toInt(), index);
+        QCOMPARE(match.captured(2).toInt(), index + 101);
+    }
+    QCOMPARE(lines[0], u"0\t101\tAccess_2013_backstage_cn"_s);
+    QCOMPARE(lines[24], u"24\t125\tExcel_2013_tabs_cn"_s);
+    QCOMPARE(lines[56], u"56\t157\tWord_2013_tabs_jp"_s);
+}
+
+void TestCli::treeOfEntry()
+{
+    const CliRun result = run({u"tree"_s, u"Access_2013_qat_en"_s});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err, QString());
+    const QStringList lines = result.out.chopped(1).split(u'\n');
+    ViewerSession session(u"Talpora"_s);
+    QCOMPARE(session.loadCatalogueEntry(4), QString());
+    QCOMPARE(lines.size(), qsizetype(session.tree()->size()));
+    QCOMPARE(lines[0], u"1\tk_1\t0\t1\tred\tqat\t<qat>"_s);
+    QCOMPARE(lines[1], u"2\tk_2\t1\t2\tblue\tsharedControls|\t<sharedControls>"_s);
+    QCOMPARE(lines[2], u"3\tk_3\t2\t2\tdefault\t%1\t%2"_s.arg(session.tree()->tag(3),
+                                                              session.tree()->text(3)));
+    for (const QString& line : lines)
+        QCOMPARE(line.count(u'\t'), 6);
+}
+
+void TestCli::treeEscapesFields()
+{
+    const QString path = writeFile(m_dir, u"escapes.xml"_s,
+                                   "<r a=\"x&#9;y&#10;z&#13;w\\v\">"
+                                   "<b idMso=\"t&#9;a\\b\" label=\"中文\"/></r>");
+    const CliRun result = run({u"tree"_s, path});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out,
+             u"1\tk_1\t0\t1\tred\tr\t<r a=\"x\\ty\\nz\\rw\\\\v\">\n"
+             "2\tk_2\t1\t2\tblue\tb|t\\ta\\\\b\t<b idMso=\"t\\ta\\\\b\" label=\"中文\">\n"_s);
+}
+
+void TestCli::unloadableSource_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    const QString missing = m_dir.filePath(u"missing.xml"_s);
+    const QString broken = writeFile(m_dir, u"broken.xml"_s, "<tabs>\n<tab></tabs>");
+    QTest::newRow("tree of a missing file")
+        << QStringList{u"tree"_s, missing} << u"file not found"_s;
+    QTest::newRow("tree of a malformed file") << QStringList{u"tree"_s, broken} << u"line 2, "_s;
+    QTest::newRow("tree of a directory") << QStringList{u"tree"_s, m_dir.path()} << u"directory"_s;
+    QTest::newRow("snippet of a missing file")
+        << QStringList{u"snippet"_s, missing, u"1"_s} << u"file not found"_s;
+    QTest::newRow("find in a malformed file")
+        << QStringList{u"find"_s, broken, u"tab"_s} << u"line 2, "_s;
+    QTest::newRow("unknown entry name")
+        << QStringList{u"tree"_s, u"Excel_2013_tabs_xx"_s} << u"file not found"_s;
+}
+
+void TestCli::unloadableSource()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const CliRun result = run(arguments);
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.out, QString());
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+}
+
+void TestCli::snippet()
+{
+    CliRun result = run({u"snippet"_s, m_ribbon, u"3"_s});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.out,
+             u"<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">\n"
+             "\t<ribbon startFromScratch=\"false\">\n"
+             "\t\t<tabs>\n"
+             "\t\t\t<tab idMso=\"TabHome\">\n"
+             "\t\t\t\t<group idMso=\"GroupClipboard\"/>\n"
+             "\t\t\t</tab>\n"
+             "\t\t</tabs>\n"
+             "\t</ribbon>\n"
+             "</customUI>\n"_s);
+
+    ViewerSession session(u"Talpora"_s);
+    QCOMPARE(session.loadCatalogueEntry(19), QString());
+    const NodeTree::Position last = session.tree()->size();
+    result = run({u"snippet"_s, u"Excel_2013_qat_en"_s, QString::number(last)});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, session.snippetFor(last).text + u"\n"_s);
+}
+
+void TestCli::snippetRejects_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("position");
+    QTest::newRow("zero") << m_ribbon << u"0"_s;
+    QTest::newRow("one past the last") << m_ribbon << u"5"_s;
+    QTest::newRow("negative") << m_ribbon << u"-1"_s;
+    QTest::newRow("not a number") << m_ribbon << u"abc"_s;
+    QTest::newRow("empty") << m_ribbon << QString();
+    QTest::newRow("fraction") << m_ribbon << u"1.5"_s;
+    QTest::newRow("wraps 32 bits") << m_ribbon << u"4294967297"_s;
+    QTest::newRow("huge") << m_ribbon << u"99999999999999999999999"_s;
+    QTest::newRow("root without an area")
+        << writeFile(m_dir, u"plain.xml"_s, "<root><a/></root>") << u"2"_s;
+}
+
+void TestCli::snippetRejects()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, position);
+    const CliRun result = run({u"snippet"_s, source, position});
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.out, QString());
+    QVERIFY(!result.err.isEmpty());
+    QVERIFY(!result.err.startsWith(u"usage"_s));
+}
+
+void TestCli::find_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after the source
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+
+    QTest::newRow("first hit") << QStringList{u"TabHome"_s} << 0 << u"2\n"_s;
+    QTest::newRow("other case") << QStringList{u"IDMSO"_s} << 0 << u"2\n"_s;
+    QTest::newRow("after a position")
+        << QStringList{u"idmso"_s, u"--after"_s, u"2"_s} << 0 << u"3\n"_s;
+    QTest::newRow("Chinese") << QStringList{u"粘贴"_s} << 0 << u"4\n"_s;
+    QTest::newRow("blank inside") << QStringList{u"button idMso"_s} << 0 << u"4\n"_s;
+    QTest::newRow("no hit") << QStringList{u"nothing"_s} << 1 << QString();
+    QTest::newRow("empty keyword") << QStringList{QString()} << 1 << QString();
+    QTest::newRow("root is never a hit") << QStringList{u"tabs"_s} << 1 << QString();
+    QTest::newRow("no wrap") << QStringList{u"group"_s, u"--after"_s, u"3"_s} << 1 << QString();
+    QTest::newRow("after the last node")
+        << QStringList{u"<"_s, u"--after"_s, u"4"_s} << 1 << QString();
+    QTest::newRow("after nothing") << QStringList{u"tab"_s, u"--after"_s, u"0"_s} << 1 << QString();
+    QTest::newRow("after a position past the end")
+        << QStringList{u"tab"_s, u"--after"_s, u"9"_s} << 1 << QString();
+}
+
+void TestCli::find()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    const CliRun result = run(QStringList{u"find"_s, m_ribbon} + arguments);
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.err, QString());
+}
+
+void TestCli::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString source = m_ribbon;
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("unknown command") << QStringList{u"frobnicate"_s};
+    QTest::newRow("command in capitals") << QStringList{u"ENTRIES"_s};
+    QTest::newRow("help option") << QStringList{u"--help"_s};
+    QTest::newRow("entries with an argument") << QStringList{u"entries"_s, u"x"_s};
+    QTest::newRow("tree without source") << QStringList{u"tree"_s};
+    QTest::newRow("tree with two sources") << QStringList{u"tree"_s, source, source};
+    QTest::newRow("snippet without position") << QStringList{u"snippet"_s, source};
+    QTest::newRow("snippet with two positions")
+        << QStringList{u"snippet"_s, source, u"1"_s, u"2"_s};
+    QTest::newRow("find without keyword") << QStringList{u"find"_s, source};
+    QTest::newRow("find, --after without value")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s};
+    QTest::newRow("find, unknown option")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--before"_s, u"2"_s};
+    QTest::newRow("find, --after not a number")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"x"_s};
+    QTest::newRow("find, --after negative")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"-1"_s};
+    QTest::newRow("find, extra argument")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"1"_s, u"x"_s};
+}
+
+void TestCli::usage()
+{
+    QFETCH(QStringList, arguments);
+    const CliRun result = run(arguments);
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.out, QString());
+    QVERIFY2(result.err.startsWith(u"usage:"_s), qPrintable(result.err));
+    for (const QString& command : {u"entries"_s, u"tree"_s, u"snippet"_s, u"find"_s})
+        QVERIFY(result.err.contains(command));
+}
+
+void TestCli::executable()
+{
+    struct Outcome
+    {
+        int status;
+        QString out;
+        QString err;
+    };
+    const auto start = [](const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TALPORA_CLI_PATH), arguments);
+        if (!process.waitForFinished(30'000) || process.exitStatus() != QProcess::NormalExit)
+            return Outcome{-1, {}, process.errorString()};
+        return Outcome{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                       QString::fromUtf8(process.readAllStandardError())};
+    };
+
+    Outcome outcome = start({u"entries"_s});
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, run({u"entries"_s}).out);
+
+    outcome = start({u"find"_s, m_ribbon, u"剪贴板"_s});
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, u"3\n"_s);
+
+    outcome = start({u"tree"_s, m_dir.filePath(u"missing.xml"_s)});
+    QCOMPARE(outcome.status, 2);
+    QCOMPARE(outcome.out, QString());
+    QVERIFY2(outcome.err.contains(u"file not found"_s), qPrintable(outcome.err));
+
+    outcome = start({});
+    QCOMPARE(outcome.status, 2);
+    QVERIFY2(outcome.err.startsWith(u"usage:"_s), qPrintable(outcome.err));
+}
+
+QTEST_APPLESS_MAIN(TestCli)
+#include "tst_cli.moc"

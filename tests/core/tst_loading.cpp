@@ -1,0 +1,463 @@
+#include "DocumentLoader.h"
+#include "TestDocuments.h"
+#include "TreeText.h"
+
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace talpora;
+using namespace talpora::test;
+
+namespace {
+
+const QString everyScript = u"粘贴板 貼り付け Вставить Café crème"_s;
+
+// A small document with `label` in an attribute of the root and of its child.
+QString document(const QString& declaration, const QString& label)
+{
+    return declaration + u"\n<root name=\"%1\">\n\t<item label=\"%1\"/>\n</root>\n"_s.arg(label);
+}
+
+QString declaring(const QString& encoding)
+{
+    return u"<?xml version=\"1.0\" encoding=\"%1\"?>"_s.arg(encoding);
+}
+
+QString expectedTree(const QString& label)
+{
+    return u"<root name=\"%1\">\n  <item label=\"%1\">"_s.arg(label);
+}
+
+QByteArray encoded(const QString& text, const char* encoding)
+{
+    QStringEncoder encoder(encoding);
+    if (!encoder.isValid())
+        return {};
+    return encoder.encode(text);
+}
+
+// Switches the effective user to "nobody" for its lifetime, so that a test
+// running as root meets file permissions like an ordinary user.
+class EffectiveUser
+{
+public:
+    EffectiveUser() : m_switched(::geteuid() == 0 && ::seteuid(65534) == 0) {}
+    EffectiveUser(const EffectiveUser&) = delete;
+    EffectiveUser& operator=(const EffectiveUser&) = delete;
+    ~EffectiveUser()
+    {
+        if (m_switched && ::seteuid(0) != 0)
+            qFatal("cannot switch the effective user back to root");
+    }
+    bool switched() const { return m_switched; }
+
+private:
+    bool m_switched;
+};
+
+} // namespace
+
+class TestLoading : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void encodings_data();
+    void encodings();
+    void malformedFiles_data();
+    void malformedFiles();
+    void unloadableFiles_data();
+    void unloadableFiles();
+    void unreadableFiles();
+    void namedPipeDoesNotBlock();
+    void entitiesAndDtdsAreNotFollowed_data();
+    void entitiesAndDtdsAreNotFollowed();
+    void billionLaughs();
+    void deepNesting();
+    void moreElementsThanSixteenBitPositions();
+
+    void storedDocuments_data();
+    void storedDocuments();
+    void unknownIdentifiers_data();
+    void unknownIdentifiers();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestLoading::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestLoading::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char* name, const QByteArray& bytes, const QString& label) {
+        QTest::newRow(name) << bytes << expectedTree(label);
+    };
+    const auto inEncoding = [&](const char* name, const char* encoding, const QString& label) {
+        const QString text = document(declaring(QString::fromLatin1(encoding)), label);
+        row(name, encoded(text, encoding), label);
+    };
+    const QByteArray bom8("\xEF\xBB\xBF");
+
+    row("UTF-8, no mark, no declaration", document({}, everyScript).toUtf8(), everyScript);
+    row("UTF-8 with mark", bom8 + document(declaring(u"UTF-8"_s), everyScript).toUtf8(),
+        everyScript);
+    row("UTF-8 declared in lower case", document(declaring(u"utf-8"_s), everyScript).toUtf8(),
+        everyScript);
+    const QString utf16 = document(declaring(u"UTF-16"_s), everyScript);
+    row("UTF-16LE with mark", "\xFF\xFE" + encoded(utf16, "UTF-16LE"), everyScript);
+    row("UTF-16BE with mark", "\xFE\xFF" + encoded(utf16, "UTF-16BE"), everyScript);
+    row("UTF-16LE without mark", encoded(utf16, "UTF-16LE"), everyScript);
+    row("UTF-16BE without mark", encoded(utf16, "UTF-16BE"), everyScript);
+    row("UTF-16LE mark beats an ASCII declaration",
+        "\xFF\xFE" + encoded(document(declaring(u"GBK"_s), everyScript), "UTF-16LE"), everyScript);
+
+    inEncoding("GBK", "GBK", u"粘贴 剪切板 格式刷"_s);
+    inEncoding("GB18030", "GB18030", everyScript + u" €"_s);
+    inEncoding("Shift_JIS", "Shift_JIS", u"貼り付け クリップボード"_s);
+    inEncoding("Big5", "Big5", u"剪貼簿 複製"_s);
+    inEncoding("ISO-8859-1", "ISO-8859-1", u"Café crème à la carte"_s);
+    inEncoding("ISO-8859-5", "ISO-8859-5", u"Вставить Вырезать"_s);
+    inEncoding("ISO-8859-15", "ISO-8859-15", u"Œuvre 5 €"_s);
+    inEncoding("windows-1250", "windows-1250", u"Żółć gęślą jaźń"_s);
+    inEncoding("windows-1251", "windows-1251", u"Вставить"_s);
+    inEncoding("windows-1252", "windows-1252", u"naïve “quotes” €"_s);
+
+    // Byte literals, so that a decoder fault cannot hide behind the same encoder.
+    row("gbk in single quotes, lower case",
+        "<?xml version='1.0' encoding='gbk'?><root name=\"" + QByteArray::fromHex("D6D0CEC4") +
+            "\"><item label=\"" + QByteArray::fromHex("D6D0CEC4") + "\"/></root>",
+        u"中文"_s);
+    row("Shift_JIS bytes",
+        "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><root name=\"" +
+            QByteArray::fromHex("93FA967B") + "\"><item label=\"" +
+            QByteArray::fromHex("93FA967B") + "\"/></root>",
+        u"日本"_s);
+    row("Big5 bytes",
+        "<?xml version=\"1.0\" encoding=\"Big5\"?><root name=\"" + QByteArray::fromHex("A4A4A4E5") +
+            "\"><item label=\"" + QByteArray::fromHex("A4A4A4E5") + "\"/></root>",
+        u"中文"_s);
+    row("windows-1251 bytes, blanks around =",
+        "<?xml version=\"1.0\" encoding = 'windows-1251' ?><root name=\"\xC4\xE0\"><item "
+        "label=\"\xC4\xE0\"/></root>",
+        u"Да"_s);
+    row("UTF-16BE bytes with mark",
+        QByteArray::fromHex("FEFF003C0072006F006F00740020006E0061006D0065003D00224E2D0022003E"
+                            "003C006900740065006D0020006C006100620065006C003D00224E2D0022002F"
+                            "003E003C002F0072006F006F0074003E"),
+        u"中"_s);
+}
+
+void TestLoading::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    QVERIFY2(!bytes.isEmpty(), "Qt cannot encode the test text in this encoding");
+
+    const LoadResult result = loadXmlFile(writeFile(m_dir, u"encoded.xml"_s, bytes));
+    QVERIFY2(result, qPrintable(result.error));
+    QCOMPARE(printTree(*NodeTree::build(result.document)), expected);
+}
+
+void TestLoading::malformedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("where");
+
+    QTest::newRow("mismatched end tag")
+        << QByteArray("<root>\n  <child>\n</root>\n") << u"line 3, column 3: "_s;
+    QTest::newRow("unquoted attribute")
+        << QByteArray("<a>\n<b c=d/></a>") << u"line 2, column 6: "_s;
+    QTest::newRow("end of file inside the root") << QByteArray("<root>\n<c>") << u"line 2, "_s;
+    QTest::newRow("columns count characters, not bytes")
+        << u"<r>中文</x>"_s.toUtf8() << u"line 1, column 8: "_s;
+    QTest::newRow("GBK columns count characters")
+        << encoded(u"<?xml version=\"1.0\" encoding=\"GBK\"?>\n<r>中文</x>"_s, "GBK")
+        << u"line 2, column 8: "_s;
+    QTest::newRow("UTF-8 mark is not a column")
+        << QByteArray("\xEF\xBB\xBF<r>\n<a></b></r>") << u"line 2, column 6: "_s;
+    QTest::newRow("UTF-16 positions are in characters")
+        << "\xFF\xFE" + encoded(u"<r>\n<a></b></r>"_s, "UTF-16LE") << u"line 2, column 6: "_s;
+    QTest::newRow("CR LF line ends") << QByteArray("<r>\r\n<a></b></r>") << u"line 2, column 6: "_s;
+    QTest::newRow("only a comment") << QByteArray("<!-- nothing -->") << u"line 1, "_s;
+    QTest::newRow("two root elements") << QByteArray("<a/>\n<b/>") << u"line 2, column 1: "_s;
+    QTest::newRow("two roots after a comment")
+        << QByteArray("<a>\n</a>\n<!-- c -->\n  <b/>") << u"line 4, column 3: "_s;
+    QTest::newRow("text after the root") << QByteArray("<a/>trailing") << u"line 1, column 5: "_s;
+    QTest::newRow("text between declaration and root")
+        << QByteArray("<?xml version=\"1.0\"?>stray<a/>") << u"line 1, column 22: "_s;
+    QTest::newRow("repeated attribute")
+        << QByteArray("<a>\n<b x=\"1\" x=\"2\"/></a>") << u"line 2, "_s;
+}
+
+void TestLoading::malformedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, where);
+
+    const LoadResult result = loadXmlFile(writeFile(m_dir, u"malformed.xml"_s, bytes));
+    QVERIFY2(!result, "a malformed file loaded");
+    QVERIFY2(result.error.startsWith(where), qPrintable(result.error));
+    QVERIFY2(result.error.size() > where.size(), "the parser's message is missing");
+}
+
+void TestLoading::unloadableFiles_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+
+    const auto file = [this](const char* name, const QByteArray& bytes) {
+        return writeFile(m_dir, QString::fromLatin1(name), bytes);
+    };
+    QVERIFY(QDir(m_dir.path()).mkpath(u"folder.xml"_s));
+
+    QTest::newRow("missing file") << m_dir.filePath(u"missing.xml"_s) << u"file not found"_s;
+    QTest::newRow("missing folder")
+        << m_dir.filePath(u"nowhere/missing.xml"_s) << u"file not found"_s;
+    QTest::newRow("file used as a folder")
+        << file("plain.xml", "<r/>") + u"/inner.xml"_s << u"file not found"_s;
+    QTest::newRow("empty path") << QString() << u"file not found"_s;
+    QTest::newRow("directory") << m_dir.filePath(u"folder.xml"_s) << u"directory"_s;
+    QTest::newRow("device") << u"/dev/null"_s << u"regular file"_s;
+    QTest::newRow("empty file") << file("empty.xml", {}) << u"not XML ("_s;
+    QTest::newRow("blanks only") << file("blank.xml", " \r\n\t ") << u"not XML ("_s;
+    QTest::newRow("byte-order mark only") << file("bom.xml", "\xEF\xBB\xBF") << u"not XML ("_s;
+    QTest::newRow("binary") << file("picture.xml",
+                                    QByteArray::fromHex("89504E470D0A1A0A0000000D494844520000"))
+                            << u"not XML ("_s;
+    QTest::newRow("binary after markup")
+        << file("markup.xml", QByteArray("<r>\0\0\0\x01</r>", 11)) << u"not XML ("_s;
+    QTest::newRow("plain text") << file("text.xml", "hello, world\n") << u"not XML ("_s;
+    QTest::newRow("unknown encoding")
+        << file("charset.xml", "<?xml version=\"1.0\" encoding=\"x-no-such-charset\"?><r/>")
+        << u"x-no-such-charset"_s;
+}
+
+void TestLoading::unloadableFiles()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+
+    const LoadResult result = loadXmlFile(path);
+    QVERIFY(!result);
+    QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+}
+
+void TestLoading::unreadableFiles()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::ExeOther));
+    QVERIFY(QDir(dir.path()).mkpath(u"open"_s) && QDir(dir.path()).mkpath(u"closed"_s));
+    const QString lockedFile = writeFile(dir, u"open/locked.xml"_s, "<r/>");
+    const QString fileInLockedFolder = writeFile(dir, u"closed/inside.xml"_s, "<r/>");
+    QVERIFY(QFile::setPermissions(lockedFile, {}));
+    QVERIFY(QFile::setPermissions(dir.filePath(u"closed"_s),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    LoadResult fromLockedFile;
+    LoadResult fromLockedFolder;
+    {
+        const EffectiveUser nobody;
+        if (::geteuid() == 0)
+            QSKIP("running as root and cannot switch to another user");
+        fromLockedFile = loadXmlFile(lockedFile);
+        if (nobody.switched()) // as an ordinary user the folder is our own
+            fromLockedFolder = loadXmlFile(fileInLockedFolder);
+    }
+    QVERIFY(!fromLockedFile);
+    QCOMPARE(fromLockedFile.error, u"permission denied"_s);
+    if (::geteuid() == 0) {
+        QVERIFY(!fromLockedFolder);
+        QCOMPARE(fromLockedFolder.error, u"permission denied"_s);
+    }
+}
+
+void TestLoading::namedPipeDoesNotBlock()
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath(u"pipe.xml"_s));
+    QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+
+    auto pending =
+        std::async(std::launch::async, [path] { return loadXmlFile(QFile::decodeName(path)); });
+    if (pending.wait_for(std::chrono::seconds(3)) != std::future_status::ready) {
+        // A writer lets the blocked open return, so that the test can end.
+        const int writer = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        pending.wait();
+        QFAIL("loading a named pipe waits for a writer that never comes");
+    }
+    const LoadResult result = pending.get();
+    QVERIFY(!result);
+    QVERIFY(!result.error.isEmpty());
+}
+
+void TestLoading::entitiesAndDtdsAreNotFollowed_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("tree");
+
+    QTest::newRow("external entity in content")
+        << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"secret.txt\">]>\n<r><c/>&x;</r>")
+        << u"<r>\n  <c>"_s;
+    QTest::newRow("external DTD with an attribute default")
+        << QByteArray("<!DOCTYPE r SYSTEM \"defaults.dtd\">\n<r><c/></r>") << u"<r>\n  <c>"_s;
+    QTest::newRow("DTD on an unreachable host")
+        << QByteArray("<!DOCTYPE r SYSTEM \"http://192.0.2.1/x.dtd\"><r/>") << u"<r>"_s;
+    QTest::newRow("parameter entity")
+        << QByteArray("<!DOCTYPE r [<!ENTITY % p SYSTEM \"defaults.dtd\"> %p;]><r><c/></r>")
+        << u"<r>\n  <c>"_s;
+}
+
+void TestLoading::entitiesAndDtdsAreNotFollowed()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, tree);
+    QVERIFY(!writeFile(m_dir, u"secret.txt"_s, "<injected/>").isEmpty());
+    QVERIFY(!writeFile(m_dir, u"defaults.dtd"_s,
+                       "<!ATTLIST r from CDATA \"dtd\"><!ATTLIST c from CDATA \"dtd\">")
+                 .isEmpty());
+
+    const LoadResult result = loadXmlFile(writeFile(m_dir, u"entities.xml"_s, bytes));
+    if (!result)
+        return; // refusing the document is as safe as ignoring the DTD
+    QCOMPARE(printTree(*NodeTree::build(result.document)), tree);
+}
+
+void TestLoading::billionLaughs()
+{
+    QByteArray xml = "<!DOCTYPE lolz [\n<!ENTITY lol \"lol\">\n";
+    for (int level = 1; level <= 9; ++level) {
+        xml += "<!ENTITY lol" + QByteArray::number(level) + " \"";
+        for (int i = 0; i < 10; ++i)
+            xml += "&lol" + (level > 1 ? QByteArray::number(level - 1) : QByteArray()) + ";";
+        xml += "\">\n";
+    }
+    xml += "]>\n<lolz a=\"&lol9;\">&lol9;<b/></lolz>\n";
+
+    const LoadResult result = loadXmlFile(writeFile(m_dir, u"laughs.xml"_s, xml));
+    if (!result) {
+        QVERIFY(!result.error.isEmpty());
+        return;
+    }
+    const auto tree = NodeTree::build(result.document);
+    QCOMPARE(printTree(*tree), u"<lolz a=\"&lol9;\">\n  <b>"_s);
+    QVERIFY(std::strlen(tree->element(1).child_value()) < 100);
+}
+
+void TestLoading::deepNesting()
+{
+    constexpr int levels = 100'000;
+    QByteArray xml;
+    xml.reserve(levels * 7 + 32);
+    for (int i = 0; i < levels; ++i)
+        xml += "<e>";
+    xml += "<e id=\"last\"/>";
+    for (int i = 0; i < levels; ++i)
+        xml += "</e>";
+
+    const LoadResult result = loadXmlFile(writeFile(m_dir, u"deep.xml"_s, xml));
+    QVERIFY2(result, qPrintable(result.error));
+    const auto tree = NodeTree::build(result.document);
+    const NodeTree::Position last = levels + 1;
+    QCOMPARE(tree->size(), last);
+    QCOMPARE(tree->depth(last), std::uint32_t(levels));
+    QCOMPARE(tree->text(last), u"<e id=\"last\">"_s);
+    QCOMPARE(tree->parent(last), last - 1);
+    QCOMPARE(tree->childCount(last), 0u);
+    QCOMPARE(tree->childCount(1), 1u);
+    QCOMPARE(treeLinkFault(*tree), QString());
+    QCOMPARE(tree->tagsUpToRoot(last).size(), qsizetype(levels));
+    QCOMPARE(tree->fullPath(last).count(QLatin1Char('/')), qsizetype(levels));
+}
+
+void TestLoading::moreElementsThanSixteenBitPositions()
+{
+    constexpr int children = 40'000;
+    QByteArray xml = "<root>\n";
+    for (int i = 1; i <= children; ++i)
+        xml += "  <i n=\"" + QByteArray::number(i) + "\"/>\n";
+    xml += "</root>\n";
+
+    const LoadResult result = loadXmlFile(writeFile(m_dir, u"wide.xml"_s, xml));
+    QVERIFY2(result, qPrintable(result.error));
+    const auto tree = NodeTree::build(result.document);
+    QCOMPARE(tree->size(), NodeTree::Position(children + 1));
+    QCOMPARE(tree->childCount(1), NodeTree::Position(children));
+    QCOMPARE(tree->text(32'768), u"<i n=\"32767\">"_s);
+    QCOMPARE(tree->key(32'768), u"k_32768"_s);
+    QCOMPARE(tree->text(children + 1), u"<i n=\"40000\">"_s);
+    QCOMPARE(tree->row(children + 1), NodeTree::Position(children - 1));
+    QCOMPARE(tree->colour(children + 1), NodeColour::Blue);
+}
+
+void TestLoading::storedDocuments_data()
+{
+    QTest::addColumn<int>("identifier");
+    QTest::addColumn<QString>("root");
+
+    const QStringList apps{u"Access"_s, u"Excel"_s, u"PowerPoint"_s, u"Word"_s};
+    const QList<QPair<QString, QString>> areas{{u"backstage"_s, u"backstage"_s},
+                                               {u"contextMenus"_s, u"contextMenus"_s},
+                                               {u"qat"_s, u"qat"_s},
+                                               {u"tabSet"_s, u"contextualTabs"_s},
+                                               {u"tabs"_s, u"tabs"_s}};
+    int identifier = 101;
+    for (const QString& app : apps) {
+        for (const auto& [area, root] : areas) {
+            if (app == u"Access"_s && area == u"contextMenus"_s)
+                continue;
+            for (const QString& language : {u"cn"_s, u"en"_s, u"jp"_s}) {
+                const QString name = u"%1_2013_%2_%3"_s.arg(app, area, language);
+                QTest::newRow(qPrintable(name)) << identifier++ << root;
+            }
+        }
+    }
+}
+
+void TestLoading::storedDocuments()
+{
+    QFETCH(int, identifier);
+    QFETCH(QString, root);
+
+    const LoadResult result = loadStoredDocument(identifier);
+    QVERIFY2(result, qPrintable(result.error));
+    QCOMPARE(QString::fromUtf8(result.document->rootElement().name()), root);
+    QCOMPARE(result.document->rootElement().first_attribute(), pugi::xml_attribute());
+}
+
+void TestLoading::unknownIdentifiers_data()
+{
+    QTest::addColumn<int>("identifier");
+    for (const int identifier : {-1, 0, 100, 158, 32'767})
+        QTest::newRow(qPrintable(QString::number(identifier))) << identifier;
+}
+
+void TestLoading::unknownIdentifiers()
+{
+    QFETCH(int, identifier);
+    const LoadResult result = loadStoredDocument(identifier);
+    QVERIFY(!result);
+    QVERIFY2(result.error.contains(QString::number(identifier)), qPrintable(result.error));
+}
+
+QTEST_APPLESS_MAIN(TestLoading)
+#include "tst_loading.moc"

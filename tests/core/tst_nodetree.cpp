@@ -1,0 +1,305 @@
+#include "NodePictures.h"
+#include "TestDocuments.h"
+#include "TreeText.h"
+#include "ViewerSession.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace talpora;
+using namespace talpora::test;
+
+namespace {
+
+// Positions: 1 r, 2 a, 3 b, 4 c, 5 d.
+const QByteArray threeLevels = R"(<r><a idMso="A"><b idMso="B"><c/></b></a><d/></r>)";
+
+std::shared_ptr<const NodeTree> catalogueTree(int index)
+{
+    ViewerSession session(u"Talpora"_s);
+    return session.loadCatalogueEntry(index).isEmpty() ? session.tree() : nullptr;
+}
+
+} // namespace
+
+class TestNodeTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void elementText_data();
+    void elementText();
+    void tags_data();
+    void tags();
+    void onlyElementsBecomeNodes();
+    void keysColoursAndPictures();
+    void fullPathAndTagsUpToRoot();
+
+    void accessQuickAccessToolbar();
+    void catalogueRoots_data();
+    void catalogueRoots();
+    void languagesGiveTheSameShape_data();
+    void languagesGiveTheSameShape();
+
+    void picturesFollowExpandAndCollapse();
+    void picturesStartAsTheTreeSays();
+};
+
+void TestNodeTree::elementText_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("text"); // of the last node
+
+    QTest::newRow("attributes in file order")
+        << QByteArray(R"(<r><button idMso="FileSave" label="Save"/></r>)")
+        << u"<button idMso=\"FileSave\" label=\"Save\">"_s;
+    QTest::newRow("label before idMso stays first")
+        << QByteArray(R"(<r><b label="L" idMso="I"/></r>)") << u"<b label=\"L\" idMso=\"I\">"_s;
+    QTest::newRow("empty element has no slash") << QByteArray("<r><menu/></r>") << u"<menu>"_s;
+    QTest::newRow("start and end tag")
+        << QByteArray(R"(<r><group idMso="G"></group></r>)") << u"<group idMso=\"G\">"_s;
+    QTest::newRow("namespace declarations count as attributes")
+        << QByteArray(R"(<tabs xmlns="x" xmlns:p="y" p:a="1"/>)")
+        << u"<tabs xmlns=\"x\" xmlns:p=\"y\" p:a=\"1\">"_s;
+    QTest::newRow("&amp; shows as &")
+        << QByteArray(R"(<r><b label="Cut &amp; Paste"/></r>)") << u"<b label=\"Cut & Paste\">"_s;
+    QTest::newRow("references resolved and not escaped again")
+        << QByteArray(R"(<r a="&lt;&gt;&quot;&apos;&#x4E2D;&#25991;&amp;amp;"/>)")
+        << u"<r a=\"<>\"'中文&amp;\">"_s;
+    QTest::newRow("single quotes around a double quote")
+        << QByteArray(R"(<r a='say "hi"'/>)") << u"<r a=\"say \"hi\"\">"_s;
+    QTest::newRow("blanks inside a value are kept")
+        << QByteArray(R"(<r a="  two  blanks "/>)") << u"<r a=\"  two  blanks \">"_s;
+    QTest::newRow("line breaks and tabs in a value read as blanks")
+        << QByteArray("<r a=\"x\r\ny\tz\nw\"/>") << u"<r a=\"x y z w\">"_s;
+    QTest::newRow("references to tab and line breaks are kept")
+        << QByteArray(R"(<r a="x&#9;y&#10;z&#13;"/>)") << u"<r a=\"x\ty\nz\r\">"_s;
+    QTest::newRow("blanks around = and between attributes")
+        << QByteArray("<r  a = \"1\"\n\tb='2' />") << u"<r a=\"1\" b=\"2\">"_s;
+    QTest::newRow("non-ASCII names and values")
+        << u"<根><标签 属性=\"值\"/></根>"_s.toUtf8() << u"<标签 属性=\"值\">"_s;
+    QTest::newRow("empty value") << QByteArray(R"(<r><tab idMso=""/></r>)")
+                                 << u"<tab idMso=\"\">"_s;
+}
+
+void TestNodeTree::elementText()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, text);
+    const auto tree = treeOf(xml);
+    QVERIFY(tree);
+    QCOMPARE(tree->text(tree->size()), text);
+}
+
+void TestNodeTree::tags_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("tag"); // of the last node
+
+    QTest::newRow("root is the bare name, even with idMso")
+        << QByteArray(R"(<tabs idMso="X"/>)") << u"tabs"_s;
+    QTest::newRow("idMso") << QByteArray(R"(<r><tab idMso="TabHome"/></r>)") << u"tab|TabHome"_s;
+    QTest::newRow("no attribute") << QByteArray("<r><menu/></r>") << u"menu|"_s;
+    QTest::newRow("label only") << QByteArray(R"(<r><button label="B"/></r>)") << u"button|"_s;
+    QTest::newRow("empty idMso") << QByteArray(R"(<r><tab idMso=""/></r>)") << u"tab|"_s;
+    QTest::newRow("idMso holding a bar")
+        << QByteArray(R"(<r><tab idMso="A|B"/></r>)") << u"tab|A|B"_s;
+    QTest::newRow("idMso after label")
+        << QByteArray(R"(<r><b label="L" idMso="I"/></r>)") << u"b|I"_s;
+    QTest::newRow("idMso with a reference")
+        << QByteArray(R"(<r><b idMso="a&amp;b"/></r>)") << u"b|a&b"_s;
+    QTest::newRow("attribute names are case-sensitive")
+        << QByteArray(R"(<r><tab IDMSO="X"/></r>)") << u"tab|"_s;
+    QTest::newRow("prefixed idMso is another attribute")
+        << QByteArray(R"(<r xmlns:p="u"><tab p:idMso="X"/></r>)") << u"tab|"_s;
+}
+
+void TestNodeTree::tags()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, tag);
+    const auto tree = treeOf(xml);
+    QVERIFY(tree);
+    QCOMPARE(tree->tag(tree->size()), tag);
+}
+
+void TestNodeTree::onlyElementsBecomeNodes()
+{
+    const auto tree = treeOf(R"(<?xml version="1.0"?>
+<!-- before -->
+<?pi before?>
+<root>
+  text
+  <!-- c --><a idMso="A">inner text<b/><![CDATA[<notAnElement/>]]><?pi x?></a>
+  <c>
+    <d/>
+    more text
+    <e><f/></e>
+    <g>only text</g>
+  </c>
+</root>
+<!-- after -->
+)");
+    QVERIFY(tree);
+    QCOMPARE(printTree(*tree), u"<root>\n"
+                               "  <a idMso=\"A\">\n"
+                               "    <b>\n"
+                               "  <c>\n"
+                               "    <d>\n"
+                               "    <e>\n"
+                               "      <f>\n"
+                               "    <g>"_s);
+    QCOMPARE(treeLinkFault(*tree), QString());
+    QCOMPARE(tree->size(), 8u);
+    QCOMPARE(tree->text(4), u"<c>"_s);
+    QCOMPARE(tree->row(4), 1u);
+    QCOMPARE(tree->childCount(4), 3u);
+    QCOMPARE(tree->child(4, 1), 6u);
+    QCOMPARE(tree->childCount(8), 0u);
+    QCOMPARE(tree->depth(7), 3u);
+}
+
+void TestNodeTree::keysColoursAndPictures()
+{
+    const auto tree = treeOf(threeLevels);
+    QVERIFY(tree);
+    QCOMPARE(printTree(*tree, TreeLine::Everything), u"k_1 pic1 red [r] <r>\n"
+                                                     "  k_2 pic2 blue [a|A] <a idMso=\"A\">\n"
+                                                     "    k_3 pic2 default [b|B] <b idMso=\"B\">\n"
+                                                     "      k_4 pic2 default [c|] <c>\n"
+                                                     "  k_5 pic2 blue [d|] <d>"_s);
+}
+
+void TestNodeTree::fullPathAndTagsUpToRoot()
+{
+    const auto tree = treeOf(threeLevels);
+    QVERIFY(tree);
+    QCOMPARE(tree->fullPath(1), u"<r>"_s);
+    QCOMPARE(tree->fullPath(4), u"<r>/<a idMso=\"A\">/<b idMso=\"B\">/<c>"_s);
+    QCOMPARE(tree->fullPath(5), u"<r>/<d>"_s);
+    QCOMPARE(tree->tagsUpToRoot(1), QStringList());
+    QCOMPARE(tree->tagsUpToRoot(2), QStringList{u"a|A"_s});
+    QCOMPARE(tree->tagsUpToRoot(4), (QStringList{u"c|"_s, u"b|B"_s, u"a|A"_s}));
+    QCOMPARE(tree->tagsUpToRoot(5), QStringList{u"d|"_s});
+
+    const auto slashes = treeOf(R"(<r a="x/y"><b/></r>)");
+    QVERIFY(slashes);
+    QCOMPARE(slashes->fullPath(2), u"<r a=\"x/y\">/<b>"_s);
+}
+
+void TestNodeTree::accessQuickAccessToolbar()
+{
+    const auto tree = catalogueTree(4);
+    QVERIFY(tree);
+    QVERIFY(tree->size() > 3);
+    QCOMPARE(tree->text(1), u"<qat>"_s);
+    QCOMPARE(tree->tag(1), u"qat"_s);
+    QCOMPARE(tree->colour(1), NodeColour::Red);
+    QCOMPARE(tree->initialPicture(1), NodePicture::Globe);
+    QCOMPARE(tree->childCount(1), 1u);
+    QCOMPARE(tree->text(2), u"<sharedControls>"_s);
+    QCOMPARE(tree->tag(2), u"sharedControls|"_s);
+    QCOMPARE(tree->colour(2), NodeColour::Blue);
+    QCOMPARE(tree->initialPicture(2), NodePicture::ClosedFolder);
+    QCOMPARE(tree->childCount(2), tree->size() - 2);
+    QCOMPARE(tree->key(3), u"k_3"_s);
+    for (NodeTree::Position position = 3; position <= tree->size(); ++position) {
+        QCOMPARE(tree->parent(position), 2u);
+        QCOMPARE(tree->colour(position), NodeColour::Default);
+        QCOMPARE(tree->initialPicture(position), NodePicture::ClosedFolder);
+        QVERIFY2(tree->tag(position).contains(u'|') && !tree->tag(position).endsWith(u'|'),
+                 qPrintable(tree->tag(position)));
+    }
+}
+
+void TestNodeTree::catalogueRoots_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("root");
+    QTest::newRow("Access_2013_backstage_cn") << 0 << u"<backstage>"_s;
+    QTest::newRow("Access_2013_tabSet_en") << 7 << u"<contextualTabs>"_s;
+    QTest::newRow("Excel_2013_contextMenus_cn") << 15 << u"<contextMenus>"_s;
+    QTest::newRow("Excel_2013_tabs_cn (byte-order mark)") << 24 << u"<tabs>"_s;
+    QTest::newRow("Word_2013_tabs_jp") << 56 << u"<tabs>"_s;
+}
+
+void TestNodeTree::catalogueRoots()
+{
+    QFETCH(int, index);
+    QFETCH(QString, root);
+    const auto tree = catalogueTree(index);
+    QVERIFY(tree);
+    QCOMPARE(tree->text(1), root);
+    QCOMPARE(tree->tag(1), root.mid(1, root.size() - 2));
+    QCOMPARE(treeLinkFault(*tree), QString());
+    for (NodeTree::Position position = 2; position <= tree->size(); ++position)
+        QVERIFY(tree->tag(position).contains(u'|'));
+}
+
+void TestNodeTree::languagesGiveTheSameShape_data()
+{
+    QTest::addColumn<int>("cn");
+    for (int cn = 0; cn < 57; cn += 3)
+        QTest::newRow(qPrintable(QString::number(cn))) << cn;
+}
+
+void TestNodeTree::languagesGiveTheSameShape()
+{
+    QFETCH(int, cn);
+    const auto chinese = catalogueTree(cn);
+    const auto english = catalogueTree(cn + 1);
+    const auto japanese = catalogueTree(cn + 2);
+    QVERIFY(chinese && english && japanese);
+    const QString shape = printTree(*english, TreeLine::Tag);
+    QCOMPARE(printTree(*chinese, TreeLine::Tag), shape);
+    QCOMPARE(printTree(*japanese, TreeLine::Tag), shape);
+}
+
+void TestNodeTree::picturesFollowExpandAndCollapse()
+{
+    const auto tree = treeOf(threeLevels);
+    QVERIFY(tree);
+    NodePictures pictures(tree->size());
+    const auto all = [&] {
+        QList<int> numbers;
+        for (NodeTree::Position position = 1; position <= tree->size(); ++position)
+            numbers.append(static_cast<int>(pictures.picture(position)));
+        return numbers;
+    };
+    QCOMPARE(all(), (QList<int>{1, 2, 2, 2, 2}));
+
+    pictures.expanded(1);
+    pictures.collapsed(1);
+    QCOMPARE(all(), (QList<int>{1, 2, 2, 2, 2}));
+    pictures.expanded(2);
+    pictures.expanded(3);
+    QCOMPARE(all(), (QList<int>{1, 3, 3, 2, 2}));
+    pictures.collapsed(2); // the open child keeps its picture
+    QCOMPARE(all(), (QList<int>{1, 2, 3, 2, 2}));
+    pictures.expanded(2);
+    QCOMPARE(all(), (QList<int>{1, 3, 3, 2, 2}));
+    pictures.expanded(2); // the same notification twice changes nothing
+    pictures.collapsed(3);
+    pictures.collapsed(3);
+    QCOMPARE(all(), (QList<int>{1, 3, 2, 2, 2}));
+    pictures.expanded(1);
+    QCOMPARE(all(), (QList<int>{1, 3, 2, 2, 2}));
+
+    // Positions the tree does not have are ignored.
+    pictures.expanded(0);
+    pictures.expanded(6);
+    pictures.collapsed(1000);
+    QCOMPARE(all(), (QList<int>{1, 3, 2, 2, 2}));
+}
+
+void TestNodeTree::picturesStartAsTheTreeSays()
+{
+    const auto tree = catalogueTree(25);
+    QVERIFY(tree);
+    const NodePictures pictures(tree->size());
+    for (NodeTree::Position position = 1; position <= tree->size(); ++position)
+        QCOMPARE(pictures.picture(position), tree->initialPicture(position));
+}
+
+QTEST_APPLESS_MAIN(TestNodeTree)
+#include "tst_nodetree.moc"
