@@ -42,7 +42,6 @@ private slots:
     void languagesGiveTheSameShape();
 
     void picturesFollowExpandAndCollapse();
-    void picturesStartAsTheTreeSays();
 };
 
 void TestNodeTree::elementText_data()
@@ -290,15 +289,6 @@ void TestNodeTree::picturesFollowExpandAndCollapse()
     pictures.expanded(6);
     pictures.collapsed(1000);
     QCOMPARE(all(), (QList<int>{1, 3, 2, 2, 2}));
-}
-
-void TestNodeTree::picturesStartAsTheTreeSays()
-{
-    const auto tree = catalogueTree(25);
-    QVERIFY(tree);
-    const NodePictures pictures(tree->size());
-    for (NodeTree::Position position = 1; position <= tree->size(); ++position)
-        QCOMPARE(pictures.picture(position), tree->initialPicture(position));
 }
 
 QTEST_APPLESS_MAIN(TestNodeTree)
