@@ -54,7 +54,9 @@ Utf8FileText readRawBytes(const QString& path)
     if (path.isEmpty())
         return {{}, u"file not found"_s};
     const QByteArray nativePath = QFile::encodeName(path);
-    FileDescriptor file(::open(nativePath.constData(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: opening a named pipe must not wait for a writer. It changes
+    // nothing for the regular files that are read below.
+    FileDescriptor file(::open(nativePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
         return {{}, describeErrno(errno)};
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -10,7 +12,8 @@ namespace talpora {
 namespace {
 
 constexpr unsigned parseOptions =
-    pugi::parse_escapes | pugi::parse_wconv_attribute | pugi::parse_eol | pugi::parse_embed_pcdata;
+    pugi::parse_escapes | pugi::parse_wconv_attribute | pugi::parse_eol | pugi::parse_embed_pcdata |
+    pugi::parse_fragment; // keeps text outside the root, so that it can be refused
 
 bool isXmlBlank(char c)
 {
@@ -36,6 +39,52 @@ QString positioned(const Utf8Buffer& text, std::size_t offset, const QString& wh
 {
     const TextPosition at = textPositionAt(text.data(), text.size(), offset);
     return u"line %1, column %2: %3"_s.arg(at.line).arg(at.column).arg(what);
+}
+
+struct Fault
+{
+    std::size_t offset;
+    QString what;
+};
+
+// The start of a node's markup: offset_debug() points at an element's name.
+std::size_t markupOffset(pugi::xml_node node)
+{
+    const auto offset = static_cast<std::size_t>(node.offset_debug());
+    return node.type() == pugi::node_element && offset > 0 ? offset - 1 : offset;
+}
+
+std::optional<Fault> wellFormednessFault(const pugi::xml_document& document)
+{
+    pugi::xml_node root;
+    for (const pugi::xml_node node : document.children()) {
+        if (node.type() == pugi::node_pcdata)
+            return Fault{markupOffset(node), u"text outside the root element"_s};
+        if (node.type() == pugi::node_element && root)
+            return Fault{markupOffset(node), u"the document has more than one root element"_s};
+        if (node.type() == pugi::node_element)
+            root = node;
+    }
+    if (!root)
+        return Fault{0, u"the document has no root element"_s};
+
+    std::vector<pugi::xml_node> pending{root};
+    while (!pending.empty()) {
+        const pugi::xml_node element = pending.back();
+        pending.pop_back();
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+            for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+                if (std::strcmp(a.name(), b.name()) == 0)
+                    return Fault{markupOffset(element),
+                                 u"attribute %1 appears twice"_s.arg(QString::fromUtf8(a.name()))};
+            }
+        }
+        for (const pugi::xml_node child : element.children()) {
+            if (child.type() == pugi::node_element)
+                pending.push_back(child);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -75,15 +124,12 @@ LoadResult XmlParser::parse(Utf8Buffer text, const std::function<Utf8Buffer()>& 
         return {nullptr, positioned(original, static_cast<std::size_t>(result.offset), what)};
     }
 
-    // The parser accepts several top-level elements; XML allows exactly one.
-    const pugi::xml_node root = document->rootElement();
-    for (pugi::xml_node next = root.next_sibling(); next; next = next.next_sibling()) {
-        if (next.type() == pugi::node_element) {
-            const QString what = u"the document has more than one root element"_s;
-            const Utf8Buffer original = reloadText();
-            return {nullptr,
-                    positioned(original, static_cast<std::size_t>(next.offset_debug()) - 1, what)};
-        }
+    // In fragment mode the parser keeps what XML forbids at the top level:
+    // text, and more or fewer than one element. Nor does it check that an
+    // element names each attribute once.
+    if (const auto fault = wellFormednessFault(document->m_document)) {
+        const Utf8Buffer original = reloadText();
+        return {nullptr, positioned(original, fault->offset, fault->what)};
     }
     return {std::move(document), {}};
 }
