@@ -240,6 +240,7 @@ void Form1::showScript(const QString& text)
 {
     if (!m_form2)
         m_form2 = new Form2(this);
+    m_scriptWindowHiddenByMinimise = false;
     m_form2->show();
     m_form2->setScriptText(text);
 }
@@ -313,6 +314,22 @@ void Form1::layoutClientArea()
     const int listRight = List1->width();
     TreeView1->setGeometry(listRight, 0, std::max(0, clientWidth - listRight), height);
     // The single status panel is stretched over the whole bar by its layout.
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !m_form2)
+        return;
+    // The script window belongs to this one: it goes away while this one is
+    // minimised and comes back with it, whatever the window manager does.
+    if (isMinimized() && m_form2->isVisible()) {
+        m_form2->hide();
+        m_scriptWindowHiddenByMinimise = true;
+    } else if (!isMinimized() && m_scriptWindowHiddenByMinimise) {
+        m_form2->show();
+        m_scriptWindowHiddenByMinimise = false;
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event)

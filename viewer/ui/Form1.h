@@ -63,6 +63,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -83,6 +84,7 @@ private:
     QWidget* m_clientArea = nullptr;
     QPointer<Form2> m_form2;
     int m_rowBeforePress = -1;
+    bool m_scriptWindowHiddenByMinimise = false;
 };
 
 } // namespace talpora
