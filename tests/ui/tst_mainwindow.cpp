@@ -1,0 +1,389 @@
+#include "Form1.h"
+#include "Form2.h"
+#include "ModalDialogs.h"
+#include "NodeTreeModel.h"
+#include "NodeTreeView.h"
+#include "UiTestSupport.h"
+#include "UiTexts.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace talpora;
+using namespace talpora::test;
+
+namespace {
+
+// "文件(&F)" with its items below it, one line each, flags spelled out.
+QString menuOutline(const QMenuBar* bar)
+{
+    const auto describe = [](const QAction* action, const QString& name) {
+        QString line = name + u' ' + action->text();
+        if (!action->shortcut().isEmpty())
+            line += u' ' + action->shortcut().toString(QKeySequence::PortableText);
+        if (action->isCheckable())
+            line += action->isChecked() ? u" [x]"_s : u" [ ]"_s;
+        if (action->isSeparator())
+            line += u" separator"_s;
+        if (!action->icon().isNull())
+            line += u" icon"_s;
+        if (!action->isEnabled() || !action->isVisible())
+            line += u" unavailable"_s;
+        return line;
+    };
+    QStringList lines;
+    for (const QAction* top : bar->actions()) {
+        lines.append(describe(top, top->menu() ? top->menu()->objectName() : u"?"_s));
+        if (top->menu()) {
+            for (const QAction* item : top->menu()->actions())
+                lines.append(u"  "_s + describe(item, item->objectName()));
+        }
+    }
+    return lines.join(u'\n');
+}
+
+// The root text of a catalogue document follows from the area in its name.
+QString rootTextOf(const QString& entryName)
+{
+    const QString area = entryName.section(u'_', 2, 2);
+    return area == u"tabSet" ? u"<contextualTabs>"_s : u'<' + area + u'>';
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void listHoldsTheCatalogueInOrder();
+    void startsWithNothingChosen();
+    void clickingAnEntryLoadsIt_data();
+    void clickingAnEntryLoadsIt();
+    void arrowKeysLoadTheNeighbouringEntry();
+    void clickingTheLoadedEntryRebuildsTheTree();
+    void failedFileKeepsThePreviousDocument_data();
+    void failedFileKeepsThePreviousDocument();
+    void fileDialogFiltersXmlAndCancelOpensNothing();
+    void menusAreExactlyAsDesigned();
+    void shortcutsOpenTheirBoxes_data();
+    void shortcutsOpenTheirBoxes();
+    void manualShowsTheUsageNote();
+    void aboutShowsSevenLines();
+    void exitClosesBothWindows_data();
+    void exitClosesBothWindows();
+
+private:
+    std::unique_ptr<Form1> m_form;
+    QListWidget* m_list = nullptr;
+    NodeTreeView* m_tree = nullptr;
+    NodeTreeModel* m_model = nullptr;
+    QTemporaryDir m_dir;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QCoreApplication::setApplicationName(u"Talpora"_s);
+    QCoreApplication::setApplicationVersion(u"1.00"_s);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestMainWindow::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_list = m_form->findChild<QListWidget*>(u"List1"_s);
+    m_tree = m_form->findChild<NodeTreeView*>(u"TreeView1"_s);
+    QVERIFY(m_list && m_tree);
+    m_model = m_form->treeModel();
+    QCOMPARE(m_tree->model(), m_model);
+}
+
+void TestMainWindow::cleanup()
+{
+    m_form.reset();
+}
+
+void TestMainWindow::listHoldsTheCatalogueInOrder()
+{
+    QCOMPARE(m_list->count(), 57);
+    const auto entries = catalogue::catalogueEntries();
+    for (int row = 0; row < m_list->count(); ++row)
+        QCOMPARE(m_list->item(row)->text(), entries[static_cast<std::size_t>(row)].displayName());
+    QCOMPARE(m_list->item(0)->text(), u"Access_2013_backstage_cn"_s);
+    QCOMPARE(m_list->item(24)->text(), u"Excel_2013_tabs_cn"_s);
+    QCOMPARE(m_list->item(56)->text(), u"Word_2013_tabs_jp"_s);
+
+    QCOMPARE(QApplication::focusWidget(), m_list);
+    QTest::keyClick(m_list, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_tree);
+}
+
+void TestMainWindow::startsWithNothingChosen()
+{
+    const Form1 hidden; // never shown, never focused
+    QCOMPARE(hidden.windowTitle(), u"Talpora"_s);
+    QCOMPARE(hidden.List1->currentRow(), -1);
+
+    // Showing the window gives List1 the focus; that alone must not pick an entry.
+    QCOMPARE(m_list->currentRow(), -1);
+    QVERIFY(m_list->selectedItems().isEmpty());
+    QCOMPARE(m_model->rowCount(), 0);
+    QCOMPARE(m_form->windowTitle(), u"Talpora"_s);
+}
+
+void TestMainWindow::clickingAnEntryLoadsIt_data()
+{
+    QTest::addColumn<int>("row");
+    for (const catalogue::CatalogueEntry& entry : catalogue::catalogueEntries())
+        QTest::newRow(entry.name) << entry.index;
+}
+
+void TestMainWindow::clickingAnEntryLoadsIt()
+{
+    QFETCH(int, row);
+    const QString name = m_list->item(row)->text();
+    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+    ModalDialogs dialogs;
+    clickEntry(m_list, row);
+
+    QVERIFY(dialogs.seen().isEmpty());
+    QCOMPARE(resets.size(), 1);
+    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + name);
+    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(row));
+    const QModelIndex root = m_model->index(0, 0);
+    QCOMPARE(root.data().toString(), rootTextOf(name));
+    QVERIFY(m_tree->isExpanded(root));
+    QCOMPARE(m_tree->currentIndex(), root);
+    QCOMPARE(m_tree->selectionModel()->selectedIndexes(), QModelIndexList{root});
+}
+
+void TestMainWindow::arrowKeysLoadTheNeighbouringEntry()
+{
+    clickEntry(m_list, 3);
+    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + m_list->item(3)->text());
+    QTest::keyClick(m_list, Qt::Key_Down);
+    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + m_list->item(4)->text());
+    QCOMPARE(m_model->index(0, 0).data().toString(), rootTextOf(m_list->item(4)->text()));
+    QTest::keyClick(m_list, Qt::Key_Up);
+    QTest::keyClick(m_list, Qt::Key_Up);
+    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + m_list->item(2)->text());
+    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(2));
+}
+
+void TestMainWindow::clickingTheLoadedEntryRebuildsTheTree()
+{
+    clickEntry(m_list, 25); // Excel_2013_tabs_en
+    const auto outline = [this] {
+        QStringList lines;
+        for (const QModelIndex& index : allIndexes(*m_model))
+            lines.append(index.data(NodeTreeModel::KeyRole).toString() + u' ' +
+                         index.data().toString());
+        return lines;
+    };
+    const QStringList first = outline();
+    const QModelIndex group =
+        findIndex(*m_model, NodeTreeModel::TagRole, u"group|GroupClipboard"_s);
+    clickNode(m_tree, group);
+    QVERIFY(m_tree->isExpanded(group.parent()));
+    m_tree->expand(group);
+
+    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+    clickEntry(m_list, 25);
+    QCOMPARE(resets.size(), 1);
+    QCOMPARE(outline(), first);
+    const QModelIndex again =
+        findIndex(*m_model, NodeTreeModel::TagRole, u"group|GroupClipboard"_s);
+    QVERIFY(!m_tree->isExpanded(again.parent()));
+    QVERIFY(!m_tree->isExpanded(again));
+    QCOMPARE(again.data(NodeTreeModel::PictureRole).toInt(), 2);
+    QCOMPARE(m_tree->currentIndex(), m_model->index(0, 0));
+
+    // Another entry afterwards: keys start again at k_1, nothing of the old tree stays.
+    clickEntry(m_list, 4);
+    QCOMPARE(m_model->index(0, 0).data(NodeTreeModel::KeyRole).toString(), u"k_1"_s);
+    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(4));
+}
+
+void TestMainWindow::failedFileKeepsThePreviousDocument_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+    QTest::addColumn<QString>("reason");     // a pattern the message must match
+
+    QTest::newRow("unclosed element")
+        << QByteArray("<a>\n  <b>\n</a>\n") << u"line 3, column \\d+"_s;
+    QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << u"line 2, column \\d+"_s;
+    QTest::newRow("missing file") << QByteArray() << u"file not found"_s;
+}
+
+void TestMainWindow::failedFileKeepsThePreviousDocument()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = content.isEmpty() ? m_dir.filePath(u"missing.xml"_s)
+                                           : writeFile(m_dir, u"broken.xml"_s, content);
+    clickEntry(m_list, 7);
+    const QString caption = m_form->windowTitle();
+    const int nodes = allIndexes(*m_model).size();
+    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+
+    ModalDialogs dialogs;
+    m_form->openFile(path);
+    QCOMPARE(dialogs.seen().size(), 1);
+    const SeenDialog box = dialogs.seen().first();
+    QCOMPARE(box.title, u"Talpora"_s);
+    QCOMPARE(box.standardButtons, QMessageBox::Ok);
+    QVERIFY2(box.text.contains(QFileInfo(path).fileName()), qPrintable(box.text));
+    QVERIFY2(box.text.contains(QRegularExpression(reason)), qPrintable(box.text));
+
+    QCOMPARE(resets.size(), 0);
+    QCOMPARE(m_form->windowTitle(), caption);
+    QCOMPARE(allIndexes(*m_model).size(), nodes);
+    QCOMPARE(m_model->index(0, 0).data().toString(), rootTextOf(m_list->item(7)->text()));
+}
+
+void TestMainWindow::fileDialogFiltersXmlAndCancelOpensNothing()
+{
+    QCOMPARE(texts::openFileFilter(), u"XML文件(*.xml)"_s);
+    const QString caption = m_form->windowTitle();
+    const int nodes = allIndexes(*m_model).size();
+    {
+        ModalDialogs dialogs(ModalDialogs::Answer::Reject);
+        m_form->menuOpen->trigger();
+        QCOMPARE(dialogs.seen().size(), 1); // the file dialog, and no box after Cancel
+        QCOMPARE(dialogs.seen().first().nameFilters, QStringList{u"XML文件(*.xml)"_s});
+    }
+    QCOMPARE(m_form->windowTitle(), caption);
+    QCOMPARE(allIndexes(*m_model).size(), nodes);
+
+    const QString path = writeFile(m_dir, u"本地 file.xml"_s, "<chosen/>");
+    ModalDialogs dialogs(ModalDialogs::Answer::Accept, {}, path);
+    m_form->menuOpen->trigger();
+    QCOMPARE(dialogs.seen().size(), 1);
+    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + QDir::toNativeSeparators(path));
+    QCOMPARE(m_model->index(0, 0).data().toString(), u"<chosen>"_s);
+}
+
+void TestMainWindow::menusAreExactlyAsDesigned()
+{
+    QCOMPARE(menuOutline(m_form->menuBar()), u"menuFile 文件(&F)\n"
+                                             "  menuOpen 打开(&O) Ctrl+O\n"
+                                             "  menuExit 退出(&X) Ctrl+F4\n"
+                                             "menuOption 选项(&O)\n"
+                                             "  menuScripts 脚本(&S) [x]\n"
+                                             "  menuFind 查找(&F) Ctrl+F\n"
+                                             "menuHelp 帮助(&H)\n"
+                                             "  menuManual 使用教程 F1\n"
+                                             "  menuAbout 关于..."_s);
+    // The public members are the named objects.
+    QCOMPARE(m_form->findChild<QAction*>(u"menuScripts"_s), m_form->menuScripts);
+    QCOMPARE(m_form->findChild<QMenu*>(u"menuHelp"_s), m_form->menuHelp);
+    QCOMPARE(m_form->findChild<QStatusBar*>(u"StatusBar1"_s), m_form->statusBar());
+    QCOMPARE(m_form->findChild<QLabel*>(u"statusPanel1"_s), m_form->statusPanel1);
+
+    // Scripts only keeps its check mark; it never opens or closes a window.
+    m_form->menuScripts->trigger();
+    QVERIFY(!m_form->menuScripts->isChecked());
+    m_form->menuScripts->trigger();
+    QVERIFY(m_form->menuScripts->isChecked());
+    QVERIFY(!m_form->scriptWindow());
+    QCOMPARE(QApplication::topLevelWidgets().size(), m_form->findChildren<QMenu*>().size() + 1);
+}
+
+void TestMainWindow::shortcutsOpenTheirBoxes_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<bool>("inTree");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("Ctrl+O") << QKeyCombination(Qt::CTRL, Qt::Key_O) << false << u"file"_s;
+    QTest::newRow("Ctrl+F") << QKeyCombination(Qt::CTRL, Qt::Key_F) << true << u"input"_s;
+    QTest::newRow("F1 in the list") << QKeyCombination(Qt::Key_F1) << false << u"message"_s;
+    QTest::newRow("F1 in the tree") << QKeyCombination(Qt::Key_F1) << true << u"message"_s;
+}
+
+void TestMainWindow::shortcutsOpenTheirBoxes()
+{
+    QFETCH(QKeyCombination, keys);
+    QFETCH(bool, inTree);
+    QFETCH(QString, kind);
+    QWidget* target = inTree ? static_cast<QWidget*>(m_tree) : m_list;
+    target->setFocus();
+    ModalDialogs dialogs(ModalDialogs::Answer::Reject);
+    QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+    QCOMPARE(dialogs.seen().size(), 1);
+    QCOMPARE(dialogs.seen().first().kind, kind);
+}
+
+void TestMainWindow::manualShowsTheUsageNote()
+{
+    clickEntry(m_list, 10);
+    const QString caption = m_form->windowTitle();
+    ModalDialogs dialogs;
+    m_form->menuManual->trigger();
+    QCOMPARE(dialogs.seen().size(), 1);
+    const SeenDialog box = dialogs.seen().first();
+    QCOMPARE(box.title, u"Talpora"_s);
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.standardButtons, QMessageBox::Ok);
+    QCOMPARE(box.text,
+             u"单击左侧导航栏中的项目加载内容，或者点击菜单【文件/打开】加载本地XML文件。"_s);
+    QCOMPARE(m_form->windowTitle(), caption);
+    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(10));
+}
+
+void TestMainWindow::aboutShowsSevenLines()
+{
+    ModalDialogs dialogs;
+    m_form->menuAbout->trigger();
+    QCOMPARE(dialogs.seen().size(), 1);
+    const SeenDialog box = dialogs.seen().first();
+    QCOMPARE(box.title, u"产品信息 & 联系方式"_s);
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.standardButtons, QMessageBox::Ok);
+    const QStringList lines = box.text.split(QRegularExpression(u"\r?\n"_s));
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[4], QString());
+    QCOMPARE(lines[5], u"产品名称："_s + QCoreApplication::applicationName());
+    QCOMPARE(lines[5], u"产品名称：Talpora"_s);
+    QCOMPARE(lines[6], u"更新日期：2018年1月6日"_s);
+}
+
+void TestMainWindow::exitClosesBothWindows_data()
+{
+    QTest::addColumn<bool>("byShortcut");
+    QTest::newRow("menu") << false;
+    QTest::newRow("Ctrl+F4") << true;
+}
+
+void TestMainWindow::exitClosesBothWindows()
+{
+    QFETCH(bool, byShortcut);
+    clickEntry(m_list, 13); // Excel_2013_qat_en
+    clickNode(m_tree, findIndex(*m_model, NodeTreeModel::TagRole, u"button|FileSave"_s));
+    QPointer<Form2> script = m_form->scriptWindow();
+    QVERIFY(script && script->isVisible());
+
+    if (byShortcut)
+        QTest::keyClick(m_list, Qt::Key_F4, Qt::ControlModifier);
+    else
+        m_form->menuExit->trigger();
+    QVERIFY(!m_form->isVisible());
+    QTRY_VERIFY(!script);
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

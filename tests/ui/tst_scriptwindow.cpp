@@ -1,0 +1,346 @@
+#include "Form1.h"
+#include "Form2.h"
+#include "ModalDialogs.h"
+#include "NodeTreeModel.h"
+#include "NodeTreeView.h"
+#include "UiTestSupport.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace talpora;
+using namespace talpora::test;
+
+namespace {
+
+const QString customUi = u"customUI xmlns=http://schemas.microsoft.com/office/2009/07/customui"_s;
+
+} // namespace
+
+class TestScriptWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void nodeClickShowsPathAndSnippet_data();
+    void nodeClickShowsPathAndSnippet();
+    void everyClickReplacesTheWholeText();
+    void scriptsOffChangesOnlyTheStatusBar();
+    void rootOfNoAreaShowsAMessage();
+    void loadingSelectsWithoutAClick();
+    void windowIsBuiltAsDesigned();
+    void textCoversTheClientArea_data();
+    void textCoversTheClientArea();
+    void minimiseAndRestoreKeepTheTextCovering();
+    void closedWindowComesBackAtDesignSize();
+
+private:
+    void loadEntry(const char* name);
+    void clickTag(const QString& tag);
+    Form2* scriptWindow() const { return m_form->scriptWindow(); }
+    QPlainTextEdit* text1() const
+    {
+        return scriptWindow() ? scriptWindow()->findChild<QPlainTextEdit*>(u"Text1"_s) : nullptr;
+    }
+
+    std::unique_ptr<Form1> m_form;
+    QListWidget* m_list = nullptr;
+    NodeTreeView* m_tree = nullptr;
+    NodeTreeModel* m_model = nullptr;
+    QLabel* m_status = nullptr;
+    QTemporaryDir m_dir;
+};
+
+void TestScriptWindow::initTestCase()
+{
+    QCoreApplication::setApplicationName(u"Talpora"_s);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestScriptWindow::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_list = m_form->findChild<QListWidget*>(u"List1"_s);
+    m_tree = m_form->findChild<NodeTreeView*>(u"TreeView1"_s);
+    m_status = m_form->findChild<QLabel*>(u"statusPanel1"_s);
+    QVERIFY(m_list && m_tree && m_status);
+    m_model = m_form->treeModel();
+}
+
+void TestScriptWindow::cleanup()
+{
+    m_form.reset();
+}
+
+void TestScriptWindow::loadEntry(const char* name)
+{
+    const auto entry = catalogue::findEntryByName(QString::fromLatin1(name));
+    QVERIFY(entry);
+    clickEntry(m_list, entry->index);
+    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + QString::fromLatin1(name));
+}
+
+void TestScriptWindow::clickTag(const QString& tag)
+{
+    const QModelIndex index = findIndex(*m_model, NodeTreeModel::TagRole, tag);
+    QVERIFY2(index.isValid(), qPrintable(tag));
+    clickNode(m_tree, index);
+}
+
+void TestScriptWindow::nodeClickShowsPathAndSnippet_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("outline");
+
+    QTest::newRow("quick access toolbar")
+        << u"Excel_2013_qat_en"_s << u"button|FileSave"_s
+        << u"<qat>/<sharedControls>/<button idMso=\"FileSave\">"_s
+        << customUi + u"\n  ribbon startFromScratch=true\n    qat\n      sharedControls\n"
+                      "        button idMso=FileSave"_s;
+    QTest::newRow("ribbon tab, menu without idMso")
+        << u"Excel_2013_tabs_en"_s << u"gallery|PasteGallery"_s
+        << u"<tabs>/<tab idMso=\"TabHome\">/<group idMso=\"GroupClipboard\">/"
+           "<splitButton idMso=\"PasteMenu\">/<menu>/<gallery idMso=\"PasteGallery\">"_s
+        << customUi + u"\n  ribbon startFromScratch=false\n    tabs\n      tab idMso=TabHome\n"
+                      "        group idMso=GroupClipboard\n          splitButton idMso=PasteMenu\n"
+                      "            menu\n              gallery idMso=PasteGallery"_s;
+    QTest::newRow("context menu, no ribbon")
+        << u"Excel_2013_contextMenus_en"_s << u"button|SheetInsertPage"_s
+        << u"<contextMenus>/<contextMenu idMso=\"ContextMenuWorkbookPly\">/"
+           "<button idMso=\"SheetInsertPage\">"_s
+        << customUi + u"\n  contextMenus\n    contextMenu idMso=ContextMenuWorkbookPly\n"
+                      "      button idMso=SheetInsertPage"_s;
+    QTest::newRow("contextual tab set")
+        << u"Excel_2013_tabSet_en"_s << u"tabSet|TabSetSmartArtTools"_s
+        << u"<contextualTabs>/<tabSet idMso=\"TabSetSmartArtTools\">"_s
+        << customUi + u"\n  ribbon startFromScratch=false\n"
+                      "    contextualTabs\n"
+                      "      tabSet idMso=TabSetSmartArtTools"_s;
+    QTest::newRow("root of tabs") << u"Word_2013_tabs_en"_s << u"tabs"_s << u"<tabs>"_s
+                                  << customUi + u"\n  ribbon startFromScratch=false\n    tabs"_s;
+    QTest::newRow("root of backstage") << u"Word_2013_backstage_en"_s << u"backstage"_s
+                                       << u"<backstage>"_s << customUi + u"\n  backstage"_s;
+}
+
+void TestScriptWindow::nodeClickShowsPathAndSnippet()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, tag);
+    QFETCH(QString, path);
+    QFETCH(QString, outline);
+    loadEntry(entry.toLatin1().constData());
+    QVERIFY(!scriptWindow());
+
+    ModalDialogs dialogs;
+    clickTag(tag);
+    QVERIFY(dialogs.seen().isEmpty());
+    QCOMPARE(m_status->text(), path);
+    QVERIFY(scriptWindow());
+    QVERIFY(scriptWindow()->isVisible());
+    QCOMPARE(scriptWindow()->windowTitle(), u"Scripts"_s);
+    QVERIFY(text1());
+    QCOMPARE(xmlOutline(text1()->toPlainText()), outline);
+
+    const QString first = text1()->toPlainText(); // the same node gives the same text
+    clickTag(tag);
+    QCOMPARE(text1()->toPlainText(), first);
+}
+
+void TestScriptWindow::everyClickReplacesTheWholeText()
+{
+    loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    const QString fileSave = text1()->toPlainText();
+    QTest::keyClicks(text1(), u"user edit"_s);
+    QVERIFY(text1()->toPlainText().contains(u"user edit"_s));
+
+    clickTag(u"control|Undo"_s);
+    QVERIFY(!text1()->toPlainText().contains(u"user edit"_s));
+    QVERIFY(xmlOutline(text1()->toPlainText()).endsWith(u"control idMso=Undo"_s));
+
+    text1()->selectAll();
+    QTest::keyClick(text1(), Qt::Key_Delete);
+    clickTag(u"button|FileSave"_s);
+    QCOMPARE(text1()->toPlainText(), fileSave);
+}
+
+void TestScriptWindow::scriptsOffChangesOnlyTheStatusBar()
+{
+    loadEntry("Excel_2013_qat_en");
+    m_form->menuScripts->trigger();
+    QVERIFY(!m_form->menuScripts->isChecked());
+    clickTag(u"button|FileSave"_s);
+    QCOMPARE(m_status->text(), u"<qat>/<sharedControls>/<button idMso=\"FileSave\">"_s);
+    QVERIFY(!scriptWindow()); // a closed script window stays closed
+
+    m_form->menuScripts->trigger();
+    clickTag(u"button|FileSave"_s);
+    QVERIFY(scriptWindow());
+    const QString fileSave = text1()->toPlainText();
+
+    m_form->menuScripts->trigger(); // off again: the open window keeps its text
+    QVERIFY(scriptWindow()->isVisible());
+    clickTag(u"control|Redo"_s);
+    QCOMPARE(m_status->text(), u"<qat>/<sharedControls>/<control idMso=\"Redo\">"_s);
+    QVERIFY(scriptWindow()->isVisible());
+    QCOMPARE(text1()->toPlainText(), fileSave);
+}
+
+void TestScriptWindow::rootOfNoAreaShowsAMessage()
+{
+    loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    const QString fileSave = text1()->toPlainText();
+    {
+        ModalDialogs dialogs;
+        m_form->openFile(writeFile(m_dir, u"foo.xml"_s, "<foo><bar idMso=\"X\"/></foo>"));
+        QVERIFY(dialogs.seen().isEmpty());
+    }
+    for (const QString& tag : {u"foo"_s, u"bar|X"_s}) {
+        ModalDialogs dialogs;
+        clickTag(tag);
+        QCOMPARE(dialogs.seen().size(), 1);
+        QCOMPARE(dialogs.seen().first().kind, u"message"_s);
+        QCOMPARE(dialogs.seen().first().title, u"Talpora"_s);
+        QCOMPARE(dialogs.seen().first().standardButtons, QMessageBox::Ok);
+        QVERIFY(m_status->text().startsWith(u"<foo>"_s)); // written before the failure
+        QVERIFY(scriptWindow()->isVisible());
+        QCOMPARE(text1()->toPlainText(), fileSave);
+    }
+
+    // Closed, it stays closed.
+    scriptWindow()->close();
+    QTRY_VERIFY(!scriptWindow());
+    ModalDialogs dialogs;
+    clickTag(u"foo"_s);
+    QCOMPARE(dialogs.seen().size(), 1);
+    QVERIFY(!scriptWindow());
+
+    // An area name in other letter case is that area.
+    m_form->openFile(writeFile(m_dir, u"upper.xml"_s, "<TABS><tab idMso=\"TabHome\"/></TABS>"));
+    clickTag(u"tab|TabHome"_s);
+    QVERIFY(text1());
+    QCOMPARE(xmlOutline(text1()->toPlainText()),
+             customUi + u"\n  ribbon startFromScratch=false\n    tabs\n      tab idMso=TabHome"_s);
+}
+
+void TestScriptWindow::loadingSelectsWithoutAClick()
+{
+    loadEntry("Excel_2013_qat_en");
+    QCOMPARE(m_status->text(), QString());
+    QVERIFY(!scriptWindow());
+    clickTag(u"button|FileSave"_s);
+    const QString path = m_status->text();
+    const QString script = text1()->toPlainText();
+
+    loadEntry("Word_2013_backstage_en"); // selects the new root, which is no click
+    QCOMPARE(m_tree->currentIndex(), m_model->index(0, 0));
+    QCOMPARE(m_status->text(), path);
+    QCOMPARE(text1()->toPlainText(), script);
+}
+
+void TestScriptWindow::windowIsBuiltAsDesigned()
+{
+    loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    Form2* form2 = scriptWindow();
+    QVERIFY(form2);
+    QVERIFY(QTest::qWaitForWindowExposed(form2));
+    QCOMPARE(form2->size(), QSize(520, 235));
+    QVERIFY(form2->isWindow());
+    QCOMPARE(form2->parentWidget(), m_form.get());
+    QCOMPARE(form2->windowHandle()->transientParent(), m_form->windowHandle()); // stays above it
+    QCOMPARE(text1()->geometry(), form2->rect());
+
+    QCOMPARE(text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QVERIFY(!text1()->isReadOnly());
+    QCOMPARE(text1()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text1()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(text1()->verticalScrollBar()->isVisible());
+    QVERIFY(text1()->horizontalScrollBar()->isVisible());
+    QCOMPARE(text1()->palette().color(QPalette::Text), QColor(0, 0, 192));
+    QCOMPARE(text1()->palette().color(QPalette::Base), QColor(Qt::white));
+
+    // A long line scrolls sideways instead of wrapping.
+    text1()->setPlainText(QString(400, u'x'));
+    QCOMPARE(text1()->document()->lineCount(), 1);
+    QVERIFY(text1()->horizontalScrollBar()->maximum() > 0);
+}
+
+void TestScriptWindow::textCoversTheClientArea_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("wider") << QSize(900, 300);
+    QTest::newRow("taller") << QSize(520, 700);
+    QTest::newRow("smaller") << QSize(200, 80);
+    QTest::newRow("odd") << QSize(521, 237);
+}
+
+void TestScriptWindow::textCoversTheClientArea()
+{
+    QFETCH(QSize, size);
+    loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    Form2* form2 = scriptWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(form2));
+    form2->resize(size);
+    QTRY_COMPARE(form2->size(), size);
+    QTRY_COMPARE(text1()->geometry(), QRect(QPoint(0, 0), size));
+}
+
+void TestScriptWindow::minimiseAndRestoreKeepTheTextCovering()
+{
+    loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    Form2* form2 = scriptWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(form2));
+    form2->resize(600, 300);
+    QTRY_COMPARE(text1()->geometry(), QRect(0, 0, 600, 300));
+
+    form2->showMinimized();
+    QTRY_VERIFY(form2->isMinimized());
+    form2->resize(700, 350); // the size a restored window comes back with
+    form2->showNormal();
+    QTRY_VERIFY(!form2->isMinimized());
+    QTRY_COMPARE(form2->size(), QSize(700, 350));
+    QTRY_COMPARE(text1()->geometry(), form2->rect());
+}
+
+void TestScriptWindow::closedWindowComesBackAtDesignSize()
+{
+    loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    QPointer<Form2> first = scriptWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    first->resize(800, 500);
+    QTest::keyClicks(text1(), u"edit"_s);
+
+    first->close(); // by the user: the window goes away for good
+    QTRY_VERIFY(!first);
+    QVERIFY(!scriptWindow());
+
+    clickTag(u"control|Undo"_s);
+    Form2* second = scriptWindow();
+    QVERIFY(second);
+    QVERIFY(second->isVisible());
+    QCOMPARE(second->size(), QSize(520, 235));
+    QTRY_COMPARE(text1()->geometry(), second->rect());
+    QVERIFY(xmlOutline(text1()->toPlainText()).endsWith(u"control idMso=Undo"_s));
+    QVERIFY(!text1()->toPlainText().contains(u"edit"_s));
+}
+
+QTEST_MAIN(TestScriptWindow)
+#include "tst_scriptwindow.moc"
