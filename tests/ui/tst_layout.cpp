@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "MainWindowFixture.h"
 #include "NodeTreeView.h"
 #include "UiTestSupport.h"
 
@@ -7,7 +8,6 @@
 #include <QSizeGrip>
 #include <QStatusBar>
 #include <QTest>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace talpora;
@@ -42,60 +42,51 @@ private:
     // The client area is the central widget and the status bar below it.
     void resizeClient(int width, int height);
     QString layoutFault() const;
+    QWidget* client() const { return m_ui.form->centralWidget(); }
 
-    std::unique_ptr<Form1> m_form;
-    QWidget* m_client = nullptr;
-    QListWidget* m_list = nullptr;
-    NodeTreeView* m_tree = nullptr;
-    QStatusBar* m_bar = nullptr;
-    QLabel* m_panel = nullptr;
+    MainWindowFixture m_ui;
 };
 
 void TestLayout::init()
 {
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    m_client = m_form->centralWidget();
-    m_list = m_form->findChild<QListWidget*>(u"List1"_s);
-    m_tree = m_form->findChild<NodeTreeView*>(u"TreeView1"_s);
-    m_bar = m_form->findChild<QStatusBar*>(u"StatusBar1"_s);
-    m_panel = m_form->findChild<QLabel*>(u"statusPanel1"_s);
-    QVERIFY(m_client && m_list && m_tree && m_bar && m_panel);
-    QCOMPARE(m_list->parentWidget(), m_client);
-    QCOMPARE(m_tree->parentWidget(), m_client);
+    QVERIFY(m_ui.open());
+    QCOMPARE(m_ui.list->parentWidget(), client());
+    QCOMPARE(m_ui.tree->parentWidget(), client());
 }
 
 void TestLayout::cleanup()
 {
-    m_form.reset();
+    const QString unexpected = m_ui.unexpectedDialogs();
+    m_ui.close();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 void TestLayout::resizeClient(int width, int height)
 {
-    m_form->resize(width, height + m_form->menuBar()->height());
-    QTRY_COMPARE(m_client->width(), width);
-    QTRY_COMPARE(m_client->height() + m_bar->height(), height);
+    m_ui.form->resize(width, height + m_ui.form->menuBar()->height());
+    QTRY_COMPARE(client()->width(), width);
+    QTRY_COMPARE(client()->height() + m_ui.statusBar->height(), height);
 }
 
 QString TestLayout::layoutFault() const
 {
-    const int width = m_client->width();
-    const int height = m_client->height();
+    const int width = client()->width();
+    const int height = client()->height();
     const QRect list(0, 0, qRound(width * 0.3), height);
     const QRect tree(list.right() + 1, 0, width - list.width(), height);
-    if (m_list->geometry() == list && m_tree->geometry() == tree &&
-        m_tree->x() == m_list->geometry().right() + 1)
+    if (m_ui.list->geometry() == list && m_ui.tree->geometry() == tree &&
+        m_ui.tree->x() == m_ui.list->geometry().right() + 1)
         return {};
     return u"client %1x%2: list %3, expected %4; tree %5, expected %6"_s.arg(width).arg(height).arg(
-        describe(m_list->geometry()), describe(list), describe(m_tree->geometry()), describe(tree));
+        describe(m_ui.list->geometry()), describe(list), describe(m_ui.tree->geometry()),
+        describe(tree));
 }
 
 void TestLayout::firstShowUsesTheDesignClientArea()
 {
-    QCOMPARE(m_client->width(), 913);
-    QCOMPARE(m_client->height() + m_bar->height(), 609);
-    QCOMPARE(m_bar->geometry().top(), m_client->geometry().bottom() + 1);
+    QCOMPARE(client()->width(), 913);
+    QCOMPARE(client()->height() + m_ui.statusBar->height(), 609);
+    QCOMPARE(m_ui.statusBar->geometry().top(), client()->geometry().bottom() + 1);
     QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
 }
 
@@ -111,60 +102,62 @@ void TestLayout::listTakesThirtyPercent()
     QFETCH(int, width);
     resizeClient(width, 609);
     QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
-    QCOMPARE(m_list->width(), qRound(width * 0.3));
-    QCOMPARE(m_tree->geometry().right() + 1, width);
+    QCOMPARE(m_ui.list->width(), qRound(width * 0.3));
+    QCOMPARE(m_ui.tree->geometry().right() + 1, width);
 }
 
 void TestLayout::heightChangeKeepsTheWidths()
 {
     resizeClient(1000, 609);
-    const int listWidth = m_list->width();
-    const int treeWidth = m_tree->width();
+    const int listWidth = m_ui.list->width();
+    const int treeWidth = m_ui.tree->width();
     for (const int height : {300, 900, 610}) {
         resizeClient(1000, height);
         QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
-        QCOMPARE(m_list->width(), listWidth);
-        QCOMPARE(m_tree->width(), treeWidth);
-        QCOMPARE(m_list->height(), height - m_bar->height());
+        QCOMPARE(m_ui.list->width(), listWidth);
+        QCOMPARE(m_ui.tree->width(), treeWidth);
+        QCOMPARE(m_ui.list->height(), height - m_ui.statusBar->height());
     }
 }
 
 void TestLayout::minimiseAndRestoreKeepTheRule()
 {
     resizeClient(1200, 700);
-    const QRect list = m_list->geometry();
-    const QRect tree = m_tree->geometry();
+    const QRect list = m_ui.list->geometry();
+    const QRect tree = m_ui.tree->geometry();
 
-    m_form->showMinimized();
-    QTRY_VERIFY(m_form->isMinimized());
-    QCOMPARE(m_list->geometry(), list);
-    QCOMPARE(m_tree->geometry(), tree);
-    m_form->showNormal();
-    QTRY_VERIFY(!m_form->isMinimized());
+    m_ui.form->showMinimized();
+    QTRY_VERIFY(m_ui.form->isMinimized());
+    QCOMPARE(m_ui.list->geometry(), list);
+    QCOMPARE(m_ui.tree->geometry(), tree);
+    m_ui.form->showNormal();
+    QTRY_VERIFY(!m_ui.form->isMinimized());
     QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
 
     // A size change that arrives while minimised is laid out on restore.
-    m_form->showMinimized();
-    QTRY_VERIFY(m_form->isMinimized());
-    m_form->resize(700, 500);
-    QTRY_COMPARE(m_client->width(), 700);
-    m_form->showNormal();
-    QTRY_VERIFY(!m_form->isMinimized());
+    m_ui.form->showMinimized();
+    QTRY_VERIFY(m_ui.form->isMinimized());
+    m_ui.form->resize(700, 500);
+    QTRY_COMPARE(client()->width(), 700);
+    m_ui.form->showNormal();
+    QTRY_VERIFY(!m_ui.form->isMinimized());
     QTRY_VERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
 }
 
 void TestLayout::tinyWindowHasNoNegativeSizes()
 {
-    m_form->setMinimumSize(1, 1);
-    m_form->resize(60, m_bar->sizeHint().height() / 2);
-    QTRY_VERIFY(m_form->height() < m_form->menuBar()->height() + m_bar->sizeHint().height());
-    for (const QWidget* widget : {m_client, static_cast<QWidget*>(m_list),
-                                  static_cast<QWidget*>(m_tree), static_cast<QWidget*>(m_bar)}) {
+    m_ui.form->setMinimumSize(1, 1);
+    m_ui.form->resize(60, m_ui.statusBar->sizeHint().height() / 2);
+    QTRY_VERIFY(m_ui.form->height() <
+                m_ui.form->menuBar()->height() + m_ui.statusBar->sizeHint().height());
+    for (const QWidget* widget :
+         {client(), static_cast<QWidget*>(m_ui.list), static_cast<QWidget*>(m_ui.tree),
+          static_cast<QWidget*>(m_ui.statusBar)}) {
         QVERIFY2(widget->width() >= 0 && widget->height() >= 0,
                  qPrintable(u"%1 %2"_s.arg(widget->objectName(), describe(widget->geometry()))));
     }
-    QCOMPARE(m_tree->x(), m_list->geometry().right() + 1);
-    QVERIFY(m_list->height() <= m_client->height());
+    QCOMPARE(m_ui.tree->x(), m_ui.list->geometry().right() + 1);
+    QVERIFY(m_ui.list->height() <= client()->height());
 
     resizeClient(800, 600); // and back to a normal size
     QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
@@ -172,16 +165,16 @@ void TestLayout::tinyWindowHasNoNegativeSizes()
 
 void TestLayout::statusPanelSpansTheBar()
 {
-    m_panel->setText(QString(500, u'x')); // a long path must not widen the window
+    m_ui.statusPanel->setText(QString(500, u'x')); // a long path must not widen the window
     for (const int width : {400, 913, 1919}) {
         resizeClient(width, 609);
-        QCOMPARE(m_bar->x(), 0);
-        QCOMPARE(m_bar->width(), width);
-        QCOMPARE(m_form->width(), width);
+        QCOMPARE(m_ui.statusBar->x(), 0);
+        QCOMPARE(m_ui.statusBar->width(), width);
+        QCOMPARE(m_ui.form->width(), width);
         // The panel starts at the bar's left edge and reaches its size grip.
-        const QSizeGrip* grip = m_bar->findChild<QSizeGrip*>();
+        const QSizeGrip* grip = m_ui.statusBar->findChild<QSizeGrip*>();
         const int end = grip && grip->isVisible() ? grip->x() : width;
-        const QRect panel = m_panel->geometry();
+        const QRect panel = m_ui.statusPanel->geometry();
         QVERIFY2(panel.left() <= 4 && panel.right() < end && panel.right() >= end - 10,
                  qPrintable(u"bar width %1, panel %2"_s.arg(width).arg(describe(panel))));
     }

@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "Form2.h"
+#include "MainWindowFixture.h"
 #include "ModalDialogs.h"
 #include "NodeTreeModel.h"
 #include "NodeTreeView.h"
@@ -13,7 +14,6 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace talpora;
@@ -85,10 +85,7 @@ private slots:
     void exitClosesBothWindows();
 
 private:
-    std::unique_ptr<Form1> m_form;
-    QListWidget* m_list = nullptr;
-    NodeTreeView* m_tree = nullptr;
-    NodeTreeModel* m_model = nullptr;
+    MainWindowFixture m_ui;
     QTemporaryDir m_dir;
 };
 
@@ -101,34 +98,30 @@ void TestMainWindow::initTestCase()
 
 void TestMainWindow::init()
 {
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_list = m_form->findChild<QListWidget*>(u"List1"_s);
-    m_tree = m_form->findChild<NodeTreeView*>(u"TreeView1"_s);
-    QVERIFY(m_list && m_tree);
-    m_model = m_form->treeModel();
-    QCOMPARE(m_tree->model(), m_model);
+    QVERIFY(m_ui.open());
 }
 
 void TestMainWindow::cleanup()
 {
-    m_form.reset();
+    const QString unexpected = m_ui.unexpectedDialogs();
+    m_ui.close();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 void TestMainWindow::listHoldsTheCatalogueInOrder()
 {
-    QCOMPARE(m_list->count(), 57);
+    QCOMPARE(m_ui.list->count(), 57);
     const auto entries = catalogue::catalogueEntries();
-    for (int row = 0; row < m_list->count(); ++row)
-        QCOMPARE(m_list->item(row)->text(), entries[static_cast<std::size_t>(row)].displayName());
-    QCOMPARE(m_list->item(0)->text(), u"Access_2013_backstage_cn"_s);
-    QCOMPARE(m_list->item(24)->text(), u"Excel_2013_tabs_cn"_s);
-    QCOMPARE(m_list->item(56)->text(), u"Word_2013_tabs_jp"_s);
+    for (int row = 0; row < m_ui.list->count(); ++row)
+        QCOMPARE(m_ui.list->item(row)->text(),
+                 entries[static_cast<std::size_t>(row)].displayName());
+    QCOMPARE(m_ui.list->item(0)->text(), u"Access_2013_backstage_cn"_s);
+    QCOMPARE(m_ui.list->item(24)->text(), u"Excel_2013_tabs_cn"_s);
+    QCOMPARE(m_ui.list->item(56)->text(), u"Word_2013_tabs_jp"_s);
 
-    QCOMPARE(QApplication::focusWidget(), m_list);
-    QTest::keyClick(m_list, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_tree);
+    QCOMPARE(QApplication::focusWidget(), m_ui.list);
+    QTest::keyClick(m_ui.list, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_ui.tree);
 }
 
 void TestMainWindow::startsWithNothingChosen()
@@ -138,10 +131,10 @@ void TestMainWindow::startsWithNothingChosen()
     QCOMPARE(hidden.List1->currentRow(), -1);
 
     // Showing the window gives List1 the focus; that alone must not pick an entry.
-    QCOMPARE(m_list->currentRow(), -1);
-    QVERIFY(m_list->selectedItems().isEmpty());
-    QCOMPARE(m_model->rowCount(), 0);
-    QCOMPARE(m_form->windowTitle(), u"Talpora"_s);
+    QCOMPARE(m_ui.list->currentRow(), -1);
+    QVERIFY(m_ui.list->selectedItems().isEmpty());
+    QCOMPARE(m_ui.model->rowCount(), 0);
+    QCOMPARE(m_ui.form->windowTitle(), u"Talpora"_s);
 }
 
 void TestMainWindow::clickingAnEntryLoadsIt_data()
@@ -154,67 +147,67 @@ void TestMainWindow::clickingAnEntryLoadsIt_data()
 void TestMainWindow::clickingAnEntryLoadsIt()
 {
     QFETCH(int, row);
-    const QString name = m_list->item(row)->text();
-    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+    const QString name = m_ui.list->item(row)->text();
+    QSignalSpy resets(m_ui.model, &QAbstractItemModel::modelReset);
     ModalDialogs dialogs;
-    clickEntry(m_list, row);
+    clickEntry(m_ui.list, row);
 
     QVERIFY(dialogs.seen().isEmpty());
     QCOMPARE(resets.size(), 1);
-    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + name);
-    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(row));
-    const QModelIndex root = m_model->index(0, 0);
+    QCOMPARE(m_ui.form->windowTitle(), executableName() + u" - "_s + name);
+    QCOMPARE(allIndexes(*m_ui.model).size(), catalogueElementCount(row));
+    const QModelIndex root = m_ui.model->index(0, 0);
     QCOMPARE(root.data().toString(), rootTextOf(name));
-    QVERIFY(m_tree->isExpanded(root));
-    QCOMPARE(m_tree->currentIndex(), root);
-    QCOMPARE(m_tree->selectionModel()->selectedIndexes(), QModelIndexList{root});
+    QVERIFY(m_ui.tree->isExpanded(root));
+    QCOMPARE(m_ui.tree->currentIndex(), root);
+    QCOMPARE(m_ui.tree->selectionModel()->selectedIndexes(), QModelIndexList{root});
 }
 
 void TestMainWindow::arrowKeysLoadTheNeighbouringEntry()
 {
-    clickEntry(m_list, 3);
-    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + m_list->item(3)->text());
-    QTest::keyClick(m_list, Qt::Key_Down);
-    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + m_list->item(4)->text());
-    QCOMPARE(m_model->index(0, 0).data().toString(), rootTextOf(m_list->item(4)->text()));
-    QTest::keyClick(m_list, Qt::Key_Up);
-    QTest::keyClick(m_list, Qt::Key_Up);
-    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + m_list->item(2)->text());
-    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(2));
+    clickEntry(m_ui.list, 3);
+    QCOMPARE(m_ui.form->windowTitle(), executableName() + u" - "_s + m_ui.list->item(3)->text());
+    QTest::keyClick(m_ui.list, Qt::Key_Down);
+    QCOMPARE(m_ui.form->windowTitle(), executableName() + u" - "_s + m_ui.list->item(4)->text());
+    QCOMPARE(m_ui.model->index(0, 0).data().toString(), rootTextOf(m_ui.list->item(4)->text()));
+    QTest::keyClick(m_ui.list, Qt::Key_Up);
+    QTest::keyClick(m_ui.list, Qt::Key_Up);
+    QCOMPARE(m_ui.form->windowTitle(), executableName() + u" - "_s + m_ui.list->item(2)->text());
+    QCOMPARE(allIndexes(*m_ui.model).size(), catalogueElementCount(2));
 }
 
 void TestMainWindow::clickingTheLoadedEntryRebuildsTheTree()
 {
-    clickEntry(m_list, 25); // Excel_2013_tabs_en
+    clickEntry(m_ui.list, 25); // Excel_2013_tabs_en
     const auto outline = [this] {
         QStringList lines;
-        for (const QModelIndex& index : allIndexes(*m_model))
+        for (const QModelIndex& index : allIndexes(*m_ui.model))
             lines.append(index.data(NodeTreeModel::KeyRole).toString() + u' ' +
                          index.data().toString());
         return lines;
     };
     const QStringList first = outline();
     const QModelIndex group =
-        findIndex(*m_model, NodeTreeModel::TagRole, u"group|GroupClipboard"_s);
-    clickNode(m_tree, group);
-    QVERIFY(m_tree->isExpanded(group.parent()));
-    m_tree->expand(group);
+        findIndex(*m_ui.model, NodeTreeModel::TagRole, u"group|GroupClipboard"_s);
+    clickNode(m_ui.tree, group);
+    QVERIFY(m_ui.tree->isExpanded(group.parent()));
+    m_ui.tree->expand(group);
 
-    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
-    clickEntry(m_list, 25);
+    QSignalSpy resets(m_ui.model, &QAbstractItemModel::modelReset);
+    clickEntry(m_ui.list, 25);
     QCOMPARE(resets.size(), 1);
     QCOMPARE(outline(), first);
     const QModelIndex again =
-        findIndex(*m_model, NodeTreeModel::TagRole, u"group|GroupClipboard"_s);
-    QVERIFY(!m_tree->isExpanded(again.parent()));
-    QVERIFY(!m_tree->isExpanded(again));
+        findIndex(*m_ui.model, NodeTreeModel::TagRole, u"group|GroupClipboard"_s);
+    QVERIFY(!m_ui.tree->isExpanded(again.parent()));
+    QVERIFY(!m_ui.tree->isExpanded(again));
     QCOMPARE(again.data(NodeTreeModel::PictureRole).toInt(), 2);
-    QCOMPARE(m_tree->currentIndex(), m_model->index(0, 0));
+    QCOMPARE(m_ui.tree->currentIndex(), m_ui.model->index(0, 0));
 
     // Another entry afterwards: keys start again at k_1, nothing of the old tree stays.
-    clickEntry(m_list, 4);
-    QCOMPARE(m_model->index(0, 0).data(NodeTreeModel::KeyRole).toString(), u"k_1"_s);
-    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(4));
+    clickEntry(m_ui.list, 4);
+    QCOMPARE(m_ui.model->index(0, 0).data(NodeTreeModel::KeyRole).toString(), u"k_1"_s);
+    QCOMPARE(allIndexes(*m_ui.model).size(), catalogueElementCount(4));
 }
 
 void TestMainWindow::failedFileKeepsThePreviousDocument_data()
@@ -234,13 +227,13 @@ void TestMainWindow::failedFileKeepsThePreviousDocument()
     QFETCH(QString, reason);
     const QString path = content.isEmpty() ? m_dir.filePath(u"missing.xml"_s)
                                            : writeFile(m_dir, u"broken.xml"_s, content);
-    clickEntry(m_list, 7);
-    const QString caption = m_form->windowTitle();
-    const int nodes = allIndexes(*m_model).size();
-    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+    clickEntry(m_ui.list, 7);
+    const QString caption = m_ui.form->windowTitle();
+    const int nodes = allIndexes(*m_ui.model).size();
+    QSignalSpy resets(m_ui.model, &QAbstractItemModel::modelReset);
 
     ModalDialogs dialogs;
-    m_form->openFile(path);
+    m_ui.form->openFile(path);
     QCOMPARE(dialogs.seen().size(), 1);
     const SeenDialog box = dialogs.seen().first();
     QCOMPARE(box.title, u"Talpora"_s);
@@ -249,57 +242,58 @@ void TestMainWindow::failedFileKeepsThePreviousDocument()
     QVERIFY2(box.text.contains(QRegularExpression(reason)), qPrintable(box.text));
 
     QCOMPARE(resets.size(), 0);
-    QCOMPARE(m_form->windowTitle(), caption);
-    QCOMPARE(allIndexes(*m_model).size(), nodes);
-    QCOMPARE(m_model->index(0, 0).data().toString(), rootTextOf(m_list->item(7)->text()));
+    QCOMPARE(m_ui.form->windowTitle(), caption);
+    QCOMPARE(allIndexes(*m_ui.model).size(), nodes);
+    QCOMPARE(m_ui.model->index(0, 0).data().toString(), rootTextOf(m_ui.list->item(7)->text()));
 }
 
 void TestMainWindow::fileDialogFiltersXmlAndCancelOpensNothing()
 {
     QCOMPARE(texts::openFileFilter(), u"XML文件(*.xml)"_s);
-    const QString caption = m_form->windowTitle();
-    const int nodes = allIndexes(*m_model).size();
+    const QString caption = m_ui.form->windowTitle();
+    const int nodes = allIndexes(*m_ui.model).size();
     {
         ModalDialogs dialogs(ModalDialogs::Answer::Reject);
-        m_form->menuOpen->trigger();
+        m_ui.form->menuOpen->trigger();
         QCOMPARE(dialogs.seen().size(), 1); // the file dialog, and no box after Cancel
         QCOMPARE(dialogs.seen().first().nameFilters, QStringList{u"XML文件(*.xml)"_s});
     }
-    QCOMPARE(m_form->windowTitle(), caption);
-    QCOMPARE(allIndexes(*m_model).size(), nodes);
+    QCOMPARE(m_ui.form->windowTitle(), caption);
+    QCOMPARE(allIndexes(*m_ui.model).size(), nodes);
 
     const QString path = writeFile(m_dir, u"本地 file.xml"_s, "<chosen/>");
     ModalDialogs dialogs(ModalDialogs::Answer::Accept, {}, path);
-    m_form->menuOpen->trigger();
+    m_ui.form->menuOpen->trigger();
     QCOMPARE(dialogs.seen().size(), 1);
-    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + QDir::toNativeSeparators(path));
-    QCOMPARE(m_model->index(0, 0).data().toString(), u"<chosen>"_s);
+    QCOMPARE(m_ui.form->windowTitle(),
+             executableName() + u" - "_s + QDir::toNativeSeparators(path));
+    QCOMPARE(m_ui.model->index(0, 0).data().toString(), u"<chosen>"_s);
 }
 
 void TestMainWindow::menusAreExactlyAsDesigned()
 {
-    QCOMPARE(menuOutline(m_form->menuBar()), u"menuFile 文件(&F)\n"
-                                             "  menuOpen 打开(&O) Ctrl+O\n"
-                                             "  menuExit 退出(&X) Ctrl+F4\n"
-                                             "menuOption 选项(&O)\n"
-                                             "  menuScripts 脚本(&S) [x]\n"
-                                             "  menuFind 查找(&F) Ctrl+F\n"
-                                             "menuHelp 帮助(&H)\n"
-                                             "  menuManual 使用教程 F1\n"
-                                             "  menuAbout 关于..."_s);
+    QCOMPARE(menuOutline(m_ui.form->menuBar()), u"menuFile 文件(&F)\n"
+                                                "  menuOpen 打开(&O) Ctrl+O\n"
+                                                "  menuExit 退出(&X) Ctrl+F4\n"
+                                                "menuOption 选项(&O)\n"
+                                                "  menuScripts 脚本(&S) [x]\n"
+                                                "  menuFind 查找(&F) Ctrl+F\n"
+                                                "menuHelp 帮助(&H)\n"
+                                                "  menuManual 使用教程 F1\n"
+                                                "  menuAbout 关于..."_s);
     // The public members are the named objects.
-    QCOMPARE(m_form->findChild<QAction*>(u"menuScripts"_s), m_form->menuScripts);
-    QCOMPARE(m_form->findChild<QMenu*>(u"menuHelp"_s), m_form->menuHelp);
-    QCOMPARE(m_form->findChild<QStatusBar*>(u"StatusBar1"_s), m_form->statusBar());
-    QCOMPARE(m_form->findChild<QLabel*>(u"statusPanel1"_s), m_form->statusPanel1);
+    QCOMPARE(m_ui.form->findChild<QAction*>(u"menuScripts"_s), m_ui.form->menuScripts);
+    QCOMPARE(m_ui.form->findChild<QMenu*>(u"menuHelp"_s), m_ui.form->menuHelp);
+    QCOMPARE(m_ui.form->findChild<QStatusBar*>(u"StatusBar1"_s), m_ui.form->statusBar());
+    QCOMPARE(m_ui.form->findChild<QLabel*>(u"statusPanel1"_s), m_ui.form->statusPanel1);
 
     // Scripts only keeps its check mark; it never opens or closes a window.
-    m_form->menuScripts->trigger();
-    QVERIFY(!m_form->menuScripts->isChecked());
-    m_form->menuScripts->trigger();
-    QVERIFY(m_form->menuScripts->isChecked());
-    QVERIFY(!m_form->scriptWindow());
-    QCOMPARE(QApplication::topLevelWidgets().size(), m_form->findChildren<QMenu*>().size() + 1);
+    m_ui.form->menuScripts->trigger();
+    QVERIFY(!m_ui.form->menuScripts->isChecked());
+    m_ui.form->menuScripts->trigger();
+    QVERIFY(m_ui.form->menuScripts->isChecked());
+    QVERIFY(!m_ui.form->scriptWindow());
+    QCOMPARE(QApplication::topLevelWidgets().size(), m_ui.form->findChildren<QMenu*>().size() + 1);
 }
 
 void TestMainWindow::shortcutsOpenTheirBoxes_data()
@@ -318,7 +312,7 @@ void TestMainWindow::shortcutsOpenTheirBoxes()
     QFETCH(QKeyCombination, keys);
     QFETCH(bool, inTree);
     QFETCH(QString, kind);
-    QWidget* target = inTree ? static_cast<QWidget*>(m_tree) : m_list;
+    QWidget* target = inTree ? static_cast<QWidget*>(m_ui.tree) : m_ui.list;
     target->setFocus();
     ModalDialogs dialogs(ModalDialogs::Answer::Reject);
     QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
@@ -328,10 +322,10 @@ void TestMainWindow::shortcutsOpenTheirBoxes()
 
 void TestMainWindow::manualShowsTheUsageNote()
 {
-    clickEntry(m_list, 10);
-    const QString caption = m_form->windowTitle();
+    clickEntry(m_ui.list, 10);
+    const QString caption = m_ui.form->windowTitle();
     ModalDialogs dialogs;
-    m_form->menuManual->trigger();
+    m_ui.form->menuManual->trigger();
     QCOMPARE(dialogs.seen().size(), 1);
     const SeenDialog box = dialogs.seen().first();
     QCOMPARE(box.title, u"Talpora"_s);
@@ -339,14 +333,14 @@ void TestMainWindow::manualShowsTheUsageNote()
     QCOMPARE(box.standardButtons, QMessageBox::Ok);
     QCOMPARE(box.text,
              u"单击左侧导航栏中的项目加载内容，或者点击菜单【文件/打开】加载本地XML文件。"_s);
-    QCOMPARE(m_form->windowTitle(), caption);
-    QCOMPARE(allIndexes(*m_model).size(), catalogueElementCount(10));
+    QCOMPARE(m_ui.form->windowTitle(), caption);
+    QCOMPARE(allIndexes(*m_ui.model).size(), catalogueElementCount(10));
 }
 
 void TestMainWindow::aboutShowsSevenLines()
 {
     ModalDialogs dialogs;
-    m_form->menuAbout->trigger();
+    m_ui.form->menuAbout->trigger();
     QCOMPARE(dialogs.seen().size(), 1);
     const SeenDialog box = dialogs.seen().first();
     QCOMPARE(box.title, u"产品信息 & 联系方式"_s);
@@ -370,16 +364,16 @@ void TestMainWindow::exitClosesBothWindows_data()
 void TestMainWindow::exitClosesBothWindows()
 {
     QFETCH(bool, byShortcut);
-    clickEntry(m_list, 13); // Excel_2013_qat_en
-    clickNode(m_tree, findIndex(*m_model, NodeTreeModel::TagRole, u"button|FileSave"_s));
-    QPointer<Form2> script = m_form->scriptWindow();
+    clickEntry(m_ui.list, 13); // Excel_2013_qat_en
+    clickNode(m_ui.tree, findIndex(*m_ui.model, NodeTreeModel::TagRole, u"button|FileSave"_s));
+    QPointer<Form2> script = m_ui.form->scriptWindow();
     QVERIFY(script && script->isVisible());
 
     if (byShortcut)
-        QTest::keyClick(m_list, Qt::Key_F4, Qt::ControlModifier);
+        QTest::keyClick(m_ui.list, Qt::Key_F4, Qt::ControlModifier);
     else
-        m_form->menuExit->trigger();
-    QVERIFY(!m_form->isVisible());
+        m_ui.form->menuExit->trigger();
+    QVERIFY(!m_ui.form->isVisible());
     QTRY_VERIFY(!script);
     for (const QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());

@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "Form2.h"
+#include "MainWindowFixture.h"
 #include "ModalDialogs.h"
 #include "NodeTreeModel.h"
 #include "NodeTreeView.h"
@@ -10,7 +11,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace talpora;
@@ -42,21 +42,17 @@ private slots:
     void textCoversTheClientArea();
     void minimiseAndRestoreKeepTheTextCovering();
     void closedWindowComesBackAtDesignSize();
+    void hidesWhileTheMainWindowIsMinimised();
 
 private:
-    void loadEntry(const char* name);
     void clickTag(const QString& tag);
-    Form2* scriptWindow() const { return m_form->scriptWindow(); }
+    Form2* scriptWindow() const { return m_ui.form->scriptWindow(); }
     QPlainTextEdit* text1() const
     {
         return scriptWindow() ? scriptWindow()->findChild<QPlainTextEdit*>(u"Text1"_s) : nullptr;
     }
 
-    std::unique_ptr<Form1> m_form;
-    QListWidget* m_list = nullptr;
-    NodeTreeView* m_tree = nullptr;
-    NodeTreeModel* m_model = nullptr;
-    QLabel* m_status = nullptr;
+    MainWindowFixture m_ui;
     QTemporaryDir m_dir;
 };
 
@@ -68,34 +64,21 @@ void TestScriptWindow::initTestCase()
 
 void TestScriptWindow::init()
 {
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_list = m_form->findChild<QListWidget*>(u"List1"_s);
-    m_tree = m_form->findChild<NodeTreeView*>(u"TreeView1"_s);
-    m_status = m_form->findChild<QLabel*>(u"statusPanel1"_s);
-    QVERIFY(m_list && m_tree && m_status);
-    m_model = m_form->treeModel();
+    QVERIFY(m_ui.open());
 }
 
 void TestScriptWindow::cleanup()
 {
-    m_form.reset();
-}
-
-void TestScriptWindow::loadEntry(const char* name)
-{
-    const auto entry = catalogue::findEntryByName(QString::fromLatin1(name));
-    QVERIFY(entry);
-    clickEntry(m_list, entry->index);
-    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + QString::fromLatin1(name));
+    const QString unexpected = m_ui.unexpectedDialogs();
+    m_ui.close();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 void TestScriptWindow::clickTag(const QString& tag)
 {
-    const QModelIndex index = findIndex(*m_model, NodeTreeModel::TagRole, tag);
+    const QModelIndex index = findIndex(*m_ui.model, NodeTreeModel::TagRole, tag);
     QVERIFY2(index.isValid(), qPrintable(tag));
-    clickNode(m_tree, index);
+    clickNode(m_ui.tree, index);
 }
 
 void TestScriptWindow::nodeClickShowsPathAndSnippet_data()
@@ -141,13 +124,13 @@ void TestScriptWindow::nodeClickShowsPathAndSnippet()
     QFETCH(QString, tag);
     QFETCH(QString, path);
     QFETCH(QString, outline);
-    loadEntry(entry.toLatin1().constData());
+    m_ui.loadEntry(entry.toLatin1().constData());
     QVERIFY(!scriptWindow());
 
     ModalDialogs dialogs;
     clickTag(tag);
     QVERIFY(dialogs.seen().isEmpty());
-    QCOMPARE(m_status->text(), path);
+    QCOMPARE(m_ui.statusPanel->text(), path);
     QVERIFY(scriptWindow());
     QVERIFY(scriptWindow()->isVisible());
     QCOMPARE(scriptWindow()->windowTitle(), u"Scripts"_s);
@@ -161,7 +144,7 @@ void TestScriptWindow::nodeClickShowsPathAndSnippet()
 
 void TestScriptWindow::everyClickReplacesTheWholeText()
 {
-    loadEntry("Excel_2013_qat_en");
+    m_ui.loadEntry("Excel_2013_qat_en");
     clickTag(u"button|FileSave"_s);
     const QString fileSave = text1()->toPlainText();
     QTest::keyClicks(text1(), u"user edit"_s);
@@ -179,34 +162,34 @@ void TestScriptWindow::everyClickReplacesTheWholeText()
 
 void TestScriptWindow::scriptsOffChangesOnlyTheStatusBar()
 {
-    loadEntry("Excel_2013_qat_en");
-    m_form->menuScripts->trigger();
-    QVERIFY(!m_form->menuScripts->isChecked());
+    m_ui.loadEntry("Excel_2013_qat_en");
+    m_ui.form->menuScripts->trigger();
+    QVERIFY(!m_ui.form->menuScripts->isChecked());
     clickTag(u"button|FileSave"_s);
-    QCOMPARE(m_status->text(), u"<qat>/<sharedControls>/<button idMso=\"FileSave\">"_s);
+    QCOMPARE(m_ui.statusPanel->text(), u"<qat>/<sharedControls>/<button idMso=\"FileSave\">"_s);
     QVERIFY(!scriptWindow()); // a closed script window stays closed
 
-    m_form->menuScripts->trigger();
+    m_ui.form->menuScripts->trigger();
     clickTag(u"button|FileSave"_s);
     QVERIFY(scriptWindow());
     const QString fileSave = text1()->toPlainText();
 
-    m_form->menuScripts->trigger(); // off again: the open window keeps its text
+    m_ui.form->menuScripts->trigger(); // off again: the open window keeps its text
     QVERIFY(scriptWindow()->isVisible());
     clickTag(u"control|Redo"_s);
-    QCOMPARE(m_status->text(), u"<qat>/<sharedControls>/<control idMso=\"Redo\">"_s);
+    QCOMPARE(m_ui.statusPanel->text(), u"<qat>/<sharedControls>/<control idMso=\"Redo\">"_s);
     QVERIFY(scriptWindow()->isVisible());
     QCOMPARE(text1()->toPlainText(), fileSave);
 }
 
 void TestScriptWindow::rootOfNoAreaShowsAMessage()
 {
-    loadEntry("Excel_2013_qat_en");
+    m_ui.loadEntry("Excel_2013_qat_en");
     clickTag(u"button|FileSave"_s);
     const QString fileSave = text1()->toPlainText();
     {
         ModalDialogs dialogs;
-        m_form->openFile(writeFile(m_dir, u"foo.xml"_s, "<foo><bar idMso=\"X\"/></foo>"));
+        m_ui.form->openFile(writeFile(m_dir, u"foo.xml"_s, "<foo><bar idMso=\"X\"/></foo>"));
         QVERIFY(dialogs.seen().isEmpty());
     }
     for (const QString& tag : {u"foo"_s, u"bar|X"_s}) {
@@ -216,7 +199,7 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
         QCOMPARE(dialogs.seen().first().kind, u"message"_s);
         QCOMPARE(dialogs.seen().first().title, u"Talpora"_s);
         QCOMPARE(dialogs.seen().first().standardButtons, QMessageBox::Ok);
-        QVERIFY(m_status->text().startsWith(u"<foo>"_s)); // written before the failure
+        QVERIFY(m_ui.statusPanel->text().startsWith(u"<foo>"_s)); // written before the failure
         QVERIFY(scriptWindow()->isVisible());
         QCOMPARE(text1()->toPlainText(), fileSave);
     }
@@ -230,7 +213,7 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
     QVERIFY(!scriptWindow());
 
     // An area name in other letter case is that area.
-    m_form->openFile(writeFile(m_dir, u"upper.xml"_s, "<TABS><tab idMso=\"TabHome\"/></TABS>"));
+    m_ui.form->openFile(writeFile(m_dir, u"upper.xml"_s, "<TABS><tab idMso=\"TabHome\"/></TABS>"));
     clickTag(u"tab|TabHome"_s);
     QVERIFY(text1());
     QCOMPARE(xmlOutline(text1()->toPlainText()),
@@ -239,30 +222,30 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
 
 void TestScriptWindow::loadingSelectsWithoutAClick()
 {
-    loadEntry("Excel_2013_qat_en");
-    QCOMPARE(m_status->text(), QString());
+    m_ui.loadEntry("Excel_2013_qat_en");
+    QCOMPARE(m_ui.statusPanel->text(), QString());
     QVERIFY(!scriptWindow());
     clickTag(u"button|FileSave"_s);
-    const QString path = m_status->text();
+    const QString path = m_ui.statusPanel->text();
     const QString script = text1()->toPlainText();
 
-    loadEntry("Word_2013_backstage_en"); // selects the new root, which is no click
-    QCOMPARE(m_tree->currentIndex(), m_model->index(0, 0));
-    QCOMPARE(m_status->text(), path);
+    m_ui.loadEntry("Word_2013_backstage_en"); // selects the new root, which is no click
+    QCOMPARE(m_ui.tree->currentIndex(), m_ui.model->index(0, 0));
+    QCOMPARE(m_ui.statusPanel->text(), path);
     QCOMPARE(text1()->toPlainText(), script);
 }
 
 void TestScriptWindow::windowIsBuiltAsDesigned()
 {
-    loadEntry("Excel_2013_qat_en");
+    m_ui.loadEntry("Excel_2013_qat_en");
     clickTag(u"button|FileSave"_s);
     Form2* form2 = scriptWindow();
     QVERIFY(form2);
     QVERIFY(QTest::qWaitForWindowExposed(form2));
     QCOMPARE(form2->size(), QSize(520, 235));
     QVERIFY(form2->isWindow());
-    QCOMPARE(form2->parentWidget(), m_form.get());
-    QCOMPARE(form2->windowHandle()->transientParent(), m_form->windowHandle()); // stays above it
+    QCOMPARE(form2->parentWidget(), m_ui.form);
+    QCOMPARE(form2->windowHandle()->transientParent(), m_ui.form->windowHandle()); // stays above it
     QCOMPARE(text1()->geometry(), form2->rect());
 
     QCOMPARE(text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -292,7 +275,7 @@ void TestScriptWindow::textCoversTheClientArea_data()
 void TestScriptWindow::textCoversTheClientArea()
 {
     QFETCH(QSize, size);
-    loadEntry("Excel_2013_qat_en");
+    m_ui.loadEntry("Excel_2013_qat_en");
     clickTag(u"button|FileSave"_s);
     Form2* form2 = scriptWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form2));
@@ -303,7 +286,7 @@ void TestScriptWindow::textCoversTheClientArea()
 
 void TestScriptWindow::minimiseAndRestoreKeepTheTextCovering()
 {
-    loadEntry("Excel_2013_qat_en");
+    m_ui.loadEntry("Excel_2013_qat_en");
     clickTag(u"button|FileSave"_s);
     Form2* form2 = scriptWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form2));
@@ -321,7 +304,7 @@ void TestScriptWindow::minimiseAndRestoreKeepTheTextCovering()
 
 void TestScriptWindow::closedWindowComesBackAtDesignSize()
 {
-    loadEntry("Excel_2013_qat_en");
+    m_ui.loadEntry("Excel_2013_qat_en");
     clickTag(u"button|FileSave"_s);
     QPointer<Form2> first = scriptWindow();
     QVERIFY(QTest::qWaitForWindowExposed(first));
@@ -340,6 +323,36 @@ void TestScriptWindow::closedWindowComesBackAtDesignSize()
     QTRY_COMPARE(text1()->geometry(), second->rect());
     QVERIFY(xmlOutline(text1()->toPlainText()).endsWith(u"control idMso=Undo"_s));
     QVERIFY(!text1()->toPlainText().contains(u"edit"_s));
+}
+
+void TestScriptWindow::hidesWhileTheMainWindowIsMinimised()
+{
+    m_ui.loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    QPointer<Form2> form2 = scriptWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(form2));
+    form2->resize(600, 300);
+    QTest::keyClicks(text1(), u"kept"_s);
+    const QString text = text1()->toPlainText();
+
+    m_ui.form->showMinimized();
+    QTRY_VERIFY(m_ui.form->isMinimized());
+    QTRY_VERIFY(!form2->isVisible());
+    m_ui.form->showNormal();
+    QTRY_VERIFY(form2 && form2->isVisible());
+    QCOMPARE(form2, scriptWindow()); // the same window, not a new one
+    QCOMPARE(text1()->toPlainText(), text);
+    QCOMPARE(form2->size(), QSize(600, 300));
+    QTRY_COMPARE(text1()->geometry(), form2->rect());
+
+    // Closed by the user, it stays closed through a minimise and restore.
+    form2->close();
+    QTRY_VERIFY(!form2);
+    m_ui.form->showMinimized();
+    QTRY_VERIFY(m_ui.form->isMinimized());
+    m_ui.form->showNormal();
+    QTRY_VERIFY(!m_ui.form->isMinimized());
+    QVERIFY(!scriptWindow());
 }
 
 QTEST_MAIN(TestScriptWindow)

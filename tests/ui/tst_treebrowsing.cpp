@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "Form2.h"
+#include "MainWindowFixture.h"
 #include "ModalDialogs.h"
 #include "NodeTreeModel.h"
 #include "NodeTreeView.h"
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace talpora;
@@ -37,20 +37,16 @@ private slots:
 
 private:
     SeenDialog askForKeyword(ModalDialogs::Answer answer, std::optional<QString> typed = {});
-    void loadEntry(const char* name);
     QModelIndex node(const QString& tag) const
     {
-        return findIndex(*m_model, NodeTreeModel::TagRole, tag);
+        return findIndex(*m_ui.model, NodeTreeModel::TagRole, tag);
     }
     uint currentPosition() const
     {
-        return m_tree->currentIndex().data(NodeTreeModel::PositionRole).toUInt();
+        return m_ui.tree->currentIndex().data(NodeTreeModel::PositionRole).toUInt();
     }
 
-    std::unique_ptr<Form1> m_form;
-    QListWidget* m_list = nullptr;
-    NodeTreeView* m_tree = nullptr;
-    NodeTreeModel* m_model = nullptr;
+    MainWindowFixture m_ui;
     QTemporaryDir m_dir;
 };
 
@@ -62,52 +58,40 @@ void TestTreeBrowsing::initTestCase()
 
 void TestTreeBrowsing::init()
 {
-    m_form = std::make_unique<Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_list = m_form->findChild<QListWidget*>(u"List1"_s);
-    m_tree = m_form->findChild<NodeTreeView*>(u"TreeView1"_s);
-    QVERIFY(m_list && m_tree);
-    m_model = m_form->treeModel();
+    QVERIFY(m_ui.open());
 }
 
 void TestTreeBrowsing::cleanup()
 {
-    m_form.reset();
+    const QString unexpected = m_ui.unexpectedDialogs();
+    m_ui.close();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 SeenDialog TestTreeBrowsing::askForKeyword(ModalDialogs::Answer answer,
                                            std::optional<QString> typed)
 {
     ModalDialogs dialogs(answer, std::move(typed));
-    m_form->menuFind->trigger();
+    m_ui.form->menuFind->trigger();
     return dialogs.seen().value(0); // an empty record when no box came up
-}
-
-void TestTreeBrowsing::loadEntry(const char* name)
-{
-    const auto entry = catalogue::findEntryByName(QString::fromLatin1(name));
-    QVERIFY(entry);
-    clickEntry(m_list, entry->index);
-    QCOMPARE(m_form->windowTitle(), executableName() + u" - "_s + QString::fromLatin1(name));
 }
 
 void TestTreeBrowsing::findBoxAsksForTheKeyword()
 {
-    loadEntry("Excel_2013_tabs_en");
-    const QModelIndex root = m_model->index(0, 0);
+    m_ui.loadEntry("Excel_2013_tabs_en");
+    const QModelIndex root = m_ui.model->index(0, 0);
 
     SeenDialog box = askForKeyword(ModalDialogs::Answer::Accept, u"pastegallery"_s);
     QCOMPARE(box.kind, u"input"_s);
     QCOMPARE(box.title, u"Talpora"_s);
     QCOMPARE(box.text, u"请输入检索关键词；【F3】继续搜索下一处。"_s);
     QCOMPARE(box.value, QString());
-    QCOMPARE(m_tree->currentIndex(), root); // OK stores the keyword, it does not search
+    QCOMPARE(m_ui.tree->currentIndex(), root); // OK stores the keyword, it does not search
 
     QCOMPARE(askForKeyword(ModalDialogs::Answer::Accept).value, u"pastegallery"_s);
     QCOMPARE(askForKeyword(ModalDialogs::Answer::Reject).value, u"pastegallery"_s);
-    QTest::keyClick(m_tree, Qt::Key_F3); // Cancel emptied the keyword
-    QCOMPARE(m_tree->currentIndex(), root);
+    QTest::keyClick(m_ui.tree, Qt::Key_F3); // Cancel emptied the keyword
+    QCOMPARE(m_ui.tree->currentIndex(), root);
     QCOMPARE(askForKeyword(ModalDialogs::Answer::Reject).value, QString());
 }
 
@@ -124,18 +108,18 @@ void TestTreeBrowsing::f3SelectsTheNextMatch_data()
 void TestTreeBrowsing::f3SelectsTheNextMatch()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    loadEntry("Excel_2013_tabs_en");
+    m_ui.loadEntry("Excel_2013_tabs_en");
     askForKeyword(ModalDialogs::Answer::Accept, u"PASTEgallery"_s);
     const QModelIndex hit = node(u"gallery|PasteGallery"_s);
     QVERIFY(hit.isValid());
-    QVERIFY(!m_tree->isExpanded(hit.parent()));
+    QVERIFY(!m_ui.tree->isExpanded(hit.parent()));
 
-    QTest::keyClick(m_tree, Qt::Key_F3, modifiers);
-    QCOMPARE(m_tree->currentIndex(), hit);
-    QCOMPARE(m_tree->selectionModel()->selectedIndexes(), QModelIndexList{hit});
-    QVERIFY(m_tree->viewport()->rect().contains(m_tree->visualRect(hit)));
+    QTest::keyClick(m_ui.tree, Qt::Key_F3, modifiers);
+    QCOMPARE(m_ui.tree->currentIndex(), hit);
+    QCOMPARE(m_ui.tree->selectionModel()->selectedIndexes(), QModelIndexList{hit});
+    QVERIFY(m_ui.tree->viewport()->rect().contains(m_ui.tree->visualRect(hit)));
     for (QModelIndex up = hit.parent(); up.isValid(); up = up.parent())
-        QVERIFY2(m_tree->isExpanded(up), qPrintable(up.data().toString()));
+        QVERIFY2(m_ui.tree->isExpanded(up), qPrintable(up.data().toString()));
 }
 
 void TestTreeBrowsing::f3StepsInDocumentOrder_data()
@@ -160,11 +144,11 @@ void TestTreeBrowsing::f3StepsInDocumentOrder()
 {
     QFETCH(QString, keyword);
     QFETCH(QList<uint>, positions);
-    loadEntry("Access_2013_qat_en");
+    m_ui.loadEntry("Access_2013_qat_en");
     askForKeyword(ModalDialogs::Answer::Accept, keyword);
     QList<uint> seen;
     for (qsizetype press = 0; press < positions.size(); ++press) {
-        QTest::keyClick(m_tree, Qt::Key_F3);
+        QTest::keyClick(m_ui.tree, Qt::Key_F3);
         seen.append(currentPosition());
     }
     QCOMPARE(seen, positions);
@@ -172,10 +156,10 @@ void TestTreeBrowsing::f3StepsInDocumentOrder()
 
 void TestTreeBrowsing::f3ContinuesFromAHandPickedNode()
 {
-    loadEntry("Access_2013_qat_en");
+    m_ui.loadEntry("Access_2013_qat_en");
     askForKeyword(ModalDialogs::Answer::Accept, u"idmso"_s);
-    clickNode(m_tree, m_model->indexOf(9));
-    QTest::keyClick(m_tree, Qt::Key_F3);
+    clickNode(m_ui.tree, m_ui.model->indexOf(9));
+    QTest::keyClick(m_ui.tree, Qt::Key_F3);
     QCOMPARE(currentPosition(), 10u);
 }
 
@@ -193,87 +177,86 @@ void TestTreeBrowsing::f3WithoutKeywordOrTreeDoesNothing()
     }
 
     askForKeyword(ModalDialogs::Answer::Reject);
-    loadEntry("Word_2013_tabs_en");
-    QTest::keyClick(m_tree, Qt::Key_F3);
+    m_ui.loadEntry("Word_2013_tabs_en");
+    QTest::keyClick(m_ui.tree, Qt::Key_F3);
     QCOMPARE(currentPosition(), 1u);
 }
 
 void TestTreeBrowsing::keywordSurvivesALoad()
 {
     askForKeyword(ModalDialogs::Answer::Accept, u"FileSave"_s);
-    loadEntry("Access_2013_qat_en");
-    QTest::keyClick(m_tree, Qt::Key_F3);
-    QCOMPARE(m_tree->currentIndex().data(NodeTreeModel::TagRole).toString(), u"button|FileSave"_s);
+    m_ui.loadEntry("Access_2013_qat_en");
+    QTest::keyClick(m_ui.tree, Qt::Key_F3);
+    QCOMPARE(m_ui.tree->currentIndex().data(NodeTreeModel::TagRole).toString(),
+             u"button|FileSave"_s);
 
-    loadEntry("Excel_2013_qat_en");
-    QCOMPARE(askForKeyword(ModalDialogs::Answer::Reject, {}).value, u"FileSave"_s);
-    askForKeyword(ModalDialogs::Answer::Accept, u"FileSave"_s);
-    loadEntry("Word_2013_qat_en");
-    QTest::keyClick(m_tree, Qt::Key_F3);
-    QCOMPARE(m_tree->currentIndex(), node(u"button|FileSave"_s));
+    m_ui.loadEntry("Word_2013_qat_en"); // the search starts again from the new root
+    QTest::keyClick(m_ui.tree, Qt::Key_F3);
+    QCOMPARE(m_ui.tree->currentIndex(), node(u"button|FileSave"_s));
+    QCOMPARE(askForKeyword(ModalDialogs::Answer::Accept).value, u"FileSave"_s);
 }
 
 void TestTreeBrowsing::searchHitIsNoNodeClick()
 {
-    loadEntry("Excel_2013_qat_en");
-    clickNode(m_tree, m_model->indexOf(2));
-    const QString path = m_form->statusPanel1->text();
+    m_ui.loadEntry("Excel_2013_qat_en");
+    clickNode(m_ui.tree, m_ui.model->indexOf(2));
+    const QString path = m_ui.form->statusPanel1->text();
     QCOMPARE(path, u"<qat>/<sharedControls>"_s);
-    QVERIFY(m_form->scriptWindow());
-    const QString script = m_form->scriptWindow()->Text1->toPlainText();
+    QVERIFY(m_ui.form->scriptWindow());
+    const QString script = m_ui.form->scriptWindow()->Text1->toPlainText();
 
     askForKeyword(ModalDialogs::Answer::Accept, u"FileSave"_s);
-    QTest::keyClick(m_tree, Qt::Key_F3);
-    QCOMPARE(m_tree->currentIndex(), node(u"button|FileSave"_s));
-    QCOMPARE(m_form->statusPanel1->text(), path);
-    QCOMPARE(m_form->scriptWindow()->Text1->toPlainText(), script);
+    QTest::keyClick(m_ui.tree, Qt::Key_F3);
+    QCOMPARE(m_ui.tree->currentIndex(), node(u"button|FileSave"_s));
+    QCOMPARE(m_ui.form->statusPanel1->text(), path);
+    QCOMPARE(m_ui.form->scriptWindow()->Text1->toPlainText(), script);
 }
 
 void TestTreeBrowsing::picturesFollowExpandAndCollapse()
 {
-    loadEntry("Excel_2013_tabs_en");
+    m_ui.loadEntry("Excel_2013_tabs_en");
     const auto picture = [](const QModelIndex& index) {
         return index.data(NodeTreeModel::PictureRole).toInt();
     };
     // The branch indicator sits just left of the node's text; a click there is no node click.
     const auto clickIndicator = [this](const QModelIndex& index) {
-        const QRect text = m_tree->visualRect(index);
-        QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {},
-                          QPoint(text.left() - m_tree->indentation() / 2, text.center().y()));
+        const QRect text = m_ui.tree->visualRect(index);
+        QTest::mouseClick(m_ui.tree->viewport(), Qt::LeftButton, {},
+                          QPoint(text.left() - m_ui.tree->indentation() / 2, text.center().y()));
     };
-    const QModelIndex root = m_model->index(0, 0);
+    const QModelIndex root = m_ui.model->index(0, 0);
     const QModelIndex tab = node(u"tab|TabHome"_s);
     const QModelIndex group = node(u"group|GroupClipboard"_s);
     QCOMPARE(picture(root), 1);
     QCOMPARE(picture(tab), 2);
 
     clickIndicator(root);
-    QVERIFY(!m_tree->isExpanded(root));
+    QVERIFY(!m_ui.tree->isExpanded(root));
     QCOMPARE(picture(root), 1);
     clickIndicator(root);
-    QVERIFY(m_tree->isExpanded(root));
+    QVERIFY(m_ui.tree->isExpanded(root));
     QCOMPARE(picture(root), 1);
 
     clickIndicator(tab);
-    QVERIFY(m_tree->isExpanded(tab));
+    QVERIFY(m_ui.tree->isExpanded(tab));
     QCOMPARE(picture(tab), 3);
-    QCOMPARE(m_form->statusPanel1->text(), QString());
+    QCOMPARE(m_ui.form->statusPanel1->text(), QString());
 
-    m_tree->setCurrentIndex(group);
-    QTest::keyClick(m_tree, Qt::Key_Right);
-    QVERIFY(m_tree->isExpanded(group));
+    m_ui.tree->setCurrentIndex(group);
+    QTest::keyClick(m_ui.tree, Qt::Key_Right);
+    QVERIFY(m_ui.tree->isExpanded(group));
     QCOMPARE(picture(group), 3);
 
     clickIndicator(tab); // collapsing a parent leaves the child's picture alone
     QCOMPARE(picture(tab), 2);
     QCOMPARE(picture(group), 3);
     clickIndicator(tab);
-    QVERIFY(m_tree->isExpanded(group));
+    QVERIFY(m_ui.tree->isExpanded(group));
     QCOMPARE(picture(group), 3);
 
-    m_tree->setCurrentIndex(group);
-    QTest::keyClick(m_tree, Qt::Key_Left);
-    QVERIFY(!m_tree->isExpanded(group));
+    m_ui.tree->setCurrentIndex(group);
+    QTest::keyClick(m_ui.tree, Qt::Key_Left);
+    QVERIFY(!m_ui.tree->isExpanded(group));
     QCOMPARE(picture(group), 2);
 }
 
@@ -283,16 +266,16 @@ void TestTreeBrowsing::deepHitOpensEveryAncestor()
     QByteArray xml = nestedDocument(depth);
     xml.replace(depth * 3 - 3, 3, "<n id=\"bottom\">"); // the innermost element
     ModalDialogs dialogs;
-    m_form->openFile(writeFile(m_dir, u"deep.xml"_s, xml));
+    m_ui.form->openFile(writeFile(m_dir, u"deep.xml"_s, xml));
     QVERIFY(dialogs.seen().isEmpty());
     askForKeyword(ModalDialogs::Answer::Accept, u"BOTTOM"_s);
 
-    QTest::keyClick(m_tree, Qt::Key_F3);
-    const QModelIndex hit = m_tree->currentIndex();
+    QTest::keyClick(m_ui.tree, Qt::Key_F3);
+    const QModelIndex hit = m_ui.tree->currentIndex();
     QCOMPARE(hit.data(NodeTreeModel::PositionRole).toUInt(), uint(depth));
     int ancestors = 0;
     for (QModelIndex up = hit.parent(); up.isValid(); up = up.parent(), ++ancestors) {
-        QVERIFY(m_tree->isExpanded(up));
+        QVERIFY(m_ui.tree->isExpanded(up));
         QCOMPARE(up.data(NodeTreeModel::PictureRole).toInt(), up.parent().isValid() ? 3 : 1);
     }
     QCOMPARE(ancestors, depth - 1);
