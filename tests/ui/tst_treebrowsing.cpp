@@ -34,6 +34,7 @@ private slots:
     void searchHitIsNoNodeClick();
     void picturesFollowExpandAndCollapse();
     void deepHitOpensEveryAncestor();
+    void expandAllStopsAtABoundedDepth();
 
 private:
     SeenDialog askForKeyword(ModalDialogs::Answer answer, std::optional<QString> typed = {});
@@ -280,6 +281,30 @@ void TestTreeBrowsing::deepHitOpensEveryAncestor()
     }
     QCOMPARE(ancestors, depth - 1);
     QCOMPARE(hit.data(NodeTreeModel::PictureRole).toInt(), 2);
+}
+
+// "*" on a document nested far deeper than the bound must open the first
+// levels and stop, instead of laying out every level recursively.
+void TestTreeBrowsing::expandAllStopsAtABoundedDepth()
+{
+    constexpr int depth = 20'000;
+    ModalDialogs dialogs;
+    m_ui.form->openFile(writeFile(m_dir, u"deep.xml"_s, nestedDocument(depth)));
+    QVERIFY(dialogs.seen().isEmpty());
+    const QModelIndex root = m_ui.model->indexOf(1);
+    m_ui.tree->setCurrentIndex(root);
+    QTest::keyClick(m_ui.tree, Qt::Key_Asterisk);
+
+    QModelIndex node = root;
+    int expandedLevels = 0;
+    while (m_ui.tree->isExpanded(node)) {
+        ++expandedLevels;
+        node = m_ui.model->index(0, 0, node);
+        QVERIFY(node.isValid());
+    }
+    QVERIFY(expandedLevels > 1);
+    QVERIFY(expandedLevels <= NodeTreeView::maximumExpandAllDepth + 1);
+    QCOMPARE(m_ui.tree->currentIndex(), root);
 }
 
 QTEST_MAIN(TestTreeBrowsing)

@@ -65,7 +65,8 @@ Form1::Form1() : m_session(executableName())
 
     for (const catalogue::CatalogueEntry& entry : catalogue::catalogueEntries())
         List1->addItem(entry.displayName());
-    List1->setCurrentRow(-1);
+    // Marks "no current row" as deliberate, so the first focus-in does not pick row 0.
+    List1->setCurrentIndex(QModelIndex());
     List1->setFocus();
 
     setMinimumSize(320, 240);

@@ -18,6 +18,15 @@ void NodeTreeView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F3)
         emit findNextRequested();
+    // "*" opens every branch below the current node. The view lays out
+    // expanded branches recursively, so on a document nested tens of
+    // thousands of levels deep an unbounded expansion would overflow the
+    // stack; a bound far deeper than any real customUI keeps it safe.
+    if (event->key() == Qt::Key_Asterisk && currentIndex().isValid()) {
+        expandRecursively(currentIndex(), maximumExpandAllDepth);
+        event->accept();
+        return;
+    }
     QTreeView::keyPressEvent(event);
 }
 

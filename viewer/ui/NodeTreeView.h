@@ -11,6 +11,9 @@ class NodeTreeView : public QTreeView
     Q_OBJECT
 
 public:
+    // How many levels "*" opens at once.
+    static constexpr int maximumExpandAllDepth = 64;
+
     explicit NodeTreeView(QWidget* parent = nullptr);
 
 signals:
