@@ -1,12 +1,12 @@
 // Loading benchmark: talpora's load and tree build (loadXmlFile or
 // loadStoredDocument, then NodeTree::build) next to a bare pugixml parse and
-// walk of the same bytes, for the largest catalogue document and for two
+// walk of the same bytes, for the largest catalogue document and for three
 // generated catalogue-like files written to a temporary folder at start-up.
 //
 // After the timings, every case runs once more in a child process of its own,
-// which reports its own peak resident set size; a summary table
-// then gives the ratios that matter: load and build time over bare pugixml
-// time, and peak memory over file size.
+// which reports its own peak resident set size; a summary table then gives
+// the ratios that matter: load and build time over bare pugixml time, and
+// peak memory over file size.
 //
 //   bench_loading [--no-memory] [Google Benchmark flags, e.g. --benchmark_filter=catalogue]
 
@@ -40,8 +40,7 @@ constexpr int repetitions = 5;
 constexpr double timeRatioTarget = 1.5;
 constexpr double memoryRatioTarget = 3.5;
 // The targets are set for 100 MB holding 1.3 million elements, about 77 bytes
-// an element as in the largest catalogue document of the original program;
-// labels like "Label 12 &amp; more formatting" give that. The plain "Label 12
+// an element; labels like "Label 12 &amp; more formatting" give that. The plain "Label 12
 // &amp; more" makes the same elements in fewer bytes, which shows how the
 // memory ratio depends on how dense the markup is.
 constexpr std::size_t mediumElements = 130'000;
