@@ -44,7 +44,7 @@ std::shared_ptr<const NodeTree> buildTree(const GeneratedDocument& generated)
                      loaded.error.toStdString().c_str());
         return nullptr;
     }
-    return NodeTree::build(std::move(loaded.document));
+    return loaded.tree;
 }
 
 void findNext(benchmark::State& state, const SearchCase& search)

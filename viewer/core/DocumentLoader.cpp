@@ -28,7 +28,7 @@ LoadResult loadStoredDocument(int identifier)
 {
     const catalogue::StoredDocument stored = catalogue::storedDocument(identifier);
     if (!stored)
-        return {nullptr, stored.error};
+        return {nullptr, nullptr, stored.error};
     return XmlParser::parse(storedText(stored.bytes), [&] { return storedText(stored.bytes); });
 }
 
@@ -36,7 +36,7 @@ LoadResult loadXmlFile(const QString& path)
 {
     Utf8FileText file = readFileAsUtf8(path);
     if (!file)
-        return {nullptr, file.error};
+        return {nullptr, nullptr, file.error};
     return XmlParser::parse(std::move(file.text), [&] { return readFileAsUtf8(path).text; });
 }
 

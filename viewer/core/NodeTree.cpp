@@ -2,6 +2,10 @@
 
 #include "ElementText.h"
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace talpora {
@@ -24,6 +28,20 @@ pugi::xml_node nextSiblingElement(pugi::xml_node node)
     return sibling;
 }
 
+bool namesAnAttributeTwice(pugi::xml_node element)
+{
+    const pugi::xml_attribute first = element.first_attribute();
+    if (!first || !first.next_attribute())
+        return false; // the usual case, decided without comparing names
+    for (pugi::xml_attribute a = first; a; a = a.next_attribute()) {
+        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+            if (std::strcmp(a.name(), b.name()) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::shared_ptr<const NodeTree> NodeTree::build(std::shared_ptr<const XmlDocument> document)
@@ -35,8 +53,8 @@ std::shared_ptr<const NodeTree> NodeTree::build(std::shared_ptr<const XmlDocumen
         return tree;
 
     // Pre-order walk. `path` holds the positions of the open ancestors, which
-    // is all the stack a walk of any depth needs.
-    std::vector<Position> childCounts;
+    // is all the stack a walk of any depth needs. m_childStart counts each
+    // node's children for now.
     std::vector<Position> path;
     pugi::xml_node element = root;
     while (element) {
@@ -45,10 +63,11 @@ std::shared_ptr<const NodeTree> NodeTree::build(std::shared_ptr<const XmlDocumen
         tree->m_elements.push_back(element);
         tree->m_parent.push_back(parent);
         tree->m_depth.push_back(static_cast<std::uint32_t>(path.size()));
-        tree->m_row.push_back(parent == noNode ? 0 : childCounts[parent - 1]);
-        childCounts.push_back(0);
+        tree->m_childStart.push_back(0);
         if (parent != noNode)
-            ++childCounts[parent - 1];
+            ++tree->m_childStart[parent - 1];
+        if (!tree->m_repeatedAttribute && namesAnAttributeTwice(element))
+            tree->m_repeatedAttribute = element;
 
         if (const pugi::xml_node child = firstChildElement(element)) {
             path.push_back(position);
@@ -63,23 +82,38 @@ std::shared_ptr<const NodeTree> NodeTree::build(std::shared_ptr<const XmlDocumen
         }
         element = next;
     }
-
-    // Children lists, laid out contiguously per parent for random access by row.
-    const std::size_t count = tree->m_elements.size();
-    tree->m_childStart.resize(count + 1);
-    Position start = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        tree->m_childStart[i] = start;
-        start += childCounts[i];
-    }
-    tree->m_childStart[count] = start;
-    tree->m_children.resize(start);
-    for (std::size_t i = 1; i < count; ++i) {
-        const Position parent = tree->m_parent[i];
-        tree->m_children[tree->m_childStart[parent - 1] + tree->m_row[i]] =
-            static_cast<Position>(i + 1);
-    }
+    tree->layOutChildren();
     return tree;
+}
+
+// Turns the child counts into the children lists, each parent's children
+// contiguous and in document order, so that a child is found by its row.
+void NodeTree::layOutChildren()
+{
+    const std::size_t count = m_elements.size();
+    Position start = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        start += std::exchange(m_childStart[i], start);
+    m_childStart.push_back(start);
+    m_children.resize(start);
+    // Pre-order visits each parent's children in order: hand each its slot
+    // by advancing the parent's start, then shift the starts back.
+    for (std::size_t i = 1; i < count; ++i)
+        m_children[m_childStart[m_parent[i] - 1]++] = static_cast<Position>(i + 1);
+    for (std::size_t i = count; i > 0; --i)
+        m_childStart[i] = m_childStart[i - 1];
+    m_childStart[0] = 0;
+}
+
+NodeTree::Position NodeTree::row(Position position) const
+{
+    const Position parentPosition = parent(position);
+    if (parentPosition == noNode)
+        return 0;
+    // Children positions ascend, so the row is found by bisection.
+    const auto first = m_children.begin() + m_childStart[parentPosition - 1];
+    const auto last = m_children.begin() + m_childStart[parentPosition];
+    return static_cast<Position>(std::lower_bound(first, last, position) - first);
 }
 
 NodeTree::Position NodeTree::childCount(Position position) const

@@ -47,7 +47,7 @@ public:
     Position childCount(Position position) const;
     Position child(Position position, Position row) const;
     // The node's row among its parent's children (0 for the root).
-    Position row(Position position) const { return m_row[position - 1]; }
+    Position row(Position position) const;
     // 0 for the root, 1 for its children, and so on.
     std::uint32_t depth(Position position) const { return m_depth[position - 1]; }
 
@@ -66,15 +66,21 @@ public:
     // first; empty for the root.
     QStringList tagsUpToRoot(Position position) const;
 
+    // The first element, in document order, that names an attribute twice
+    // (which XML forbids but the parser lets through); empty when none does.
+    pugi::xml_node elementWithRepeatedAttribute() const { return m_repeatedAttribute; }
+
 private:
+    void layOutChildren();
+
     std::shared_ptr<const XmlDocument> m_document;
     std::vector<pugi::xml_node> m_elements;
     std::vector<Position> m_parent;
-    std::vector<Position> m_row;
     std::vector<std::uint32_t> m_depth;
     // Children of node p are m_children[m_childStart[p-1] .. m_childStart[p]).
     std::vector<Position> m_childStart;
     std::vector<Position> m_children;
+    pugi::xml_node m_repeatedAttribute;
 };
 
 } // namespace talpora

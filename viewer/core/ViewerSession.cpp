@@ -24,7 +24,7 @@ QString ViewerSession::loadCatalogueEntry(int index)
     const LoadResult result = loadStoredDocument(entry.identifier());
     if (!result)
         return result.error;
-    show(NodeTree::build(result.document), entry.displayName());
+    show(result.tree, entry.displayName());
     return {};
 }
 
@@ -33,8 +33,7 @@ QString ViewerSession::loadFile(const QString& path)
     const LoadResult result = loadXmlFile(path);
     if (!result)
         return result.error;
-    show(NodeTree::build(result.document),
-         QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    show(result.tree, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     return {};
 }
 

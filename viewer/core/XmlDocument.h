@@ -18,10 +18,13 @@ private:
     pugi::xml_document m_document;
 };
 
-// The outcome of a load: a document, or why there is none.
+class NodeTree;
+
+// The outcome of a load: a document and its node tree, or why there is none.
 struct LoadResult
 {
     std::shared_ptr<const XmlDocument> document;
+    std::shared_ptr<const NodeTree> tree;
     QString error; // a reason a person understands; empty on success
 
     explicit operator bool() const { return document != nullptr; }

@@ -1,5 +1,7 @@
 #include "XmlParser.h"
 
+#include "NodeTree.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -54,7 +56,7 @@ std::size_t markupOffset(pugi::xml_node node)
     return node.type() == pugi::node_element && offset > 0 ? offset - 1 : offset;
 }
 
-std::optional<Fault> wellFormednessFault(const pugi::xml_document& document)
+std::optional<Fault> topLevelFault(const pugi::xml_document& document)
 {
     pugi::xml_node root;
     for (const pugi::xml_node node : document.children()) {
@@ -68,23 +70,18 @@ std::optional<Fault> wellFormednessFault(const pugi::xml_document& document)
     if (!root)
         return Fault{0, u"the document has no root element"_s};
 
-    std::vector<pugi::xml_node> pending{root};
-    while (!pending.empty()) {
-        const pugi::xml_node element = pending.back();
-        pending.pop_back();
-        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-            for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-                if (std::strcmp(a.name(), b.name()) == 0)
-                    return Fault{markupOffset(element),
-                                 u"attribute %1 appears twice"_s.arg(QString::fromUtf8(a.name()))};
-            }
-        }
-        for (const pugi::xml_node child : element.children()) {
-            if (child.type() == pugi::node_element)
-                pending.push_back(child);
+    return std::nullopt;
+}
+
+const char* repeatedAttributeName(pugi::xml_node element)
+{
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+            if (std::strcmp(a.name(), b.name()) == 0)
+                return a.name();
         }
     }
-    return std::nullopt;
+    return "";
 }
 
 } // namespace
@@ -108,9 +105,9 @@ TextPosition textPositionAt(const char* text, std::size_t size, std::size_t offs
 LoadResult XmlParser::parse(Utf8Buffer text, const std::function<Utf8Buffer()>& reloadText)
 {
     if (text.allocationFailed())
-        return {nullptr, u"not enough memory to load the document"_s};
+        return {nullptr, nullptr, u"not enough memory to load the document"_s};
     if (const QString reason = notXmlReason(text); !reason.isEmpty())
-        return {nullptr, reason};
+        return {nullptr, nullptr, reason};
 
     auto document = std::make_shared<XmlDocument>();
     const std::size_t size = text.size();
@@ -120,18 +117,29 @@ LoadResult XmlParser::parse(Utf8Buffer text, const std::function<Utf8Buffer()>& 
         const QString what = QString::fromUtf8(result.description());
         const Utf8Buffer original = reloadText();
         if (original.size() == 0)
-            return {nullptr, what};
-        return {nullptr, positioned(original, static_cast<std::size_t>(result.offset), what)};
+            return {nullptr, nullptr, what};
+        return {nullptr, nullptr,
+                positioned(original, static_cast<std::size_t>(result.offset), what)};
     }
 
     // In fragment mode the parser keeps what XML forbids at the top level:
-    // text, and more or fewer than one element. Nor does it check that an
-    // element names each attribute once.
-    if (const auto fault = wellFormednessFault(document->m_document)) {
+    // text, and more or fewer than one element.
+    if (const auto fault = topLevelFault(document->m_document)) {
         const Utf8Buffer original = reloadText();
-        return {nullptr, positioned(original, fault->offset, fault->what)};
+        return {nullptr, nullptr, positioned(original, fault->offset, fault->what)};
     }
-    return {std::move(document), {}};
+
+    // Nor does the parser check that an element names each attribute once;
+    // the tree's single walk over the elements does.
+    auto tree = NodeTree::build(document);
+    if (const pugi::xml_node element = tree->elementWithRepeatedAttribute()) {
+        const Utf8Buffer original = reloadText();
+        return {nullptr, nullptr,
+                positioned(original, markupOffset(element),
+                           u"attribute %1 appears twice"_s.arg(
+                               QString::fromUtf8(repeatedAttributeName(element))))};
+    }
+    return {std::move(document), std::move(tree), {}};
 }
 
 } // namespace talpora
