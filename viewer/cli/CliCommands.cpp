@@ -3,6 +3,7 @@
 #include "CatalogueEntries.h"
 #include "ViewerSession.h"
 
+#include <limits>
 #include <string>
 
 using namespace Qt::StringLiterals;
