@@ -2,6 +2,7 @@
 
 #include "DocumentLoader.h"
 #include "NodeTree.h"
+#include "TestFiles.h"
 #include "XmlParser.h"
 
 #include <QByteArray>
@@ -25,22 +26,12 @@ inline LoadResult parseXml(const QByteArray& utf8)
 inline std::shared_ptr<const NodeTree> treeOf(const QByteArray& utf8)
 {
     const LoadResult result = parseXml(utf8);
-    return result ? NodeTree::build(result.document) : nullptr;
+    return result ? result.tree : nullptr;
 }
 
 inline std::shared_ptr<const NodeTree> treeOf(const LoadResult& result)
 {
-    return result ? NodeTree::build(result.document) : nullptr;
-}
-
-// Writes `bytes` to `name` inside `dir` and returns the file's path (empty on failure).
-inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
+    return result ? result.tree : nullptr;
 }
 
 } // namespace talpora::test

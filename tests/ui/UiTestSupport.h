@@ -2,6 +2,7 @@
 
 #include "CatalogueEntries.h"
 #include "StoredDocuments.h"
+#include "TestFiles.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -100,16 +101,6 @@ inline QString xmlOutline(const QString& xml)
     if (reader.hasError())
         lines.append(QStringLiteral("error: ") + reader.errorString());
     return lines.join(QLatin1Char('\n'));
-}
-
-// Writes a file into `dir` and returns its path, empty when that fails.
-inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
 }
 
 // A document nested `depth` elements deep, one element per level.
