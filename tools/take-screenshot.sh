@@ -19,13 +19,13 @@ window=$(xdotool search --sync --name '^Talpora$' | head -1)
 xdotool windowmove "$window" 0 0
 xdotool windowfocus "$window"
 sleep 0.5
-# Down from no selection to "Excel_2013_tabs_en"; every step loads an entry.
+# Down from no selection to "Excel_2013_tabs_cn"; every step loads an entry.
 for _ in $(seq 25); do xdotool key Down; done
 sleep 0.5
 # Into the tree: open TabHome, GroupClipboard and PasteMenu.
 xdotool key Tab Down Right Down Right Down Right Down Down
 sleep 0.5
-# Click the <menu> node under PasteMenu: builds its snippet.
+# Click a node of GroupClipboard: the status bar shows its path, the Scripts window its snippet.
 xdotool mousemove 600 325 click 1
 sleep 1
 scripts=$(xdotool search --name '^Scripts$' | head -1)
