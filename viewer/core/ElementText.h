@@ -19,4 +19,8 @@ void appendElementText(std::string& out, pugi::xml_node element);
 // the bare element name for the root.
 QString elementTag(pugi::xml_node element, bool isRoot);
 
+// The name of the first attribute that `element` names twice, or nullptr when
+// every name is unique (XML forbids repeats; the parser lets them through).
+const char* repeatedAttributeName(pugi::xml_node element);
+
 } // namespace talpora

@@ -3,7 +3,6 @@
 #include "ElementText.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -26,20 +25,6 @@ pugi::xml_node nextSiblingElement(pugi::xml_node node)
     while (sibling && sibling.type() != pugi::node_element)
         sibling = sibling.next_sibling();
     return sibling;
-}
-
-bool namesAnAttributeTwice(pugi::xml_node element)
-{
-    const pugi::xml_attribute first = element.first_attribute();
-    if (!first || !first.next_attribute())
-        return false; // the usual case, decided without comparing names
-    for (pugi::xml_attribute a = first; a; a = a.next_attribute()) {
-        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-            if (std::strcmp(a.name(), b.name()) == 0)
-                return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -66,7 +51,7 @@ std::shared_ptr<const NodeTree> NodeTree::build(std::shared_ptr<const XmlDocumen
         tree->m_childStart.push_back(0);
         if (parent != noNode)
             ++tree->m_childStart[parent - 1];
-        if (!tree->m_repeatedAttribute && namesAnAttributeTwice(element))
+        if (!tree->m_repeatedAttribute && repeatedAttributeName(element))
             tree->m_repeatedAttribute = element;
 
         if (const pugi::xml_node child = firstChildElement(element)) {

@@ -1,11 +1,11 @@
 #include "XmlParser.h"
 
+#include "ElementText.h"
 #include "NodeTree.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -73,17 +73,6 @@ std::optional<Fault> topLevelFault(const pugi::xml_document& document)
     return std::nullopt;
 }
 
-const char* repeatedAttributeName(pugi::xml_node element)
-{
-    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-            if (std::strcmp(a.name(), b.name()) == 0)
-                return a.name();
-        }
-    }
-    return "";
-}
-
 } // namespace
 
 TextPosition textPositionAt(const char* text, std::size_t size, std::size_t offset)
@@ -109,36 +98,33 @@ LoadResult XmlParser::parse(Utf8Buffer text, const std::function<Utf8Buffer()>& 
     if (const QString reason = notXmlReason(text); !reason.isEmpty())
         return {nullptr, nullptr, reason};
 
+    // The text was parsed in place, so a fault is located in a fresh copy.
+    auto failAt = [&reloadText](std::size_t offset, const QString& what) -> LoadResult {
+        const Utf8Buffer original = reloadText();
+        if (original.size() == 0)
+            return {nullptr, nullptr, what};
+        return {nullptr, nullptr, positioned(original, offset, what)};
+    };
+
     auto document = std::make_shared<XmlDocument>();
     const std::size_t size = text.size();
     const pugi::xml_parse_result result = document->m_document.load_buffer_inplace_own(
         text.release(), size, parseOptions, pugi::encoding_utf8);
-    if (!result) {
-        const QString what = QString::fromUtf8(result.description());
-        const Utf8Buffer original = reloadText();
-        if (original.size() == 0)
-            return {nullptr, nullptr, what};
-        return {nullptr, nullptr,
-                positioned(original, static_cast<std::size_t>(result.offset), what)};
-    }
+    if (!result)
+        return failAt(static_cast<std::size_t>(result.offset),
+                      QString::fromUtf8(result.description()));
 
     // In fragment mode the parser keeps what XML forbids at the top level:
     // text, and more or fewer than one element.
-    if (const auto fault = topLevelFault(document->m_document)) {
-        const Utf8Buffer original = reloadText();
-        return {nullptr, nullptr, positioned(original, fault->offset, fault->what)};
-    }
+    if (const auto fault = topLevelFault(document->m_document))
+        return failAt(fault->offset, fault->what);
 
     // Nor does the parser check that an element names each attribute once;
     // the tree's single walk over the elements does.
     auto tree = NodeTree::build(document);
-    if (const pugi::xml_node element = tree->elementWithRepeatedAttribute()) {
-        const Utf8Buffer original = reloadText();
-        return {nullptr, nullptr,
-                positioned(original, markupOffset(element),
-                           u"attribute %1 appears twice"_s.arg(
-                               QString::fromUtf8(repeatedAttributeName(element))))};
-    }
+    if (const pugi::xml_node element = tree->elementWithRepeatedAttribute())
+        return failAt(markupOffset(element), u"attribute %1 appears twice"_s.arg(QString::fromUtf8(
+                                                 repeatedAttributeName(element))));
     return {std::move(document), std::move(tree), {}};
 }
 
