@@ -19,7 +19,8 @@ public:
     // Both return an empty string on success, otherwise a reason for the user.
     QString loadCatalogueEntry(int index);
     QString loadFile(const QString& path);
-    // A catalogue entry name, or else a path to an XML file.
+    // A path to an existing file, or else a catalogue entry name in any letter
+    // case, or else a path (whose failure is reported).
     QString loadSource(const QString& source);
 
     // nullptr until the first successful load.
