@@ -43,6 +43,8 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     setApplicationNames();
+    // Wayland compositors find the window's icon and name through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TALPORA_APP_ID));
     const talpora::StartupRequest request =
         talpora::parseStartupArguments(QCoreApplication::arguments());
     if (request.exitStatus)
