@@ -2,6 +2,7 @@
 
 #include "Form1.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
 
 namespace talpora {
@@ -10,11 +11,14 @@ Form1* startMainWindow(const QString& fileToOpen)
 {
     auto* window = new Form1;
     window->show();
-    // Queued, so that the window is on screen before a long load or a message box.
-    if (!fileToOpen.isEmpty()) {
-        QMetaObject::invokeMethod(
-            window, [window, fileToOpen] { window->openFile(fileToOpen); }, Qt::QueuedConnection);
-    }
+    if (fileToOpen.isEmpty())
+        return window;
+    // A full path, as the file dialog gives, so that a message box names the
+    // file the same way. Queued, so that the window is on screen before a long
+    // load or a message box.
+    const QString path = QFileInfo(fileToOpen).absoluteFilePath();
+    QMetaObject::invokeMethod(
+        window, [window, path] { window->openFile(path); }, Qt::QueuedConnection);
     return window;
 }
 
