@@ -19,7 +19,7 @@ constexpr char usageText[] =
     "       talpora-cli tree <entry name | xml file>\n"
     "       talpora-cli snippet <entry name | xml file> <position>\n"
     "       talpora-cli find <entry name | xml file> <keyword> [--after <position>] [--all]\n"
-    "       talpora-cli --help | --version\n"
+    "       talpora-cli --help | help | --version\n"
     "\n"
     "An entry name matches in any letter case, unless a file of that name exists.\n"
     "Positions count the tree's nodes from 1, the root, in document order.\n"
