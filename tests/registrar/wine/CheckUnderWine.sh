@@ -36,9 +36,12 @@ unset DISPLAY WAYLAND_DISPLAY
 # A server left over from an earlier run that was cut short would hold the old prefix.
 wineserver -k 2>/dev/null || true
 xvfb=
+# The prefix (some 700 MB) is kept only when a check failed, for a closer look.
 cleanup() {
+    local status=$?
     wineserver -k 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    [ "$status" -ne 0 ] || rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
 
