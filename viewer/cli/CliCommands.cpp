@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "CatalogueEntries.h"
+#include "LookupCommand.h"
 #include "ViewerSession.h"
 
 #include <limits>
@@ -16,7 +17,8 @@ constexpr char usageText[] =
     "usage: talpora-cli entries\n"
     "       talpora-cli tree <entry name | xml file>\n"
     "       talpora-cli snippet <entry name | xml file> <position>\n"
-    "       talpora-cli find <entry name | xml file> <keyword> [--after <position>]\n";
+    "       talpora-cli find <entry name | xml file> <keyword> [--after <position>]\n"
+    "       talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n";
 
 int usage(std::FILE* err)
 {
@@ -166,6 +168,8 @@ int runCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return load(session, arguments[1], err) ? printSnippet(session, arguments[2], out, err) : 2;
     if (command == u"find"_s)
         return printFound(session, arguments, out, err);
+    if (command == u"lookup"_s)
+        return runLookup(arguments.mid(1), out, err);
     return usage(err);
 }
 
