@@ -42,8 +42,8 @@ void NearestNames::consider(std::string_view name)
         m_folded += foldCase(c);
     if (m_folded == m_query)
         return;
-    const auto mismatch = std::mismatch(m_query.begin(), m_query.end(), m_folded.begin(),
-                                        m_folded.end());
+    const auto mismatch =
+        std::mismatch(m_query.begin(), m_query.end(), m_folded.begin(), m_folded.end());
     const auto sharedPrefix = static_cast<std::size_t>(mismatch.first - m_query.begin());
     const std::size_t lengthGap = m_query.size() > m_folded.size()
                                       ? m_query.size() - m_folded.size()

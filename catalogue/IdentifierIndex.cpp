@@ -131,8 +131,8 @@ std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* 
         } else if (kind == 'I') {
             if (!application || body.empty())
                 return fail("an identifier outside an application");
-            pending.push_back({*application, body, index.m_placements.size(), 0,
-                               index.m_nodes.size(), 0});
+            pending.push_back(
+                {*application, body, index.m_placements.size(), 0, index.m_nodes.size(), 0});
         } else if (kind == 'C') {
             std::string_view fields[3];
             std::size_t place = 0;
@@ -185,8 +185,7 @@ std::vector<const IdentifierRecord*> IdentifierIndex::find(std::string_view name
 
 std::vector<std::string_view> IdentifierIndex::nearest(std::string_view name,
                                                        ApplicationSet applications,
-                                                       VersionSet versions,
-                                                       std::size_t limit) const
+                                                       VersionSet versions, std::size_t limit) const
 {
     NearestNames nearestNames(name, limit);
     for (const IdentifierRecord& record : m_records) {

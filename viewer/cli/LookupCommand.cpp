@@ -118,9 +118,8 @@ int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
     const IdentifierIndex& index = IdentifierIndex::builtIn();
     const QByteArray name = options->operands[0].toUtf8();
     std::vector<const IdentifierRecord*> records;
-    for (const IdentifierRecord* record :
-         index.find({name.constData(), static_cast<std::size_t>(name.size())},
-                    options->applications())) {
+    for (const IdentifierRecord* record : index.find(
+             {name.constData(), static_cast<std::size_t>(name.size())}, options->applications())) {
         if (record->versions().intersects(options->versions))
             records.push_back(record);
     }
