@@ -6,8 +6,6 @@ namespace talpora::catalogue {
 
 namespace {
 
-constexpr std::size_t prefixThatSuggests = 4;
-
 char foldCase(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
@@ -28,7 +26,8 @@ int compareIgnoringAsciiCase(std::string_view a, std::string_view b)
 }
 
 NearestNames::NearestNames(std::string_view query, std::size_t limit)
-    : m_limit(limit), m_maxDistance(std::max<std::size_t>(2, query.size() / 3))
+    : m_limit(limit), m_maxDistance(std::max<std::size_t>(2, query.size() / 3)),
+      m_prefixThatSuggests(std::max<std::size_t>(4, (2 * query.size() + 2) / 3))
 {
     m_query.reserve(query.size());
     for (const char c : query)
@@ -48,7 +47,7 @@ void NearestNames::consider(std::string_view name)
     const std::size_t lengthGap = m_query.size() > m_folded.size()
                                       ? m_query.size() - m_folded.size()
                                       : m_folded.size() - m_query.size();
-    if (lengthGap > m_maxDistance && sharedPrefix < prefixThatSuggests)
+    if (lengthGap > m_maxDistance && sharedPrefix < m_prefixThatSuggests)
         return;
 
     // Optimal string alignment distance over three rolling rows.
@@ -72,7 +71,7 @@ void NearestNames::consider(std::string_view name)
         std::swap(previous, current);
     }
     const std::size_t distance = previous[width - 1];
-    if (distance <= m_maxDistance || sharedPrefix >= prefixThatSuggests)
+    if (distance <= m_maxDistance || sharedPrefix >= m_prefixThatSuggests)
         m_candidates.push_back({distance, sharedPrefix, name});
 }
 

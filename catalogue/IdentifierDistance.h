@@ -35,6 +35,7 @@ private:
     std::string m_query; // folded to lower case
     std::size_t m_limit;
     std::size_t m_maxDistance;
+    std::size_t m_prefixThatSuggests;
     std::vector<Candidate> m_candidates;
     std::string m_folded;
     std::vector<std::size_t> m_rows;

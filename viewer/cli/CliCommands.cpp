@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "CatalogueEntries.h"
+#include "CheckCommand.h"
 #include "LookupCommand.h"
 #include "ViewerSession.h"
 
@@ -18,7 +19,9 @@ constexpr char usageText[] =
     "       talpora-cli tree <entry name | xml file>\n"
     "       talpora-cli snippet <entry name | xml file> <position>\n"
     "       talpora-cli find <entry name | xml file> <keyword> [--after <position>]\n"
-    "       talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n";
+    "       talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n"
+    "       talpora-cli check <customUI file | Office document> [--app <application>] "
+    "[--version <version>]\n";
 
 int usage(std::FILE* err)
 {
@@ -170,6 +173,8 @@ int runCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return printFound(session, arguments, out, err);
     if (command == u"lookup"_s)
         return runLookup(arguments.mid(1), out, err);
+    if (command == u"check"_s)
+        return runCheck(arguments.mid(1), out, err);
     return usage(err);
 }
 
