@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ private:
         std::string_view name;
     };
 
+    std::size_t bagDistance(std::string_view name);
+
     std::string m_query; // folded to lower case
     std::size_t m_limit;
     std::size_t m_maxDistance;
@@ -39,6 +42,7 @@ private:
     std::vector<Candidate> m_candidates;
     std::string m_folded;
     std::vector<std::size_t> m_rows;
+    std::array<int, 256> m_letterCounts{}; // of the query, by byte
 };
 
 } // namespace talpora::catalogue

@@ -55,10 +55,10 @@ void TestLookup::lookup_data()
         << QStringList{painter} << u"catalogue"_s << QString();
     QTest::newRow("unknown, with its nearest")
         << QStringList{u"FormatPainterr"_s} << 1 << QStringList() << u"control"_s
-        << u"\"FormatPainterr\" is not a known identifier; nearest: FormatPainter, "_s;
+        << u"\"FormatPainterr\" is not a known identifier; nearest: FormatPainter\n"_s;
     QTest::newRow("known elsewhere, not in this application")
         << QStringList{u"TabHome"_s, u"--app"_s, u"access"_s} << 1 << QStringList() << u"control"_s
-        << u"nearest: TabHelp, TabHomeAccess"_s;
+        << u"nearest: TabHomeAccess\n"_s;
     QTest::newRow("nothing near") << QStringList{u"Qqqqqqqqqqqqqq"_s} << 1 << QStringList()
                                   << u"control"_s << u"is not a known identifier\n"_s;
     QTest::newRow("no identifier")
