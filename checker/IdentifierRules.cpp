@@ -128,7 +128,10 @@ std::optional<QString> IdentifierRules::wrongKind(std::string_view name,
         kind = u"a group"_s;
     else if (elementName == "group" && kinds.tab && !kinds.group)
         kind = u"a tab"_s;
-    else if (isControlElement(elementName) && !kinds.control && (kinds.tab || kinds.group))
+    else if (isControlElement(elementName) && !kinds.control && (kinds.tab || kinds.group) &&
+             !(elementName == "control" && kinds.group))
+        // <control idMso="GroupFont"/> is how a built-in group goes onto the
+        // Quick Access Toolbar or into a group of one's own.
         kind = kinds.tab ? u"a tab"_s : u"a group"_s;
     if (kind.isEmpty())
         return std::nullopt;

@@ -118,6 +118,7 @@ void TestCheck::check_data()
         << file(u"kinds.xml"_s, customUi("<tab idMso=\"GroupFont\"><group idMso=\"TabHome\">"
                                          "<button idMso=\"GroupClipboard\"/><gallery "
                                          "idMso=\"TabInsert\"/><button idMso=\"Bold\"/>"
+                                         "<control idMso=\"GroupFont\"/>"
                                          "</group></tab>"))
         << QStringList() << 0
         << u"%1:3:13: warning: \"GroupFont\" is the identifier of a group, not of a tab\n"
