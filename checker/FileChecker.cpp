@@ -204,7 +204,7 @@ CheckReport checkPackageBytes(const QByteArray& bytes, const QString& fileName,
     QString error;
     const std::unique_ptr<OfficePackage> package = OfficePackage::openBytes(bytes, error);
     if (!package)
-        addPackageError(report, {}, u"not an Office Open XML package: "_s + error);
+        addPackageError(report, {}, error);
     else
         checkPackage(*package, fileName, options, index, report);
     return report;
@@ -226,7 +226,7 @@ CheckReport checkFile(const QString& path, const CheckOptions& options,
     QString error;
     const std::unique_ptr<OfficePackage> package = OfficePackage::openFile(path, error);
     if (!package)
-        addPackageError(report, {}, u"not an Office Open XML package: "_s + error);
+        addPackageError(report, {}, error);
     else
         checkPackage(*package, path, options, index, report);
     return report;

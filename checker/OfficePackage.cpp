@@ -30,7 +30,9 @@ std::unique_ptr<OfficePackage> OfficePackage::openFile(const QString& path, QStr
     int code = 0;
     zip* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
     if (!archive) {
-        error = messageOfCode(code);
+        const bool notZip = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS;
+        error = (notZip ? u"not an Office Open XML package: "_s : u"cannot open the package: "_s) +
+                messageOfCode(code);
         return nullptr;
     }
     error.clear();
@@ -45,7 +47,7 @@ std::unique_ptr<OfficePackage> OfficePackage::openBytes(const QByteArray& bytes,
         bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &zipError);
     zip* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &zipError) : nullptr;
     if (!archive) {
-        error = messageOf(&zipError);
+        error = u"not an Office Open XML package: "_s + messageOf(&zipError);
         if (source)
             zip_source_free(source);
         zip_error_fini(&zipError);

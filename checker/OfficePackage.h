@@ -31,7 +31,8 @@ public:
     // 64 MiB: far above any real customUI part or relationship list.
     static constexpr qint64 defaultPartLimit = qint64(64) << 20;
 
-    // An empty error means the archive is open.
+    // nullptr and `error` set ("not an Office Open XML package: ...", "cannot
+    // open the package: ...") when the archive cannot be opened.
     static std::unique_ptr<OfficePackage> openFile(const QString& path, QString& error);
     // The archive in memory; the bytes must outlive the package.
     static std::unique_ptr<OfficePackage> openBytes(const QByteArray& bytes, QString& error);
