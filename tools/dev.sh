@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 runtime_packages=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-dev libqt6svg6
                   libexpat1-dev libpugixml-dev libzip-dev fonts-noto-cjk)
-test_packages=(libbenchmark-dev xvfb xauth g++-mingw-w64-x86-64)
+test_packages=(libbenchmark-dev xvfb xauth g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
