@@ -42,6 +42,7 @@ public:
         return true;
     }
     bool endElement() override { return true; }
+    bool wantsPlaces() const override { return false; }
 
 private:
     std::vector<Relationship>& m_relationships;
