@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
-"""Generates Talpora's 57 embedded catalogue documents.
+"""Generates Talpora's 57 embedded catalogue documents and its identifier index.
 
-Reads Microsoft's Office 2013 control-identifier workbooks (accesscontrols.xlsx,
-excelcontrols.xlsx, powerpointcontrols.xlsx, wordcontrols.xlsx) and writes one
-stored document per catalogue entry, named "<identifier>_<entry name>.xml".
+Reads Microsoft's control-identifier workbooks (accesscontrols.xlsx,
+excelcontrols.xlsx, powerpointcontrols.xlsx, wordcontrols.xlsx): those of
+Office 2013 at the top of the workbooks folder, those of the later versions in
+its folders 2016/, 2019/ and 365-current-channel/. Writes one stored document
+per catalogue entry, named "<identifier>_<entry name>.xml", from the Office
+2013 workbooks, and the identifier index (--index) from all 16.
 
-    python3 tools/generate_catalogue.py [--workbooks DIR] [--output DIR] [--check]
+    python3 tools/generate_catalogue.py [--workbooks DIR] [--output DIR] [--index FILE] [--check]
 
 --check generates into a temporary folder and compares byte for byte with the
-documents in --output; it changes nothing and exits 1 when they differ.
+documents in --output and with the --index file; it changes nothing and exits
+1 when they differ.
 A summary of dropped rows and placements goes to stderr.
 Exit codes: 0 success, 1 check found differences, 2 bad input.
 """
@@ -22,12 +26,14 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from catalogue.errors import CatalogueError  # noqa: E402
-from catalogue.generate import read_catalogue  # noqa: E402
+from catalogue.generate import read_catalogue, read_identifier_index  # noqa: E402
+from catalogue.identifiers import index_summary_lines, index_text  # noqa: E402
 from catalogue.summary import summary_text  # noqa: E402
 
 REPOSITORY = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFAULT_WORKBOOKS = os.path.join(REPOSITORY, os.pardir, "shared", "office-control-ids")
 DEFAULT_OUTPUT = os.path.join(REPOSITORY, "catalogue", "documents")
+DEFAULT_INDEX = os.path.join(REPOSITORY, "catalogue", "identifiers", "identifiers.txt")
 # Only files that look like ours are ever replaced or reported as stray.
 _DOCUMENT_FILE = re.compile(r"^[0-9]+_.*\.xml$")
 
@@ -67,35 +73,60 @@ def parse_arguments(argv):
                         help="folder holding the four *controls.xlsx workbooks (default: %(default)s)")
     parser.add_argument("--output", default=DEFAULT_OUTPUT,
                         help="folder of the stored documents (default: %(default)s)")
+    parser.add_argument("--index", default=DEFAULT_INDEX,
+                        help="file of the identifier index (default: %(default)s)")
     parser.add_argument("--check", action="store_true",
-                        help="compare freshly generated documents with --output instead of writing")
+                        help="compare freshly generated files with --output and --index instead of writing")
     parser.add_argument("--quiet", action="store_true", help="do not print the summary")
     return parser.parse_args(argv)
+
+
+def write_index(text, path):
+    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+    with open(path, "wb") as file:
+        file.write(text.encode("utf-8"))
+
+
+def index_differs(text, path):
+    try:
+        with open(path, "rb") as file:
+            return file.read() != text.encode("utf-8")
+    except OSError:
+        return True
 
 
 def main(argv=None):
     arguments = parse_arguments(argv)
     try:
         catalogue = read_catalogue(arguments.workbooks)
+        index = read_identifier_index(arguments.workbooks, catalogue)
     except CatalogueError as error:
         print(f"error: {error}", file=sys.stderr)
         return 2
+    text = index_text(index)
     if not arguments.quiet:
         sys.stderr.write(summary_text(catalogue))
+        sys.stderr.write("".join(line + "\n" for line in index_summary_lines(index)))
     if not arguments.check:
         write_documents(catalogue.documents, arguments.output)
-        print(f"wrote {len(catalogue.documents)} documents to {arguments.output}", file=sys.stderr)
+        write_index(text, arguments.index)
+        print(f"wrote {len(catalogue.documents)} documents to {arguments.output} "
+              f"and the identifier index to {arguments.index}", file=sys.stderr)
         return 0
     with tempfile.TemporaryDirectory(prefix="talpora-catalogue-") as scratch:
         write_documents(catalogue.documents, scratch)
         problems = differences(scratch, arguments.output)
+    if index_differs(text, arguments.index):
+        problems.append(f"differs: {arguments.index}")
     if problems:
-        print(f"{arguments.output} does not match the workbooks ({len(problems)} files):", file=sys.stderr)
+        print(f"{arguments.output} or {arguments.index} do not match the workbooks ({len(problems)} files):",
+              file=sys.stderr)
         for line in problems:
             print(f"  {line}", file=sys.stderr)
         print("regenerate with: python3 tools/generate_catalogue.py", file=sys.stderr)
         return 1
-    print(f"all {len(catalogue.documents)} documents in {arguments.output} match the workbooks", file=sys.stderr)
+    print(f"all {len(catalogue.documents)} documents in {arguments.output} and the identifier index "
+          f"match the workbooks", file=sys.stderr)
     return 0
 
 

@@ -66,9 +66,20 @@ HEADER = {"A": "Control Name", "B": "Control Type", "C": "Tab Set", "D": "Tab", 
           "J": "Column1"}
 
 
+VERSION_FOLDERS = ("2016", "2019", "365-current-channel")
+
+
 def write_workbook_folder(folder, extra_rows=None):
     """The four workbooks, each with one tab, one QAT command, one Backstage tab
-    (and one context menu except Access); `extra_rows` adds rows per file name."""
+    (and one context menu except Access); `extra_rows` adds rows per file name.
+    The later versions' folders get the same workbooks without extra rows."""
+    for version in VERSION_FOLDERS:
+        os.makedirs(os.path.join(folder, version), exist_ok=True)
+        _write_workbooks(os.path.join(folder, version), {})
+    _write_workbooks(folder, extra_rows or {})
+
+
+def _write_workbooks(folder, extra_rows):
     files = {"accesscontrols.xlsx": False, "excelcontrols.xlsx": True,
              "powerpointcontrols.xlsx": True, "wordcontrols.xlsx": True}
     for file_name, has_context_menus in files.items():
@@ -81,5 +92,5 @@ def write_workbook_folder(folder, extra_rows=None):
                  {"A": "TabInfo", "B": "tab", "C": "None (Backstage View)"}]
         if has_context_menus:
             sheet.append({"A": "ContextMenuCell", "B": "contextMenu", "C": "None (Context Menu)", "D": "None (Context Menu)"})
-        sheet.extend((extra_rows or {}).get(file_name, []))
+        sheet.extend(extra_rows.get(file_name, []))
         write_xlsx(os.path.join(folder, file_name), sheet)

@@ -1,5 +1,5 @@
-"""CTest driver: regenerates the catalogue from the workbooks and compares it
-byte for byte with the committed documents. Exits 77 (reported as skipped)
+"""CTest driver: regenerates the catalogue and the identifier index from the
+workbooks and compares them byte for byte with the committed files. Exits 77 (reported as skipped)
 when the workbooks are not available on this machine."""
 
 import os
@@ -18,7 +18,8 @@ def main():
     sys.path.insert(0, os.path.join(repository, "tools"))
     import generate_catalogue
     return generate_catalogue.main(["--check", "--quiet", "--workbooks", workbooks,
-                                    "--output", os.path.join(repository, "catalogue", "documents")])
+                                    "--output", os.path.join(repository, "catalogue", "documents"),
+                                    "--index", os.path.join(repository, "catalogue", "identifiers", "identifiers.txt")])
 
 
 if __name__ == "__main__":

@@ -64,6 +64,7 @@ class CommandLineTest(unittest.TestCase):
         self.scratch = tempfile.TemporaryDirectory()
         self.workbooks = os.path.join(self.scratch.name, "workbooks")
         self.output = os.path.join(self.scratch.name, "documents")
+        self.index = os.path.join(self.scratch.name, "index", "identifiers.txt")
         os.mkdir(self.workbooks)
         write_workbook_folder(self.workbooks)
 
@@ -71,7 +72,7 @@ class CommandLineTest(unittest.TestCase):
         self.scratch.cleanup()
 
     def generate(self, *extra):
-        return run("--workbooks", self.workbooks, "--output", self.output, *extra)
+        return run("--workbooks", self.workbooks, "--output", self.output, "--index", self.index, *extra)
 
     def test_writes_57_documents_then_check_passes_and_is_repeatable(self):
         code, _ = self.generate()
@@ -91,11 +92,14 @@ class CommandLineTest(unittest.TestCase):
         os.remove(os.path.join(self.output, "157_Word_2013_tabs_jp.xml"))
         with open(os.path.join(self.output, "158_Extra.xml"), "wb") as file:
             file.write(b"<tabs/>")
+        with open(self.index, "ab") as file:
+            file.write(b"I\tExtra\n")
         code, errors = self.generate("--check")
         self.assertEqual(code, 1)
         self.assertIn("differs: 104_Access_2013_qat_cn.xml", errors)
         self.assertIn("missing: 157_Word_2013_tabs_jp.xml", errors)
         self.assertIn("158_Extra.xml", errors)
+        self.assertIn(f"differs: {self.index}", errors)
         self.assertNotIn("105_Access_2013_qat_en.xml", errors)
 
     def test_summary_reports_dropped_rows_and_placements(self):
@@ -120,10 +124,12 @@ class CommandLineTest(unittest.TestCase):
         self.assertFalse(os.path.exists(self.output))
 
     def test_missing_workbook_exits_non_zero(self):
-        os.remove(os.path.join(self.workbooks, "accesscontrols.xlsx"))
-        code, errors = self.generate("--check")
-        self.assertEqual(code, 2)
-        self.assertIn("accesscontrols.xlsx", errors)
+        for missing in ("accesscontrols.xlsx", os.path.join("2019", "wordcontrols.xlsx")):
+            os.remove(os.path.join(self.workbooks, missing))
+            code, errors = self.generate("--check")
+            self.assertEqual(code, 2)
+            self.assertIn(missing, errors)
+            write_workbook_folder(self.workbooks)
 
 
 if __name__ == "__main__":

@@ -6,10 +6,11 @@ from collections import Counter
 from dataclasses import dataclass, field
 
 from .entries import APPLICATIONS, AREAS, catalogue_entries, has_area
+from .identifiers import build_index, read_version_rows
 from .layout import DroppedPlacements, shape_area
 from .rows import COLUMNS, make_row, place_rows
 from .tree import build_tree
-from .workbook import named_columns, read_sheet_rows
+from .workbook import header_texts, named_columns, read_sheet_rows
 from .writer import stored_bytes
 
 DROP_ORPHAN = "parent does not exist"
@@ -18,10 +19,14 @@ DROP_NO_ENTRY = "area without a catalogue entry"
 DROP_REPEAT = "repeat of an earlier row at the same place"
 
 
-def read_workbook(path):
-    """The data rows of one workbook (everything below the header row)."""
+def read_workbook(path, optional=()):
+    """The data rows of one workbook (everything below the header row).
+
+    Columns named in `optional` may be missing; their cells then read as "".
+    """
     sheet_rows = read_sheet_rows(path)
-    columns = named_columns(sheet_rows, COLUMNS, path)
+    columns = named_columns(sheet_rows, [c for c in COLUMNS if c not in optional], path)
+    columns.update(named_columns(sheet_rows, [c for c in optional if c in header_texts(sheet_rows)], path))
     source = os.path.basename(path)
     return [
         make_row(source, sheet_row.number, {name: sheet_row.cells.get(letters, "") for name, letters in columns.items()})
@@ -101,3 +106,8 @@ def read_catalogue(workbooks_folder):
         for application, file_name in APPLICATIONS
     }
     return build_catalogue(rows)
+
+
+def read_identifier_index(workbooks_folder, catalogue):
+    """The identifier index from all 16 workbooks and the catalogue's documents."""
+    return build_index(read_version_rows(workbooks_folder, read_workbook), catalogue.groups)

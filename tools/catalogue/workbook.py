@@ -118,3 +118,8 @@ def named_columns(rows, required, path):
     if missing:
         raise CatalogueError(f"{path}: header row {rows[0].number} lacks the columns {', '.join(missing)}")
     return {name: by_header[name] for name in required}
+
+
+def header_texts(rows):
+    """The texts of the header row (the first row), empty for an empty sheet."""
+    return set(rows[0].cells.values()) if rows else set()

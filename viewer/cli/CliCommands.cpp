@@ -1,6 +1,8 @@
 #include "CliCommands.h"
 
 #include "CatalogueEntries.h"
+#include "CheckCommand.h"
+#include "LookupCommand.h"
 #include "ProgramVersion.h"
 #include "ViewerSession.h"
 
@@ -19,14 +21,18 @@ constexpr char usageText[] =
     "       talpora-cli tree <entry name | xml file>\n"
     "       talpora-cli snippet <entry name | xml file> <position>\n"
     "       talpora-cli find <entry name | xml file> <keyword> [--after <position>] [--all]\n"
+    "       talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n"
+    "       talpora-cli check <customUI file | Office document> [--app <application>] "
+    "[--version <version>]\n"
     "       talpora-cli --help | help | --version\n"
     "\n"
     "An entry name matches in any letter case, unless a file of that name exists.\n"
     "Positions count the tree's nodes from 1, the root, in document order.\n"
     "find prints the position of the first node after --after (default 1) whose\n"
     "text contains the keyword in any letter case; with --all, the tree line of\n"
-    "every such node. Exit status: 0 done, 1 nothing found, 2 wrong call or a\n"
-    "source that cannot be loaded.\n";
+    "every such node. lookup and check: see the README, \"Check your customUI\".\n"
+    "Exit status: 0 done, 1 nothing found (find, lookup) or errors found (check),\n"
+    "2 wrong call or a source that cannot be loaded.\n";
 
 int usage(std::FILE* err)
 {
@@ -213,6 +219,10 @@ int runCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return load(session, arguments[1], err) ? printSnippet(session, arguments[2], out, err) : 2;
     if (command == u"find"_s)
         return printFound(session, arguments, out, err);
+    if (command == u"lookup"_s)
+        return runLookup(arguments.mid(1), out, err);
+    if (command == u"check"_s)
+        return runCheck(arguments.mid(1), out, err);
     return usage(err);
 }
 

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "OfficeTargets.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace talpora::catalogue {
+
+// One place where a workbook lists a control: its control type ("button",
+// "group", ...), the versions that list it there, and the place ("None (Core
+// Tab) > TabHome > GroupClipboard", or "not on the Ribbon").
+struct ControlPlacement
+{
+    std::string_view type;
+    VersionSet versions;
+    std::string_view place;
+};
+
+// A node of the catalogue documents that carries the identifier. The cn, en
+// and jp documents of an area share positions.
+struct CatalogueNode
+{
+    std::string_view area;  // "backstage", "contextMenus", "qat", "tabSet", "tabs"
+    std::uint32_t position; // 1-based, in document order
+    std::uint32_t parent;   // position of the nearest ancestor with an idMso, 0 for none
+};
+
+struct IdentifierRecord
+{
+    Application application;
+    std::string_view name; // exact case
+    std::span<const ControlPlacement> placements;
+    std::span<const CatalogueNode> catalogueNodes;
+
+    VersionSet versions() const;
+    // True when any placement within `versions` has one of the control types.
+    bool hasType(std::initializer_list<std::string_view> types, VersionSet versions) const;
+};
+
+// Every control identifier of Access, Excel, PowerPoint and Word in Office
+// 2013, 2016, 2019 and Microsoft 365, from the generated index text (see
+// tools/catalogue/identifiers.py). Views point into the text the index keeps.
+class IdentifierIndex
+{
+public:
+    // The index compiled into the program; read and parsed on first use.
+    static const IdentifierIndex& builtIn();
+
+    // Parses index text; nullopt and `error` set when the text is malformed.
+    static std::optional<IdentifierIndex> parse(QByteArray text, QString* error = nullptr);
+
+    // Every identifier of the applications whose name equals `name` ignoring
+    // ASCII case, in index order (application, then name).
+    std::vector<const IdentifierRecord*> find(std::string_view name,
+                                              ApplicationSet applications) const;
+
+    // Identifiers of the applications known in one of `versions`, nearest to
+    // `name` first (smallest edit distance ignoring case, then the longest
+    // shared prefix), at most `limit` distinct names; only names close enough
+    // to be a plausible misspelling. Never `name` itself.
+    std::vector<std::string_view> nearest(std::string_view name, ApplicationSet applications,
+                                          VersionSet versions, std::size_t limit) const;
+
+    // The identifier and node at `position` in the catalogue documents of
+    // `area` of the application; both null when no node there has an idMso.
+    struct NodeAt
+    {
+        const IdentifierRecord* record = nullptr;
+        const CatalogueNode* node = nullptr;
+    };
+    NodeAt catalogueNodeAt(Application application, std::string_view area,
+                           std::uint32_t position) const;
+
+    std::span<const IdentifierRecord> records() const { return m_records; }
+
+    IdentifierIndex(IdentifierIndex&&) = default;
+    IdentifierIndex& operator=(IdentifierIndex&&) = default;
+    // The records point into the index's own buffers.
+    IdentifierIndex(const IdentifierIndex&) = delete;
+    IdentifierIndex& operator=(const IdentifierIndex&) = delete;
+
+private:
+    IdentifierIndex() = default;
+
+    QByteArray m_text;
+    std::vector<ControlPlacement> m_placements;
+    std::vector<CatalogueNode> m_nodes;
+    std::vector<IdentifierRecord> m_records; // by application, then name ignoring case
+};
+
+} // namespace talpora::catalogue

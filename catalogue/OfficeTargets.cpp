@@ -1,0 +1,69 @@
+#include "OfficeTargets.h"
+
+#include <string>
+
+namespace talpora::catalogue {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> codes = {"access", "excel", "powerpoint", "word"};
+constexpr std::array<std::string_view, 4> names = {"Access", "Excel", "PowerPoint", "Word"};
+constexpr std::array<std::string_view, VersionSet::count> versionNames = {"2013", "2016", "2019",
+                                                                          "365"};
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string_view applicationCode(Application application)
+{
+    return codes[static_cast<std::size_t>(application)];
+}
+
+std::string_view applicationName(Application application)
+{
+    return names[static_cast<std::size_t>(application)];
+}
+
+std::optional<Application> applicationFromCode(std::string_view code)
+{
+    for (const Application application : allApplications) {
+        if (equalsIgnoringAsciiCase(code, applicationCode(application)))
+            return application;
+    }
+    return std::nullopt;
+}
+
+std::optional<VersionSet> versionFromName(std::string_view name)
+{
+    for (std::size_t bit = 0; bit < versionNames.size(); ++bit) {
+        if (name == versionNames[bit])
+            return VersionSet{static_cast<std::uint8_t>(1u << bit)};
+    }
+    return std::nullopt;
+}
+
+std::string versionList(VersionSet versions)
+{
+    std::string list;
+    for (std::size_t bit = 0; bit < versionNames.size(); ++bit) {
+        if ((versions.bits & (1u << bit)) == 0)
+            continue;
+        if (!list.empty())
+            list += ',';
+        list += versionNames[bit];
+    }
+    return list;
+}
+
+} // namespace talpora::catalogue

@@ -1,0 +1,95 @@
+#include "CustomUiChecker.h"
+
+using namespace Qt::StringLiterals;
+
+namespace talpora::checker {
+
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string_view localNameOf(std::string_view name)
+{
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+} // namespace
+
+CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
+    : m_rules(rules), m_report(report), m_part(std::move(part))
+{}
+
+bool CustomUiChecker::startElement(const XmlElementStart& element)
+{
+    const std::string_view localName = localNameOf(element.name);
+    const XmlAttribute* id = nullptr;
+    const XmlAttribute* idMso = nullptr;
+    for (const XmlAttribute& attribute : element.attributes) {
+        if (attribute.name == "id")
+            id = &attribute;
+        else if (attribute.name == "idMso")
+            idMso = &attribute;
+        if (attribute.name == "idMso" || attribute.name == "insertAfterMso" ||
+            attribute.name == "insertBeforeMso")
+            checkIdentifier(element, localName, attribute);
+        else if (attribute.name == "id")
+            checkId(element, attribute);
+    }
+    if (id && idMso) {
+        // Point at whichever of the two comes second: that is where the clash is.
+        const std::string_view second = id > idMso ? "id" : "idMso";
+        const std::optional<AttributePlace> place =
+            findAttribute(element.markup, {element.line, element.column}, second);
+        add(Severity::Error, place ? place->name : TextPosition{element.line, element.column},
+            u"<%1> has both id and idMso; a control is either your own or a built-in one"_s.arg(
+                fromView(element.name)));
+    }
+    return true;
+}
+
+void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::string_view localName,
+                                      const XmlAttribute& attribute)
+{
+    if (const std::optional<QString> why = m_rules.unknown(attribute.value)) {
+        add(Severity::Error, valuePosition(element, attribute.name),
+            fromView(attribute.name) + u": "_s + *why);
+        return;
+    }
+    if (attribute.name != "idMso")
+        return;
+    if (const std::optional<QString> why = m_rules.wrongKind(attribute.value, localName))
+        add(Severity::Warning, valuePosition(element, attribute.name), *why);
+}
+
+void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute& attribute)
+{
+    const TextPosition here = valuePosition(element, attribute.name);
+    const auto [first, inserted] = m_ids.emplace(std::string(attribute.value), here);
+    if (inserted)
+        return;
+    add(Severity::Error, here,
+        u"id \"%1\" is already used at line %2, column %3; Office rejects the whole "
+        "customisation"_s.arg(fromView(attribute.value))
+            .arg(first->second.line)
+            .arg(first->second.column));
+}
+
+TextPosition CustomUiChecker::valuePosition(const XmlElementStart& element,
+                                            std::string_view attribute) const
+{
+    const TextPosition tagStart{element.line, element.column};
+    const std::optional<AttributePlace> place = findAttribute(element.markup, tagStart, attribute);
+    return place ? place->value : tagStart;
+}
+
+void CustomUiChecker::add(Severity severity, TextPosition position, QString message)
+{
+    m_report.findings.push_back(
+        {m_part, position.line, position.column, severity, std::move(message)});
+}
+
+} // namespace talpora::checker

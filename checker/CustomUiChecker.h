@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CheckReport.h"
+#include "IdentifierRules.h"
+#include "StartTagScanner.h"
+#include "XmlEventReader.h"
+
+#include <QString>
+#include <string>
+#include <unordered_map>
+
+namespace talpora::checker {
+
+// Checks the elements of one customUI part as the reader reports them:
+// unknown identifiers in idMso, insertAfterMso and insertBeforeMso, elements
+// with both id and idMso, id values used twice, and identifiers of the wrong
+// kind for their element. Findings go to `report`, tagged with `part`.
+class CustomUiChecker : public XmlEventHandler
+{
+public:
+    CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part);
+
+    bool startElement(const XmlElementStart& element) override;
+    bool endElement() override { return true; }
+
+private:
+    void add(Severity severity, TextPosition position, QString message);
+    void checkIdentifier(const XmlElementStart& element, std::string_view localName,
+                         const XmlAttribute& attribute);
+    void checkId(const XmlElementStart& element, const XmlAttribute& attribute);
+    TextPosition valuePosition(const XmlElementStart& element, std::string_view attribute) const;
+
+    IdentifierRules& m_rules;
+    CheckReport& m_report;
+    QString m_part;
+    std::unordered_map<std::string, TextPosition> m_ids; // id value -> where it was first used
+};
+
+} // namespace talpora::checker

@@ -1,0 +1,235 @@
+#include "FileChecker.h"
+
+#include "CustomUiChecker.h"
+#include "OfficePackage.h"
+#include "PackageRelationships.h"
+#include "XmlEventReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora::checker {
+
+namespace {
+
+using namespace talpora::catalogue;
+
+constexpr auto customUiRelationship =
+    "http://schemas.microsoft.com/office/2006/relationships/ui/extensibility";
+constexpr auto customUi14Relationship =
+    "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility";
+constexpr auto relationshipsPart = "_rels/.rels";
+
+struct ExtensionApplication
+{
+    const char* extension;
+    Application application;
+};
+
+constexpr std::array<ExtensionApplication, 16> packageExtensions = {{
+    {"xlsx", Application::Excel},
+    {"xlsm", Application::Excel},
+    {"xltx", Application::Excel},
+    {"xltm", Application::Excel},
+    {"xlam", Application::Excel},
+    {"docx", Application::Word},
+    {"docm", Application::Word},
+    {"dotx", Application::Word},
+    {"dotm", Application::Word},
+    {"pptx", Application::PowerPoint},
+    {"pptm", Application::PowerPoint},
+    {"potx", Application::PowerPoint},
+    {"potm", Application::PowerPoint},
+    {"ppsx", Application::PowerPoint},
+    {"ppsm", Application::PowerPoint},
+    {"ppam", Application::PowerPoint},
+}};
+
+std::optional<Application> applicationOfExtension(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    for (const ExtensionApplication& entry : packageExtensions) {
+        if (suffix == QLatin1StringView(entry.extension))
+            return entry.application;
+    }
+    return std::nullopt;
+}
+
+// The application whose main part the package holds: xl/, word/ or ppt/.
+std::optional<Application> applicationOfPackage(const OfficePackage& package)
+{
+    if (package.contains(u"xl/workbook.xml"_s))
+        return Application::Excel;
+    if (package.contains(u"word/document.xml"_s))
+        return Application::Word;
+    if (package.contains(u"ppt/presentation.xml"_s))
+        return Application::PowerPoint;
+    return std::nullopt;
+}
+
+QString withoutPlace(const LoadError& error)
+{
+    // The finding carries line and column itself.
+    LoadError unplaced = error;
+    unplaced.line = 0;
+    unplaced.column = 0;
+    return describeInEnglish(unplaced);
+}
+
+void addLoadError(CheckReport& report, const QString& part, const LoadError& error)
+{
+    report.unreadable = true;
+    report.findings.push_back(
+        {part, error.line, error.column, Severity::Error, withoutPlace(error)});
+}
+
+void addPackageError(CheckReport& report, const QString& part, const QString& message)
+{
+    report.unreadable = true;
+    report.findings.push_back({part, 0, 0, Severity::Error, message});
+}
+
+IdentifierRules rulesFor(const IdentifierIndex& index, const CheckOptions& options,
+                         std::optional<Application> application)
+{
+    const ApplicationSet applications =
+        application ? ApplicationSet::only(*application) : ApplicationSet::all();
+    return IdentifierRules(index, applications, options.versions,
+                           options.versions.bits != VersionSet::all().bits);
+}
+
+void checkPart(const OfficePackage& package, const QString& partName, IdentifierRules& rules,
+               CheckReport& report)
+{
+    const PartBytes part = package.read(partName);
+    switch (part.status) {
+    case PartBytes::Status::Read: {
+        CustomUiChecker checker(rules, report, partName);
+        if (const LoadError error = readXmlBytes(part.bytes, checker))
+            addLoadError(report, partName, error);
+        return;
+    }
+    case PartBytes::Status::Missing:
+        addPackageError(report, {},
+                        u"the customUI part \"%1\" named in %2 is missing"_s.arg(
+                            partName, QLatin1StringView(relationshipsPart)));
+        return;
+    case PartBytes::Status::TooLarge:
+        addPackageError(report, partName,
+                        u"refused: the part inflates to more than %1 MiB (a zip bomb?)"_s.arg(
+                            OfficePackage::defaultPartLimit >> 20));
+        return;
+    case PartBytes::Status::Broken:
+        addPackageError(report, partName, u"cannot read the part: "_s + part.detail);
+        return;
+    }
+}
+
+void checkPackage(const OfficePackage& package, const QString& fileName,
+                  const CheckOptions& options, const IdentifierIndex& index, CheckReport& report)
+{
+    const QString relsName = QLatin1StringView(relationshipsPart);
+    const PartBytes rels = package.read(relsName);
+    if (rels.status == PartBytes::Status::Missing) {
+        addPackageError(report, {},
+                        u"not an Office Open XML package: it has no %1"_s.arg(relsName));
+        return;
+    }
+    if (rels.status != PartBytes::Status::Read) {
+        addPackageError(report, relsName,
+                        rels.status == PartBytes::Status::TooLarge
+                            ? u"refused: the part inflates to more than %1 MiB (a zip bomb?)"_s.arg(
+                                  OfficePackage::defaultPartLimit >> 20)
+                            : u"cannot read the part: "_s + rels.detail);
+        return;
+    }
+    const RelationshipList list = readRelationships(rels.bytes);
+    if (list.error) {
+        addLoadError(report, relsName, list.error);
+        return;
+    }
+    std::optional<Application> application = options.application;
+    if (!application)
+        application = applicationOfPackage(package);
+    if (!application)
+        application = applicationOfExtension(fileName);
+    IdentifierRules rules = rulesFor(index, options, application);
+
+    bool hasCustomUi = false;
+    for (const Relationship& relationship : list.relationships) {
+        if (relationship.type != QLatin1StringView(customUiRelationship) &&
+            relationship.type != QLatin1StringView(customUi14Relationship))
+            continue;
+        hasCustomUi = true;
+        const std::optional<QString> partName =
+            relationship.external ? std::nullopt : resolvePartName(relationship.target);
+        if (!partName) {
+            addPackageError(report, relsName,
+                            u"refused: the customUI target \"%1\" leaves the package"_s.arg(
+                                relationship.target));
+            continue;
+        }
+        checkPart(package, *partName, rules, report);
+    }
+    if (!hasCustomUi)
+        report.notes.append(u"the package has no customUI part"_s);
+}
+
+bool startsLikeZip(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayView("PK\x03\x04");
+}
+
+} // namespace
+
+CheckReport checkXmlBytes(const QByteArray& bytes, const CheckOptions& options,
+                          const IdentifierIndex& index)
+{
+    CheckReport report;
+    IdentifierRules rules = rulesFor(index, options, options.application);
+    CustomUiChecker checker(rules, report, {});
+    if (const LoadError error = readXmlBytes(bytes, checker))
+        addLoadError(report, {}, error);
+    return report;
+}
+
+CheckReport checkPackageBytes(const QByteArray& bytes, const QString& fileName,
+                              const CheckOptions& options, const IdentifierIndex& index)
+{
+    CheckReport report;
+    QString error;
+    const std::unique_ptr<OfficePackage> package = OfficePackage::openBytes(bytes, error);
+    if (!package)
+        addPackageError(report, {}, error);
+    else
+        checkPackage(*package, fileName, options, index, report);
+    return report;
+}
+
+CheckReport checkFile(const QString& path, const CheckOptions& options,
+                      const IdentifierIndex& index)
+{
+    CheckReport report;
+    const QFileInfo info(path);
+    if (!info.isFile() || !(applicationOfExtension(path) || startsLikeZip(path))) {
+        // Not a package: the reader says why a missing or odd file cannot be read.
+        IdentifierRules rules = rulesFor(index, options, options.application);
+        CustomUiChecker checker(rules, report, {});
+        if (const LoadError error = readXmlFile(path, checker))
+            addLoadError(report, {}, error);
+        return report;
+    }
+    QString error;
+    const std::unique_ptr<OfficePackage> package = OfficePackage::openFile(path, error);
+    if (!package)
+        addPackageError(report, {}, error);
+    else
+        checkPackage(*package, path, options, index, report);
+    return report;
+}
+
+} // namespace talpora::checker

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "IdentifierIndex.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace talpora::checker {
+
+// What the index says about the built-in identifiers a customUI part names,
+// for the chosen applications and versions. Remembers each name's answer, so
+// a large part that repeats names costs one search per name.
+class IdentifierRules
+{
+public:
+    IdentifierRules(const catalogue::IdentifierIndex& index, catalogue::ApplicationSet applications,
+                    catalogue::VersionSet versions, bool versionChosen);
+
+    // Why `name` is no known identifier ("... is not a known identifier of
+    // Excel in Office 2013; did you mean ...?"); nullopt when it is known.
+    // Identifiers are matched in their exact case, as Office does.
+    std::optional<QString> unknown(std::string_view name);
+
+    // Why a known identifier does not fit the element (a group's identifier on
+    // a tab, ...); nullopt when it fits or the element is not a tab, a group or
+    // a control.
+    std::optional<QString> wrongKind(std::string_view name, std::string_view elementName);
+
+private:
+    struct Kinds
+    {
+        bool known = false;
+        bool tab = false;
+        bool group = false;
+        bool control = false;
+    };
+
+    Kinds kindsOf(std::string_view name);
+    QString unknownMessage(std::string_view name);
+
+    const catalogue::IdentifierIndex& m_index;
+    catalogue::ApplicationSet m_applications;
+    catalogue::VersionSet m_versions;
+    bool m_versionChosen;
+    std::unordered_map<std::string, Kinds> m_kinds;
+    std::unordered_map<std::string, QString> m_unknownMessages;
+};
+
+} // namespace talpora::checker

@@ -1,0 +1,227 @@
+#include "CliRun.h"
+#include "TestFiles.h"
+#include "TestPackages.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace talpora::test;
+
+namespace {
+
+QByteArray customUi(const QByteArray& ribbonBody)
+{
+    return "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">\n"
+           "<ribbon><tabs>\n" +
+           ribbonBody + "\n</tabs></ribbon>\n</customUI>\n";
+}
+
+// Positions in these parts: the third line holds the tested element.
+const QByteArray cleanPart = customUi("<tab idMso=\"TabHome\"><group idMso=\"GroupFont\"/></tab>");
+const QByteArray excelOnlyPart =
+    customUi("<tab id=\"t\"><group id=\"g\"><button idMso=\"PivotTableInsert\"/></group></tab>");
+const QByteArray typoPart =
+    customUi("<tab idMso=\"TabHome\"><group id=\"g\" insertBeforeMso=\"GroupFnt\"/></tab>");
+
+} // namespace
+
+class TestCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void check_data();
+    void check();
+
+private:
+    QString file(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = writeFile(m_dir, name, bytes);
+        if (path.isEmpty())
+            qFatal("cannot write %s", qPrintable(name));
+        return path;
+    }
+    QString package(const QString& name, const QString& mainPart,
+                    const std::vector<std::pair<QString, QByteArray>>& customUiParts,
+                    std::vector<PackagePart> extra = {})
+    {
+        std::vector<std::pair<QString, QString>> relationships{{officeDocumentType, mainPart}};
+        std::vector<PackagePart> parts{{mainPart, "<main/>"}};
+        for (const auto& [target, bytes] : customUiParts) {
+            relationships.push_back(
+                {target.contains(u"14"_s) ? customUi14Type : customUiType, target});
+            if (!bytes.isNull())
+                parts.push_back({target.section(u'/', 0, -1, QString::SectionSkipEmpty), bytes});
+        }
+        parts.push_back({u"_rels/.rels"_s, packageRelationships(relationships)});
+        for (PackagePart& part : extra)
+            parts.push_back(std::move(part));
+        return file(name, zipArchive(parts));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+void TestCheck::check_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // exact; %1 stands for the path
+    QTest::addColumn<QString>("err"); // part of standard error; empty: nothing there
+
+    QTest::newRow("clean file") << file(u"clean.xml"_s, cleanPart) << QStringList() << 0
+                                << QString() << QString();
+    QTest::newRow("unknown idMso, did you mean")
+        << file(u"typo.xml"_s, customUi("  <tab idMso=\"TabHome\"><group idMso=\"GroupFont\">"
+                                        "<button idMso=\"FormatPainterr\"/></group></tab>"))
+        << QStringList{u"--app"_s, u"word"_s} << 1
+        << u"%1:3:64: error: idMso: \"FormatPainterr\" is not a known identifier of Word; "
+           "did you mean \"FormatPainter\"?\n"_s
+        << QString();
+    QTest::newRow("unknown insertBeforeMso and insertAfterMso, other case")
+        << file(u"insert.xml"_s,
+                customUi("<tab idMso=\"TabHome\"><group id=\"a\" insertBeforeMso=\"GroupFnt\"/>"
+                         "<group id=\"b\" insertAfterMso=\"groupfont\"/></tab>"))
+        << QStringList{u"--app"_s, u"excel"_s} << 1
+        << u"%1:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known identifier of Excel; "
+           "did you mean \"GroupFont\", \"GroupInk\" or \"GroupForecast\"?\n"
+           "%1:3:94: error: insertAfterMso: \"groupfont\" is not a known identifier of Excel; "
+           "did you mean \"GroupFont\"?\n"_s
+        << QString();
+    QTest::newRow("id and idMso, id twice, across lines, columns in characters")
+        << file(u"ids.xml"_s, customUi("<tab id=\"mine\" label=\"开始\">\n"
+                                       "<group id=\"g\" label=\"字体\"\n"
+                                       "\tidMso=\"GroupFont\"/>\n"
+                                       "<group label=\"中\" id=\"mine\"/></tab>"))
+        << QStringList() << 1
+        << u"%1:5:2: error: <group> has both id and idMso; a control is either your own or a "
+           "built-in one\n"
+           "%1:6:22: error: id \"mine\" is already used at line 3, column 10; Office rejects the "
+           "whole customisation\n"_s
+        << QString();
+    const QString utf16 =
+        u"<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">"
+        "<ribbon><tabs>\r\n<tab label=\"𝄞 開始\" idMso=\"TabHomee\"/>"
+        "</tabs></ribbon></customUI>"_s;
+    QTest::newRow("UTF-16 file, CR LF, columns in characters")
+        << file(u"utf16.xml"_s,
+                QByteArray("\xff\xfe") +
+                    QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2))
+        << QStringList{u"--app"_s, u"excel"_s} << 1
+        << u"%1:2:26: error: idMso: \"TabHomee\" is not a known identifier of Excel; did you "
+           "mean \"TabHome\"?\n"_s
+        << QString();
+    QTest::newRow("identifiers of the wrong kind are warnings")
+        << file(u"kinds.xml"_s, customUi("<tab idMso=\"GroupFont\"><group idMso=\"TabHome\">"
+                                         "<button idMso=\"GroupClipboard\"/><gallery "
+                                         "idMso=\"TabInsert\"/><button idMso=\"Bold\"/>"
+                                         "<control idMso=\"GroupFont\"/>"
+                                         "</group></tab>"))
+        << QStringList() << 0
+        << u"%1:3:13: warning: \"GroupFont\" is the identifier of a group, not of a tab\n"
+           "%1:3:38: warning: \"TabHome\" is the identifier of a tab, not of a group\n"
+           "%1:3:62: warning: \"GroupClipboard\" is the identifier of a group, not of a control\n"
+           "%1:3:95: warning: \"TabInsert\" is the identifier of a tab, not of a control\n"_s
+        << QString();
+    const QString newer =
+        file(u"newer.xml"_s, customUi("<tab idMso=\"TabHome\"><group "
+                                      "idMso=\"GroupFont\"><toggleButton "
+                                      "idMso=\"AutoSaveSwitch\"/></group></tab>"));
+    QTest::newRow("newer identifier, any version")
+        << newer << QStringList() << 0 << QString() << QString();
+    QTest::newRow("newer identifier, Office 2016")
+        << newer << QStringList{u"--version"_s, u"2016"_s} << 1
+        << u"%1:3:68: error: idMso: \"AutoSaveSwitch\" is not a known identifier in Office 2016 "
+           "(it is in 2019,365)\n"_s
+        << QString();
+    QTest::newRow("identifier of another application")
+        << file(u"excel.xml"_s, excelOnlyPart) << QStringList{u"--app"_s, u"powerpoint"_s} << 1
+        << u"%1:3:42: error: idMso: \"PivotTableInsert\" is not a known identifier of PowerPoint"
+           "; did you mean \"TableInsert\"?\n"_s
+        << QString();
+    QTest::newRow("not well-formed file")
+        << file(u"broken.xml"_s, customUi("<tab idMso=\"Bold\"><group idMso=\"GroupFnt\"></tab>"))
+        << QStringList() << 2
+        << u"%1:3:33: error: idMso: \"GroupFnt\" is not a known identifier; did you mean "
+           "\"GroupFont\", \"GroupInk\" or \"Grouping\"?\n"
+           "%1:3:45: error: mismatched tag\n"_s
+        << QString();
+    QTest::newRow("missing file") << m_dir.filePath(u"missing.xml"_s) << QStringList() << 2
+                                  << u"%1: error: file not found\n"_s << QString();
+
+    const std::vector<std::pair<QString, QByteArray>> bothParts = {
+        {u"customUI/customUI.xml"_s, typoPart}, {u"/customUI/customUI14.xml"_s, excelOnlyPart}};
+    QTest::newRow(".xlsm with both customUI parts")
+        << package(u"book.xlsm"_s, u"xl/workbook.xml"_s, bothParts) << QStringList() << 1
+        << u"%1!customUI/customUI.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
+           "identifier of Excel; did you mean \"GroupFont\", \"GroupInk\" or \"GroupForecast\"?\n"_s
+        << QString();
+    QTest::newRow(".docm with both customUI parts: Word's identifiers")
+        << package(u"letter.docm"_s, u"word/document.xml"_s, bothParts) << QStringList() << 1
+        << u"%1!customUI/customUI.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
+           "identifier of Word; did you mean \"GroupFont\", \"GroupInk\" or \"GroupFootnotes\"?\n"
+           "%1!customUI/customUI14.xml:3:42: error: idMso: \"PivotTableInsert\" is not a known "
+           "identifier of Word\n"_s
+        << QString();
+    QTest::newRow("package without customUI")
+        << package(u"plain.xlsx"_s, u"xl/workbook.xml"_s, {}) << QStringList() << 0 << QString()
+        << u"the package has no customUI part"_s;
+    QTest::newRow("zip bomb")
+        << package(u"bomb.pptm"_s, u"ppt/presentation.xml"_s,
+                   {{u"customUI/customUI14.xml"_s, customUi({}) + QByteArray(65 << 20, ' ')}})
+        << QStringList() << 2
+        << u"%1!customUI/customUI14.xml: error: refused: the part inflates to more than 64 MiB "
+           "(a zip bomb?)\n"_s
+        << QString();
+    QTest::newRow("target leaves the package")
+        << package(u"escape.xlsm"_s, u"xl/workbook.xml"_s,
+                   {{u"customUI/../../customUI.xml"_s, QByteArray()},
+                    {u"customUI/customUI14.xml"_s, cleanPart}})
+        << QStringList() << 2
+        << u"%1!_rels/.rels: error: refused: the customUI target \"customUI/../../customUI.xml\" "
+           "leaves the package\n"_s
+        << QString();
+    QTest::newRow("customUI part missing")
+        << package(u"missing.docm"_s, u"word/document.xml"_s,
+                   {{u"customUI/customUI14.xml"_s, QByteArray()}})
+        << QStringList() << 2
+        << u"%1: error: the customUI part \"customUI/customUI14.xml\" named in _rels/.rels is "
+           "missing\n"_s
+        << QString();
+    QTest::newRow("not a zip, Office extension")
+        << file(u"fake.xlsm"_s, cleanPart) << QStringList() << 2
+        << u"%1: error: not an Office Open XML package: Not a zip archive\n"_s << QString();
+    QTest::newRow("part not well-formed")
+        << package(u"broken.docm"_s, u"word/document.xml"_s,
+                   {{u"customUI/customUI14.xml"_s, "<customUI>\n<ribbon></customUI>"}})
+        << QStringList() << 2 << u"%1!customUI/customUI14.xml:2:11: error: mismatched tag\n"_s
+        << QString();
+    QTest::newRow("no file") << QString() << QStringList() << 2 << QString()
+                             << u"usage: talpora-cli check"_s;
+    QTest::newRow("unknown option") << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--strict"_s}
+                                    << 2 << QString() << u"usage: talpora-cli check"_s;
+}
+
+void TestCheck::check()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QStringList arguments{u"check"_s};
+    if (!path.isEmpty())
+        arguments << path;
+    const CliRun result = runCli(arguments + options);
+    QCOMPARE(result.out, QString(out).replace(u"%1"_s, path));
+    QCOMPARE(result.status, status);
+    QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.contains(err),
+             qPrintable(result.err));
+}
+
+QTEST_APPLESS_MAIN(TestCheck)
+#include "tst_check.moc"

@@ -1,0 +1,139 @@
+#include "LookupCommand.h"
+
+#include "CatalogueEntries.h"
+#include "IdentifierIndex.h"
+#include "TargetOptions.h"
+
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora::cli {
+
+namespace {
+
+using namespace talpora::catalogue;
+
+constexpr char lookupUsage[] =
+    "usage: talpora-cli lookup <idMso> [--app access|excel|powerpoint|word] "
+    "[--version 2013|2016|2019|365]\n";
+constexpr std::size_t suggestionCount = 5;
+constexpr VersionSet catalogueVersion{1}; // the catalogue documents are those of Office 2013
+constexpr const char* languages[] = {"cn", "en", "jp"};
+
+void writeLine(std::FILE* stream, const std::string& line)
+{
+    std::fwrite(line.data(), 1, line.size(), stream);
+    std::fputc('\n', stream);
+}
+
+std::string_view rootElementOf(std::string_view area)
+{
+    return area == "tabSet" ? std::string_view("contextualTabs") : area;
+}
+
+// "tabs > TabHome > GroupClipboard > Paste": the document's root element, then
+// the identifiers of the node's ancestors and its own.
+std::string cataloguePath(const IdentifierIndex& index, const IdentifierRecord& record,
+                          const CatalogueNode& node)
+{
+    std::vector<std::string_view> names{record.name};
+    for (std::uint32_t parent = node.parent; parent != 0;) {
+        const IdentifierIndex::NodeAt ancestor =
+            index.catalogueNodeAt(record.application, node.area, parent);
+        if (!ancestor.node)
+            break;
+        names.push_back(ancestor.record->name);
+        parent = ancestor.node->parent;
+    }
+    std::string path(rootElementOf(node.area));
+    for (auto name = names.rbegin(); name != names.rend(); ++name)
+        path.append(" > ").append(*name);
+    return path;
+}
+
+void printControls(const IdentifierRecord& record, VersionSet versions, std::FILE* out)
+{
+    for (const ControlPlacement& placement : record.placements) {
+        if (!placement.versions.intersects(versions))
+            continue;
+        std::string line = "control\t";
+        line.append(applicationCode(record.application)).append("\t").append(record.name);
+        line.append("\t").append(placement.type).append("\t");
+        line.append(versionList(placement.versions)).append("\t").append(placement.place);
+        writeLine(out, line);
+    }
+}
+
+void printCatalogueNodes(const IdentifierIndex& index, const IdentifierRecord& record,
+                         std::FILE* out)
+{
+    for (const CatalogueNode& node : record.catalogueNodes) {
+        const std::string path = cataloguePath(index, record, node);
+        for (const char* language : languages) {
+            std::string line = "catalogue\t";
+            line.append(applicationName(record.application)).append("_2013_").append(node.area);
+            line.append("_").append(language).append("\t").append(std::to_string(node.position));
+            writeLine(out, line.append("\t").append(path));
+        }
+    }
+}
+
+void reportUnknown(const IdentifierIndex& index, const QString& name, const TargetOptions& options,
+                   std::FILE* err)
+{
+    const QByteArray utf8 = name.toUtf8();
+    const std::string_view text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    std::string message = "talpora-cli: \"" + std::string(text) + "\" is not a known identifier";
+    if (options.application)
+        message.append(" of ").append(applicationName(*options.application));
+    if (options.versionGiven)
+        message.append(" in Office ").append(versionList(options.versions));
+    // Known, only not in the chosen version: say where it is.
+    VersionSet elsewhere;
+    for (const IdentifierRecord* record : index.find(text, options.applications()))
+        elsewhere.bits |= record->versions().bits;
+    if (!elsewhere.isEmpty())
+        message.append(" (it is in ").append(versionList(elsewhere)).append(")");
+    const std::vector<std::string_view> nearest =
+        index.nearest(text, options.applications(), options.versions, suggestionCount);
+    if (!nearest.empty()) {
+        message += "; nearest: ";
+        for (std::size_t i = 0; i < nearest.size(); ++i)
+            message.append(i == 0 ? "" : ", ").append(nearest[i]);
+    }
+    writeLine(err, message);
+}
+
+} // namespace
+
+int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    const std::optional<TargetOptions> options = parseTargetOptions(arguments);
+    if (!options || options->operands.size() != 1 || options->operands[0].isEmpty()) {
+        std::fputs(lookupUsage, err);
+        return 2;
+    }
+    const IdentifierIndex& index = IdentifierIndex::builtIn();
+    const QByteArray name = options->operands[0].toUtf8();
+    std::vector<const IdentifierRecord*> records;
+    for (const IdentifierRecord* record : index.find(
+             {name.constData(), static_cast<std::size_t>(name.size())}, options->applications())) {
+        if (record->versions().intersects(options->versions))
+            records.push_back(record);
+    }
+    if (records.empty()) {
+        reportUnknown(index, options->operands[0], *options, err);
+        return 1;
+    }
+    for (const IdentifierRecord* record : records)
+        printControls(*record, options->versions, out);
+    if (options->versions.intersects(catalogueVersion)) {
+        for (const IdentifierRecord* record : records)
+            printCatalogueNodes(index, *record, out);
+    }
+    return 0;
+}
+
+} // namespace talpora::cli
