@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliRun.h"
 #include "TestDocuments.h"
 #include "ViewerSession.h"
 
@@ -16,34 +17,9 @@ using namespace talpora::test;
 
 namespace {
 
-struct CliRun
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-QString readBack(std::FILE* file)
-{
-    std::fflush(file);
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        bytes.append(buffer, qsizetype(count));
-    return QString::fromUtf8(bytes);
-}
-
 CliRun run(const QStringList& arguments)
 {
-    const File out(std::tmpfile(), &std::fclose);
-    const File err(std::tmpfile(), &std::fclose);
-    if (!out || !err)
-        return {-1, {}, u"no temporary file"_s};
-    const int status = cli::runCommand(arguments, out.get(), err.get());
-    return {status, readBack(out.get()), readBack(err.get())};
+    return runCli(arguments);
 }
 
 // Positions: 1 tabs, 2 tab, 3 group, 4 button.
