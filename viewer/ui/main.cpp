@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Talpora"_s);
     QApplication::setApplicationVersion(u"1.00"_s);
+    talpora::installQtTranslation();
 
     auto* window = new talpora::Form1;
     window->setAttribute(Qt::WA_DeleteOnClose);
