@@ -55,10 +55,11 @@ void NodeTreeView::scrollTo(const QModelIndex& index, ScrollHint hint)
 void NodeTreeView::scrollToStartOf(const QModelIndex& index)
 {
     const QRect cell = visualRect(index);
-    if (!cell.isValid())
+    if (cell.height() <= 0) // not laid out: hidden in a closed branch
         return;
-    const int contentWidth = std::min(cell.width(), sizeHintForIndex(index).width());
+    fitColumnToRowsInView();
     const int left = cell.left();
+    const int contentWidth = sizeHintForIndex(index).width();
     const int viewWidth = viewport()->width();
     const bool whollyVisible = left >= 0 && left + contentWidth <= viewWidth;
     const bool startVisible = left >= 0 && left <= viewWidth / 2;
@@ -66,6 +67,45 @@ void NodeTreeView::scrollToStartOf(const QModelIndex& index)
         return;
     // The node's branch indicator goes to the left edge of the view.
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - indentation());
+}
+
+int NodeTreeView::sizeHintForColumn(int column) const
+{
+    // Qt measures up to a thousand rows around the top of the view, which
+    // can leave out the last rows on screen.
+    return std::max(QTreeView::sizeHintForColumn(column), widthOfRowsInView());
+}
+
+int NodeTreeView::widthOfRowsInView() const
+{
+    int width = 0;
+    const int viewHeight = viewport()->height();
+    for (QModelIndex index = indexAt(QPoint(0, 0)); index.isValid(); index = indexBelow(index)) {
+        const QRect cell = visualRect(index);
+        if (cell.top() >= viewHeight)
+            break;
+        // The cell starts after the node's indentation, in viewport coordinates.
+        width = std::max(width, horizontalOffset() + cell.left() + sizeHintForIndex(index).width());
+    }
+    return width;
+}
+
+void NodeTreeView::fitColumnToRowsInView()
+{
+    // The column follows the rows in view by itself only when the view is
+    // laid out again, not when it scrolls.
+    const int needed = widthOfRowsInView();
+    if (header()->sectionSize(0) >= needed)
+        return;
+    header()->resizeSection(0, needed);
+    updateGeometries();
+}
+
+void NodeTreeView::scrollContentsBy(int dx, int dy)
+{
+    QTreeView::scrollContentsBy(dx, dy);
+    if (dy != 0)
+        fitColumnToRowsInView();
 }
 
 void NodeTreeView::keyPressEvent(QKeyEvent* event)

@@ -33,9 +33,14 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    int sizeHintForColumn(int column) const override;
 
 private:
     void scrollToStartOf(const QModelIndex& index);
+    // The width the column needs for the rows now on screen, indentation included.
+    int widthOfRowsInView() const;
+    void fitColumnToRowsInView();
 };
 
 } // namespace talpora
