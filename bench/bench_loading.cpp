@@ -143,7 +143,7 @@ void loadAndBuild(benchmark::State& state, const Subject& subject)
     for (auto _ : state) {
         talpora::LoadResult loaded = loadSubject(subject);
         if (!loaded) {
-            state.SkipWithError(loaded.error.toStdString().c_str());
+            state.SkipWithError(talpora::describeInEnglish(loaded.error).toStdString().c_str());
             break;
         }
         // Loading builds the node tree as it goes.
@@ -235,7 +235,7 @@ bool generate(Subject& subject)
     if (built != subject.elements) {
         std::fprintf(stderr, "%s: expected %zu elements, the program built %zu (%s)\n",
                      subject.file.c_str(), subject.elements, built,
-                     loaded.error.toStdString().c_str());
+                     talpora::describeInEnglish(loaded.error).toStdString().c_str());
         return false;
     }
     std::printf("wrote %s: %.1f MB, %zu elements\n", subject.file.c_str(), subject.bytes / 1e6,

@@ -5,10 +5,10 @@
 //   bench_search [Google Benchmark flags, e.g. --benchmark_filter=no_hit]
 
 #include "BestTimeReporter.h"
+#include "DocumentLoader.h"
 #include "GeneratedDocument.h"
 #include "NodeTree.h"
 #include "TreeSearch.h"
-#include "XmlParser.h"
 
 #include <QString>
 #include <benchmark/benchmark.h>
@@ -37,11 +37,11 @@ struct SearchCase
 std::shared_ptr<const NodeTree> buildTree(const GeneratedDocument& generated)
 {
     const std::string text = generated.text();
-    const auto reload = [&text] { return talpora::Utf8Buffer(text.data(), text.size()); };
-    talpora::LoadResult loaded = talpora::XmlParser::parse(reload(), reload);
+    talpora::LoadResult loaded =
+        talpora::loadXmlBytes(QByteArrayView(text.data(), qsizetype(text.size())));
     if (!loaded) {
         std::fprintf(stderr, "the generated text does not parse: %s\n",
-                     loaded.error.toStdString().c_str());
+                     talpora::describeInEnglish(loaded.error).toStdString().c_str());
         return nullptr;
     }
     return loaded.tree;

@@ -3,7 +3,6 @@
 #include "DocumentLoader.h"
 #include "NodeTree.h"
 #include "TestFiles.h"
-#include "XmlParser.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -13,13 +12,10 @@
 
 namespace talpora::test {
 
-// Parses UTF-8 text in memory the way a loaded file is parsed.
+// Parses text in memory the way a loaded file is parsed.
 inline LoadResult parseXml(const QByteArray& utf8)
 {
-    const auto text = [utf8] {
-        return Utf8Buffer(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-    };
-    return XmlParser::parse(text(), text);
+    return loadXmlBytes(utf8);
 }
 
 // The tree of a UTF-8 document, or nullptr when it does not parse.

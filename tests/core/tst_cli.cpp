@@ -2,6 +2,7 @@
 #include "TestDocuments.h"
 #include "ViewerSession.h"
 
+#include <QCryptographicHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -68,6 +69,8 @@ private slots:
     void treeEscapesFields();
     void unloadableSource_data();
     void unloadableSource();
+    void treesAreAsRecorded_data();
+    void treesAreAsRecorded();
     void snippet();
     void snippetRejects_data();
     void snippetRejects();
@@ -116,7 +119,7 @@ void TestCli::treeOfEntry()
     QCOMPARE(result.err, QString());
     const QStringList lines = result.out.chopped(1).split(u'\n');
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(session.loadCatalogueEntry(4), QString());
+    QCOMPARE(describeInEnglish(session.loadCatalogueEntry(4)), QString());
     QCOMPARE(lines.size(), qsizetype(session.tree()->size()));
     QCOMPARE(lines[0], u"1\tk_1\t0\t1\tred\tqat\t<qat>"_s);
     QCOMPARE(lines[1], u"2\tk_2\t1\t2\tblue\tsharedControls|\t<sharedControls>"_s);
@@ -166,6 +169,38 @@ void TestCli::unloadableSource()
     QVERIFY2(result.err.contains(reason), qPrintable(result.err));
 }
 
+// tree-digests.tsv holds, per catalogue entry and per sample file, the
+// SHA-256 of its "tree" output as recorded before the loader was rewritten:
+// every node's position, key, depth, picture, colour, tag and text must stay.
+void TestCli::treesAreAsRecorded_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QByteArray>("digest");
+    const QDir data(QStringLiteral(TALPORA_TEST_DATA "/equivalence"));
+    QFile digests(data.filePath(u"tree-digests.tsv"_s));
+    QVERIFY(digests.open(QIODevice::ReadOnly | QIODevice::Text));
+    int rows = 0;
+    while (!digests.atEnd()) {
+        const QList<QByteArray> fields = digests.readLine().trimmed().split('\t');
+        QVERIFY(fields.size() == 2);
+        const QString name = QString::fromUtf8(fields[0]);
+        const QString source = name.endsWith(u".xml"_s) ? data.filePath(name) : name;
+        QTest::newRow(fields[0].constData()) << source << fields[1];
+        ++rows;
+    }
+    QCOMPARE(rows, 61);
+}
+
+void TestCli::treesAreAsRecorded()
+{
+    QFETCH(QString, source);
+    QFETCH(QByteArray, digest);
+    const CliRun result = run({u"tree"_s, source});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(QCryptographicHash::hash(result.out.toUtf8(), QCryptographicHash::Sha256).toHex(),
+             digest);
+}
+
 void TestCli::snippet()
 {
     CliRun result = run({u"snippet"_s, m_ribbon, u"3"_s});
@@ -183,7 +218,7 @@ void TestCli::snippet()
              "</customUI>\n"_s);
 
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(session.loadCatalogueEntry(19), QString());
+    QCOMPARE(describeInEnglish(session.loadCatalogueEntry(19)), QString());
     const NodeTree::Position last = session.tree()->size();
     result = run({u"snippet"_s, u"Excel_2013_qat_en"_s, QString::number(last)});
     QCOMPARE(result.status, 0);
@@ -204,6 +239,12 @@ void TestCli::snippetRejects_data()
     QTest::newRow("huge") << m_ribbon << u"99999999999999999999999"_s;
     QTest::newRow("root without an area")
         << writeFile(m_dir, u"plain.xml"_s, "<root><a/></root>") << u"2"_s;
+    // One TAB per level: 5,000 levels would need 25 million of them.
+    QTest::newRow("deeper than a snippet may grow")
+        << writeFile(m_dir, u"deep.xml"_s,
+                     "<tabs>" + QByteArray("<e>").repeated(5000) +
+                         QByteArray("</e>").repeated(5000) + "</tabs>")
+        << u"5001"_s;
 }
 
 void TestCli::snippetRejects()

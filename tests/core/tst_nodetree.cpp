@@ -17,7 +17,7 @@ const QByteArray threeLevels = R"(<r><a idMso="A"><b idMso="B"><c/></b></a><d/><
 std::shared_ptr<const NodeTree> catalogueTree(int index)
 {
     ViewerSession session(u"Talpora"_s);
-    return session.loadCatalogueEntry(index).isEmpty() ? session.tree() : nullptr;
+    return !session.loadCatalogueEntry(index) ? session.tree() : nullptr;
 }
 
 } // namespace

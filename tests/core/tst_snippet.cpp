@@ -63,7 +63,7 @@ QString snippetFault(const NodeTree& tree, NodeTree::Position position, const QS
         customUi.first_attribute().next_attribute())
         return u"customUI is wrong"_s;
 
-    const QByteArray root = tree.element(1).name();
+    const QByteArray root(tree.nameUtf8(1).data(), qsizetype(tree.nameUtf8(1).size()));
     pugi::xml_node area = onlyChild(customUi);
     if (root == "qat" || root == "tabs" || root == "contextualTabs") {
         const char* scratch = root == "qat" ? "true" : "false";
@@ -83,14 +83,13 @@ QString snippetFault(const NodeTree& tree, NodeTree::Position position, const QS
     pugi::xml_node element = area;
     for (const NodeTree::Position node : chain) {
         element = onlyChild(element);
-        const pugi::xml_node source = tree.element(node);
-        const char* idMso = source.attribute("idMso").value();
+        const std::string_view idMso = tree.idMsoUtf8(node);
         const pugi::xml_attribute attribute = element.first_attribute();
-        if (!element || std::strcmp(element.name(), source.name()) != 0)
+        if (!element || element.name() != tree.nameUtf8(node))
             return u"chain element for node %1 is missing or misnamed"_s.arg(node);
-        if (*idMso ? (std::strcmp(attribute.name(), "idMso") != 0 ||
-                      std::strcmp(attribute.value(), idMso) != 0 || attribute.next_attribute())
-                   : bool(attribute))
+        if (!idMso.empty() ? (std::strcmp(attribute.name(), "idMso") != 0 ||
+                              attribute.value() != idMso || attribute.next_attribute())
+                           : bool(attribute))
             return u"chain element for node %1 has the wrong attributes"_s.arg(node);
     }
     if (element.first_child())
@@ -248,7 +247,7 @@ void TestSnippet::labelsNeverReachTheSnippet()
                            "    </group>\n"
                            "  </tab>\n"
                            "</tabs>\n";
-    QCOMPARE(session.loadFile(writeFile(dir, u"labels.xml"_s, xml)), QString());
+    QCOMPARE(describeInEnglish(session.loadFile(writeFile(dir, u"labels.xml"_s, xml))), QString());
     QCOMPARE(session.snippetFor(4).text,
              inTabs({u"<tab idMso=\"TabHome\">"_s, u"\t<group idMso=\"GroupClipboard\">"_s,
                      u"\t\t<button idMso=\"Paste\"/>"_s, u"\t</group>"_s, u"</tab>"_s}));
@@ -261,8 +260,8 @@ void TestSnippet::rootNameInOtherCase()
 {
     QTemporaryDir dir;
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(session.loadFile(writeFile(dir, u"capitals.xml"_s,
-                                        "<TABS><Tab idMso=\"TabHome\"><Group/></Tab></TABS>")),
+    QCOMPARE(describeInEnglish(session.loadFile(writeFile(
+                 dir, u"capitals.xml"_s, "<TABS><Tab idMso=\"TabHome\"><Group/></Tab></TABS>"))),
              QString());
     QCOMPARE(session.snippetFor(3).text,
              inTabs({u"<Tab idMso=\"TabHome\">"_s, u"\t<Group/>"_s, u"</Tab>"_s}));
@@ -272,9 +271,10 @@ void TestSnippet::rootWithNamespaceHasNoArea()
 {
     QTemporaryDir dir;
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(session.loadFile(writeFile(dir, u"namespace.xml"_s,
-                                        "<tabs xmlns=\"http://schemas.microsoft.com/office/2009/"
-                                        "07/customui\"><tab idMso=\"TabHome\"/></tabs>")),
+    QCOMPARE(describeInEnglish(session.loadFile(
+                 writeFile(dir, u"namespace.xml"_s,
+                           "<tabs xmlns=\"http://schemas.microsoft.com/office/2009/"
+                           "07/customui\"><tab idMso=\"TabHome\"/></tabs>"))),
              QString());
     for (const NodeTree::Position position : {1u, 2u}) {
         const SnippetResult snippet = session.snippetFor(position);
@@ -290,7 +290,7 @@ void TestSnippet::idMsoIsEscaped()
     const QByteArray xml = R"(<contextMenus><contextMenu idMso="a&amp;b&lt;c&quot;d">)"
                            R"(<button idMso="x&#9;y&#10;z&#13;'&gt;"/>)"
                            "</contextMenu></contextMenus>";
-    QCOMPARE(session.loadFile(writeFile(dir, u"escapes.xml"_s, xml)), QString());
+    QCOMPARE(describeInEnglish(session.loadFile(writeFile(dir, u"escapes.xml"_s, xml))), QString());
     const SnippetResult snippet = session.snippetFor(3);
     QVERIFY2(snippet, qPrintable(snippet.error));
     const auto parsed = parse(snippet.text);
@@ -312,7 +312,7 @@ void TestSnippet::everyCatalogueNode()
 {
     QFETCH(int, index);
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(session.loadCatalogueEntry(index), QString());
+    QCOMPARE(describeInEnglish(session.loadCatalogueEntry(index)), QString());
     const NodeTree& tree = *session.tree();
     for (NodeTree::Position position = 1; position <= tree.size(); ++position) {
         const SnippetResult snippet = session.snippetFor(position);

@@ -219,9 +219,10 @@ void TestMainWindow::failedFileKeepsThePreviousDocument_data()
     QTest::addColumn<QString>("reason");     // a pattern the message must match
 
     QTest::newRow("unclosed element")
-        << QByteArray("<a>\n  <b>\n</a>\n") << u"line 3, column \\d+"_s;
-    QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << u"line 2, column \\d+"_s;
-    QTest::newRow("missing file") << QByteArray() << u"file not found"_s;
+        << QByteArray("<a>\n  <b>\n</a>\n") << u"第 3 行第 \\d+ 列：结束标记与开始标记不匹配"_s;
+    QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << u"第 2 行第 \\d+ 列：\\S"_s;
+    QTest::newRow("unbound prefix") << QByteArray("<a>\n<q:b/></a>") << u"第 2 行第 1 列：.*q"_s;
+    QTest::newRow("missing file") << QByteArray() << u"找不到文件"_s;
 }
 
 void TestMainWindow::failedFileKeepsThePreviousDocument()

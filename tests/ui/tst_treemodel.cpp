@@ -40,7 +40,7 @@ const QByteArray smallDocument = R"(<?xml version="1.0" encoding="UTF-8"?>
 std::shared_ptr<const NodeTree> treeOfFile(const QString& path)
 {
     const LoadResult result = loadXmlFile(path);
-    return result ? NodeTree::build(result.document) : nullptr;
+    return result.tree;
 }
 
 QImage pictureImage(const QVariant& decoration)
@@ -170,7 +170,7 @@ void TestTreeModel::everyCatalogueDocumentPassesTheModelTester()
     for (const catalogue::CatalogueEntry& entry : catalogue::catalogueEntries()) {
         const LoadResult result = loadStoredDocument(entry.identifier());
         QVERIFY2(result, qPrintable(entry.displayName()));
-        model.setTree(NodeTree::build(result.document));
+        model.setTree(result.tree);
 
         const QModelIndexList indexes = allIndexes(model);
         QCOMPARE(indexes.size(), catalogueElementCount(entry.index));

@@ -87,10 +87,11 @@ int printEntries(std::FILE* out)
 // Loads the source or says why not; returns false after reporting.
 bool load(ViewerSession& session, const QString& source, std::FILE* err)
 {
-    const QString error = session.loadSource(source);
-    if (error.isEmpty())
+    const LoadError error = session.loadSource(source);
+    if (!error)
         return true;
-    write(err, u"talpora-cli: cannot load \u201C%1\u201D: %2\n"_s.arg(source, error));
+    write(err,
+          u"talpora-cli: cannot load \u201C%1\u201D: %2\n"_s.arg(source, describeInEnglish(error)));
     return false;
 }
 

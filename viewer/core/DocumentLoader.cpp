@@ -1,25 +1,24 @@
 #include "DocumentLoader.h"
 
-#include "FileReader.h"
+#include "NodeTreeBuilder.h"
 #include "StoredDocuments.h"
-#include "XmlParser.h"
-
-using namespace Qt::StringLiterals;
+#include "XmlEventReader.h"
 
 namespace talpora {
 
 namespace {
 
-// A stored document is UTF-8, may start with a byte-order mark and ends in
-// 0 to 3 NUL bytes of padding; none of that is document text.
-Utf8Buffer storedText(const QByteArray& bytes)
+template <typename Read> LoadResult build(Read read)
 {
-    QByteArrayView text(bytes);
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text = text.sliced(3);
-    while (!text.isEmpty() && text.back() == '\0')
-        text.chop(1);
-    return Utf8Buffer(text.data(), static_cast<std::size_t>(text.size()));
+    try {
+        NodeTreeBuilder builder;
+        const LoadError error = read(builder);
+        if (error)
+            return {nullptr, builder.error() ? builder.error() : error};
+        return {builder.finish(), {}};
+    } catch (const std::bad_alloc&) {
+        return {nullptr, {LoadErrorKind::OutOfMemory, 0, 0, 0, {}}};
+    }
 }
 
 } // namespace
@@ -28,16 +27,24 @@ LoadResult loadStoredDocument(int identifier)
 {
     const catalogue::StoredDocument stored = catalogue::storedDocument(identifier);
     if (!stored)
-        return {nullptr, nullptr, stored.error};
-    return XmlParser::parse(storedText(stored.bytes), [&] { return storedText(stored.bytes); });
+        return {nullptr,
+                {LoadErrorKind::MissingStoredDocument, 0, 0, 0, QString::number(identifier)}};
+    // A stored document ends in 0 to 3 NUL bytes of padding, which are not
+    // document text; the byte-order mark is dropped by the reader.
+    QByteArrayView text(stored.bytes);
+    while (!text.isEmpty() && text.back() == '\0')
+        text.chop(1);
+    return loadXmlBytes(text);
 }
 
 LoadResult loadXmlFile(const QString& path)
 {
-    Utf8FileText file = readFileAsUtf8(path);
-    if (!file)
-        return {nullptr, nullptr, file.error};
-    return XmlParser::parse(std::move(file.text), [&] { return readFileAsUtf8(path).text; });
+    return build([&](NodeTreeBuilder& builder) { return readXmlFile(path, builder); });
+}
+
+LoadResult loadXmlBytes(QByteArrayView bytes)
+{
+    return build([&](NodeTreeBuilder& builder) { return readXmlBytes(bytes, builder); });
 }
 
 } // namespace talpora

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "XmlDocument.h"
+#include "GrowableArray.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <memory>
-#include <vector>
+#include <string_view>
 
 namespace talpora {
 
@@ -28,19 +27,17 @@ enum class NodePicture
 
 // One node per element of a document, in document pre-order. Positions are
 // 1-based: position 1 is the root element, and a node's position is also the
-// number in its key "k_<position>". Text, tag and colour are derived from the
-// element when asked, so a node costs a few integers and one pointer.
+// number in its key "k_<position>". Each node's display text (its start tag
+// written out) is stored once, as UTF-8, in one contiguous block in position
+// order; name, tag, path and snippet are all read from there, so the tree
+// keeps nothing of the document it was built from.
 class NodeTree
 {
 public:
     using Position = std::uint32_t;
     static constexpr Position noNode = 0;
 
-    // Walks the document with an explicit stack, so any nesting depth works.
-    // The returned tree keeps the document alive.
-    static std::shared_ptr<const NodeTree> build(std::shared_ptr<const XmlDocument> document);
-
-    Position size() const { return static_cast<Position>(m_elements.size()); }
+    Position size() const { return static_cast<Position>(m_parent.size()); }
     bool contains(Position position) const { return position >= 1 && position <= size(); }
 
     Position parent(Position position) const { return m_parent[position - 1]; }
@@ -51,8 +48,17 @@ public:
     // 0 for the root, 1 for its children, and so on.
     std::uint32_t depth(Position position) const { return m_depth[position - 1]; }
 
-    pugi::xml_node element(Position position) const { return m_elements[position - 1]; }
+    // "<name a="v" b="w">": the start tag with every attribute in document
+    // order (namespace declarations included), values as parsed (references
+    // expanded, nothing escaped again), and no "/" even for an empty element.
+    std::string_view textUtf8(Position position) const;
+    std::string_view nameUtf8(Position position) const;
+    // The value of the node's idMso attribute; empty when it has none.
+    std::string_view idMsoUtf8(Position position) const;
+
     QString text(Position position) const;
+    // The element name for the root; "name|idMso" for every other node
+    // ("name|" when it has no idMso).
     QString tag(Position position) const;
     QString key(Position position) const;
     NodeColour colour(Position position) const;
@@ -66,21 +72,27 @@ public:
     // first; empty for the root.
     QStringList tagsUpToRoot(Position position) const;
 
-    // The first element, in document order, that names an attribute twice
-    // (which XML forbids but the parser lets through); empty when none does.
-    pugi::xml_node elementWithRepeatedAttribute() const { return m_repeatedAttribute; }
+    // All node texts back to back, and where each starts in it: the text of
+    // node p is allTexts()[textOffset(p) .. textOffset(p + 1)).
+    std::string_view allTexts() const { return {m_texts.data(), m_texts.size()}; }
+    std::uint64_t textOffset(Position position) const { return m_textStart[position - 1]; }
 
 private:
-    void layOutChildren();
+    friend class NodeTreeBuilder;
 
-    std::shared_ptr<const XmlDocument> m_document;
-    std::vector<pugi::xml_node> m_elements;
-    std::vector<Position> m_parent;
-    std::vector<std::uint32_t> m_depth;
+    GrowableArray<char> m_texts;
+    // size() + 1 entries: the last one is the end of the last text.
+    GrowableArray<std::uint64_t> m_textStart;
+    GrowableArray<std::uint32_t> m_nameLength;
+    // Where the idMso value starts inside the node's text; 0 when there is none
+    // (a value never starts a text, which begins with "<").
+    GrowableArray<std::uint32_t> m_idMsoStart;
+    GrowableArray<std::uint32_t> m_idMsoLength;
+    GrowableArray<Position> m_parent;
+    GrowableArray<std::uint32_t> m_depth;
     // Children of node p are m_children[m_childStart[p-1] .. m_childStart[p]).
-    std::vector<Position> m_childStart;
-    std::vector<Position> m_children;
-    pugi::xml_node m_repeatedAttribute;
+    GrowableArray<Position> m_childStart;
+    GrowableArray<Position> m_children;
 };
 
 } // namespace talpora

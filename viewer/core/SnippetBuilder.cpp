@@ -97,6 +97,19 @@ QString startTag(const SnippetElement& element)
     return tag;
 }
 
+// The length of the text writeChain makes, worked out before anything is
+// written: one TAB per level makes a deep chain's text grow with the square
+// of its depth.
+qint64 chainLength(const QList<SnippetElement>& chain)
+{
+    const qint64 levels = chain.size();
+    qint64 length = levels * (levels - 1); // the TABs of the start and end tags
+    for (const SnippetElement& element : chain)
+        length +=
+            startTag(element).size() + element.name.size() + 6; // "/>" or ">", "</", ">", "\n"
+    return length;
+}
+
 // Writes a chain in which every element is the only child of the one before.
 QString writeChain(const QList<SnippetElement>& chain)
 {
@@ -117,7 +130,27 @@ QString describeMissingArea(const QString& rootText)
            u"contextMenus）"_s.arg(rootText);
 }
 
+QString describeTooLarge(qsizetype levels)
+{
+    return u"无法生成脚本：节点位于第 %1 层，脚本将超过 16 MiB"_s.arg(levels);
+}
+
 } // namespace
+
+bool snippetDepthFits(qsizetype levelsBelowRoot)
+{
+    // The frame adds at most three levels; the TABs alone of a chain of L
+    // levels are L * (L - 1) characters.
+    const qint64 levels = levelsBelowRoot + 3;
+    return levelsBelowRoot < maximumSnippetLength && levels * (levels - 1) <= maximumSnippetLength;
+}
+
+SnippetResult refuseTooDeepSnippet(qsizetype levelsBelowRoot, const QString& rootText)
+{
+    if (!areaForRoot(rootText))
+        return {{}, describeMissingArea(rootText)};
+    return {{}, describeTooLarge(levelsBelowRoot)};
+}
 
 SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText)
 {
@@ -130,8 +163,12 @@ SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& r
     if (!area->startFromScratch.isEmpty())
         chain.append({u"ribbon"_s, u"startFromScratch"_s, area->startFromScratch.toString()});
     chain.append({area->areaElement.toString(), {}, {}});
+    if (!snippetDepthFits(tagsClickedFirst.size()))
+        return {{}, describeTooLarge(tagsClickedFirst.size())};
     for (auto tag = tagsClickedFirst.crbegin(); tag != tagsClickedFirst.crend(); ++tag)
         chain.append(elementFromTag(*tag));
+    if (chainLength(chain) > maximumSnippetLength)
+        return {{}, describeTooLarge(tagsClickedFirst.size())};
     return {writeChain(chain), {}};
 }
 

@@ -18,6 +18,16 @@ struct SnippetResult
     explicit operator bool() const { return error.isEmpty(); }
 };
 
+// The longest snippet text built, in characters; a deeper or longer chain is
+// refused rather than written.
+inline constexpr qint64 maximumSnippetLength = qint64(16) * 1024 * 1024;
+
+// False when a node this many levels below the root is too deep for any
+// snippet to fit; lets a caller refuse before it collects the tags.
+bool snippetDepthFits(qsizetype levelsBelowRoot);
+// The failure BuildSnippet gives for a node that deep, without its tags.
+SnippetResult refuseTooDeepSnippet(qsizetype levelsBelowRoot, const QString& rootText);
+
 // Builds the customUI document that leads from the customUI root down to a
 // clicked node. `tagsClickedFirst` holds the tags ("name|idMso") of the
 // clicked node and its ancestors below the root, clicked node first (empty
@@ -25,7 +35,7 @@ struct SnippetResult
 // picks the area ("<qat>", "<tabs>", "<contextualTabs>", "<backstage>",
 // "<contextMenus>", compared without regard to case). One element per line,
 // one TAB per level, childless elements as "<x/>", no declaration, no
-// trailing line break.
+// trailing line break. A text longer than maximumSnippetLength is refused.
 SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText);
 
 } // namespace talpora

@@ -1,11 +1,7 @@
 #include "TreeSearch.h"
 
-#include "ElementText.h"
-
-#include <algorithm>
+#include <QStringView>
 #include <array>
-#include <functional>
-#include <string>
 #include <string_view>
 
 namespace talpora {
@@ -15,7 +11,7 @@ namespace {
 // Most texts are ASCII. For them a case-folded ASCII keyword is matched
 // byte-wise against lower-cased bytes, which is exact: no ASCII letter folds
 // to a non-ASCII one, and a folded keyword with non-ASCII characters can never
-// match ASCII text. Anything else goes through Qt's case-insensitive
+// match ASCII text. Any other text goes through Qt's case-insensitive
 // comparison, which folds every character.
 
 constexpr std::array<char, 128> makeLowerTable()
@@ -30,104 +26,73 @@ constexpr std::array<char, 128> lower = makeLowerTable();
 
 bool isAscii(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
 }
 
-enum class PieceMatch
+enum class AsciiMatch
 {
     Found,
     NotFound,
     NotAscii
 };
 
-// Looks for `needle` (folded, ASCII, not empty) in the NUL-terminated `text`.
-PieceMatch findInAsciiPiece(const char* text, std::string_view needle)
+// Looks for `needle` (folded, ASCII, not empty) in `text`; gives up at the
+// first non-ASCII byte before a match.
+AsciiMatch findInAsciiText(std::string_view text, std::string_view needle)
 {
     const char first = needle[0];
     const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
-    for (const char* at = text; *at; ++at) {
-        const char c = *at;
+    const std::size_t size = text.size();
+    for (std::size_t at = 0; at < size; ++at) {
+        const char c = text[at];
         if (c != first && c != firstUpper) {
             if (static_cast<unsigned char>(c) >= 0x80)
-                return PieceMatch::NotAscii;
+                return AsciiMatch::NotAscii;
             continue;
         }
+        if (size - at < needle.size())
+            return isAscii(text.substr(at)) ? AsciiMatch::NotFound : AsciiMatch::NotAscii;
         std::size_t matched = 1;
-        while (matched < needle.size() && static_cast<unsigned char>(at[matched]) < 0x80 &&
-               lower[static_cast<unsigned char>(at[matched])] == needle[matched])
+        while (matched < needle.size() && static_cast<unsigned char>(text[at + matched]) < 0x80 &&
+               lower[static_cast<unsigned char>(text[at + matched])] == needle[matched])
             ++matched;
         if (matched == needle.size())
-            return PieceMatch::Found;
+            return AsciiMatch::Found;
     }
-    return PieceMatch::NotFound;
+    return AsciiMatch::NotFound;
 }
 
-bool hasNonAscii(const char* text)
+bool textContains(std::string_view text, std::string_view needle, bool asciiNeedle,
+                  const QString& keyword)
 {
-    for (; *text; ++text) {
-        if (static_cast<unsigned char>(*text) >= 0x80)
+    if (asciiNeedle) {
+        const AsciiMatch match = findInAsciiText(text, needle);
+        if (match != AsciiMatch::NotAscii)
+            return match == AsciiMatch::Found;
+    } else if (isAscii(text)) {
+        return false;
+    }
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+        .contains(keyword, Qt::CaseInsensitive);
+}
+
+// Half of a surrogate pair has no UTF-8 form; such a keyword is compared
+// with the texts in UTF-16, as they are.
+bool hasLoneSurrogate(const QString& keyword)
+{
+    const QStringView text(keyword);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
             return true;
     }
     return false;
-}
-
-bool pieceContains(const char* text, std::string_view needle, bool asciiNeedle,
-                   const QString& keyword)
-{
-    if (asciiNeedle) {
-        const PieceMatch match = findInAsciiPiece(text, needle);
-        if (match != PieceMatch::NotAscii)
-            return match == PieceMatch::Found;
-    } else if (!hasNonAscii(text)) {
-        return false;
-    }
-    return QString::fromUtf8(text).contains(keyword, Qt::CaseInsensitive);
-}
-
-// A keyword without the characters that separate the parts of a node text
-// ("<", ">", "=", '"' and the blank) can only match inside one part: the
-// element name, an attribute name or an attribute value. Those are searched
-// where they lie, without writing the text out.
-NodeTree::Position findInParts(const NodeTree& tree, NodeTree::Position from,
-                               std::string_view needle, bool asciiNeedle, const QString& keyword)
-{
-    for (NodeTree::Position position = from; position <= tree.size(); ++position) {
-        const pugi::xml_node element = tree.element(position);
-        if (pieceContains(element.name(), needle, asciiNeedle, keyword))
-            return position;
-        for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
-             attribute = attribute.next_attribute()) {
-            if (pieceContains(attribute.name(), needle, asciiNeedle, keyword) ||
-                pieceContains(attribute.value(), needle, asciiNeedle, keyword))
-                return position;
-        }
-    }
-    return NodeTree::noNode;
-}
-
-// Any other keyword is looked for in the whole text, written into one reused buffer.
-NodeTree::Position findInTexts(const NodeTree& tree, NodeTree::Position from,
-                               const std::string& needle, bool asciiNeedle, const QString& keyword)
-{
-    const std::boyer_moore_horspool_searcher searcher(needle.begin(), needle.end());
-    std::string text;
-    text.reserve(256);
-    for (NodeTree::Position position = from; position <= tree.size(); ++position) {
-        text.clear();
-        appendElementText(text, tree.element(position));
-        if (isAscii(text)) {
-            if (!asciiNeedle)
-                continue;
-            std::transform(text.begin(), text.end(), text.begin(),
-                           [](char c) { return lower[static_cast<unsigned char>(c)]; });
-            if (std::search(text.begin(), text.end(), searcher) != text.end())
-                return position;
-        } else if (QString::fromStdString(text).contains(keyword, Qt::CaseInsensitive)) {
-            return position;
-        }
-    }
-    return NodeTree::noNode;
 }
 
 } // namespace
@@ -137,11 +102,21 @@ NodeTree::Position FindNext(const NodeTree& tree, NodeTree::Position selected,
 {
     if (keyword.isEmpty() || !tree.contains(selected))
         return NodeTree::noNode;
-    const std::string needle = keyword.toCaseFolded().toStdString();
+    if (hasLoneSurrogate(keyword)) {
+        for (NodeTree::Position position = selected + 1; position <= tree.size(); ++position) {
+            if (tree.text(position).contains(keyword, Qt::CaseInsensitive))
+                return position;
+        }
+        return NodeTree::noNode;
+    }
+    const QByteArray folded = keyword.toCaseFolded().toUtf8();
+    const std::string_view needle(folded.constData(), static_cast<std::size_t>(folded.size()));
     const bool asciiNeedle = isAscii(needle);
-    if (needle.find_first_of("<>=\" ") == std::string::npos)
-        return findInParts(tree, selected + 1, needle, asciiNeedle, keyword);
-    return findInTexts(tree, selected + 1, needle, asciiNeedle, keyword);
+    for (NodeTree::Position position = selected + 1; position <= tree.size(); ++position) {
+        if (textContains(tree.textUtf8(position), needle, asciiNeedle, keyword))
+            return position;
+    }
+    return NodeTree::noNode;
 }
 
 } // namespace talpora

@@ -15,11 +15,11 @@ ViewerSession::ViewerSession(QString executableName)
     : m_executableName(std::move(executableName)), m_caption(m_executableName)
 {}
 
-QString ViewerSession::loadCatalogueEntry(int index)
+LoadError ViewerSession::loadCatalogueEntry(int index)
 {
     const auto entries = catalogue::catalogueEntries();
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
-        return u"目录中没有第 %1 项"_s.arg(index);
+        return {LoadErrorKind::NoSuchEntry, 0, 0, 0, QString::number(index)};
     const catalogue::CatalogueEntry& entry = entries[static_cast<std::size_t>(index)];
     const LoadResult result = loadStoredDocument(entry.identifier());
     if (!result)
@@ -28,7 +28,7 @@ QString ViewerSession::loadCatalogueEntry(int index)
     return {};
 }
 
-QString ViewerSession::loadFile(const QString& path)
+LoadError ViewerSession::loadFile(const QString& path)
 {
     const LoadResult result = loadXmlFile(path);
     if (!result)
@@ -37,7 +37,7 @@ QString ViewerSession::loadFile(const QString& path)
     return {};
 }
 
-QString ViewerSession::loadSource(const QString& source)
+LoadError ViewerSession::loadSource(const QString& source)
 {
     if (const auto entry = catalogue::findEntryByName(source))
         return loadCatalogueEntry(entry->index);
@@ -65,6 +65,9 @@ SnippetResult ViewerSession::snippetFor(NodeTree::Position position) const
 {
     if (!m_tree || !m_tree->contains(position))
         return {{}, u"没有位置为 %1 的节点"_s.arg(position)};
+    // Refused before the tags of a chain far too deep are collected.
+    if (!snippetDepthFits(m_tree->depth(position)))
+        return refuseTooDeepSnippet(m_tree->depth(position), m_tree->text(1));
     return BuildSnippet(m_tree->tagsUpToRoot(position), m_tree->text(1));
 }
 

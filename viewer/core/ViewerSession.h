@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LoadError.h"
 #include "NodeTree.h"
 #include "SnippetBuilder.h"
 
@@ -16,11 +17,11 @@ public:
     // `executableName` is the running program's file name without extension.
     explicit ViewerSession(QString executableName);
 
-    // Both return an empty string on success, otherwise a reason for the user.
-    QString loadCatalogueEntry(int index);
-    QString loadFile(const QString& path);
+    // Each returns no error on success; on failure nothing changes.
+    LoadError loadCatalogueEntry(int index);
+    LoadError loadFile(const QString& path);
     // A catalogue entry name, or else a path to an XML file.
-    QString loadSource(const QString& source);
+    LoadError loadSource(const QString& source);
 
     // nullptr until the first successful load.
     const std::shared_ptr<const NodeTree>& tree() const { return m_tree; }

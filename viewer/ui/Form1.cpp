@@ -184,30 +184,30 @@ void Form1::connectControls()
 
 void Form1::loadCatalogueEntry(int index)
 {
-    QString error;
+    LoadError error;
     {
         WaitCursor wait;
         error = m_session.loadCatalogueEntry(index);
-        if (error.isEmpty())
+        if (!error)
             LoadTree();
     }
-    if (!error.isEmpty()) {
+    if (error) {
         const QListWidgetItem* entry = List1->item(index);
-        reportLoadFailure(entry ? entry->text() : QString::number(index), error);
+        reportLoadFailure(entry ? entry->text() : QString::number(index), describeInChinese(error));
     }
 }
 
 void Form1::openFile(const QString& path)
 {
-    QString error;
+    LoadError error;
     {
         WaitCursor wait;
         error = m_session.loadFile(path);
-        if (error.isEmpty())
+        if (!error)
             LoadTree();
     }
-    if (!error.isEmpty())
-        reportLoadFailure(QDir::toNativeSeparators(path), error);
+    if (error)
+        reportLoadFailure(QDir::toNativeSeparators(path), describeInChinese(error));
 }
 
 void Form1::LoadTree()

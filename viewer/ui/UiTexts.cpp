@@ -36,7 +36,7 @@ QString aboutText(const QString& productName)
     return QStringList{
         u"Talpora：查看 Office 2013 功能区控件标识（idMso）并生成 customUI 脚本"_s,
         u"控件标识来自 Microsoft 公布的 Office 2013 控件列表（MIT 许可）"_s,
-        u"界面基于 Qt 6，XML 解析使用 pugixml"_s,
+        u"界面基于 Qt 6，XML 解析使用 Expat"_s,
         u"问题与建议请提交到本项目的问题跟踪"_s,
         QString(),
         u"产品名称："_s + productName,

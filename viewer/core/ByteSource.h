@@ -1,0 +1,31 @@
+#pragma once
+
+#include "LoadError.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <memory>
+#include <string_view>
+
+namespace talpora {
+
+// Bytes handed out a chunk at a time, so that a document is never held whole.
+class ByteSource
+{
+public:
+    static constexpr std::size_t chunkSize = std::size_t(1) << 20;
+
+    virtual ~ByteSource() = default;
+    // The next chunk (valid until the next call); empty at the end or on an
+    // error, which is then written to `error`.
+    virtual std::string_view next(LoadError& error) = 0;
+};
+
+// Opens a file for chunked reading. Directories, named pipes, devices and
+// unreadable files are refused here, before anything is read.
+std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error);
+
+// Bytes already in memory; they must outlive the source.
+std::unique_ptr<ByteSource> memorySource(QByteArrayView bytes);
+
+} // namespace talpora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+namespace talpora {
+
+enum class LoadErrorKind
+{
+    None,
+    FileNotFound,
+    PermissionDenied,
+    Directory,
+    NotRegularFile,
+    ReadFailed, // detail: the system's message
+    Empty,      // nothing but blanks
+    BinaryData,
+    NotMarkup,           // does not start with "<"
+    UnsupportedEncoding, // detail: the encoding's name
+    InvalidEncodedText,  // bytes that are not valid in the encoding; detail: its name
+    OutOfMemory,
+    Syntax,           // not well-formed; parserCode and detail say how
+    UnboundPrefix,    // detail: the prefix
+    BadQualifiedName, // detail: the name
+    ExternalEntity,   // an entity that would need an unread external DTD; detail: its name
+    TooLarge,
+    Stopped,               // the event handler asked to stop
+    MissingStoredDocument, // detail: the identifier
+    NoSuchEntry            // detail: the catalogue position
+};
+
+// Why a document could not be loaded, as data; the window and the command
+// line word it each in their own language.
+struct LoadError
+{
+    LoadErrorKind kind = LoadErrorKind::None;
+    long long line = 0;   // 1-based; 0 when the fault has no place in the text
+    long long column = 0; // 1-based, in characters
+    int parserCode = 0;   // the XML parser's own error number, for Syntax
+    QString detail;
+
+    // True when there is an error.
+    explicit operator bool() const { return kind != LoadErrorKind::None; }
+};
+
+// "line L, column C: <reason>" or the bare reason, in English.
+QString describeInEnglish(const LoadError& error);
+// "第 L 行第 C 列：<原因>" or the bare reason, in Chinese.
+QString describeInChinese(const LoadError& error);
+
+} // namespace talpora

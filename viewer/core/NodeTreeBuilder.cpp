@@ -1,0 +1,109 @@
+#include "NodeTreeBuilder.h"
+
+#include <limits>
+
+namespace talpora {
+
+namespace {
+
+void appendText(GrowableArray<char>& texts, std::string_view text)
+{
+    texts.append(text.data(), text.size());
+}
+
+} // namespace
+
+NodeTreeBuilder::NodeTreeBuilder() : m_tree(std::make_shared<NodeTree>())
+{
+    m_tree->m_textStart.push_back(0);
+}
+
+bool NodeTreeBuilder::startElement(const XmlElementStart& element)
+{
+    NodeTree& tree = *m_tree;
+    if (tree.size() == std::numeric_limits<NodeTree::Position>::max() - 1) {
+        m_error = {LoadErrorKind::TooLarge, element.line, element.column, 0, {}};
+        return false;
+    }
+    const NodeTree::Position parent = m_open.empty() ? NodeTree::noNode : m_open.back();
+    const NodeTree::Position position = tree.size() + 1;
+
+    // The display text: "<name a="v" ...>".
+    GrowableArray<char>& texts = tree.m_texts;
+    const std::uint64_t start = texts.size();
+    texts.push_back('<');
+    appendText(texts, element.name);
+    std::uint64_t idMsoStart = 0;
+    std::size_t idMsoLength = 0;
+    for (const XmlAttribute& attribute : element.attributes) {
+        texts.push_back(' ');
+        appendText(texts, attribute.name);
+        appendText(texts, "=\"");
+        if (idMsoStart == 0 && attribute.name == "idMso") {
+            idMsoStart = texts.size() - start;
+            idMsoLength = attribute.value.size();
+        }
+        appendText(texts, attribute.value);
+        texts.push_back('"');
+    }
+    texts.push_back('>');
+    // Offsets inside one text are 32-bit; a start tag of 4 GiB is refused.
+    if (texts.size() - start > std::numeric_limits<std::uint32_t>::max()) {
+        texts.resize(start);
+        m_error = {LoadErrorKind::TooLarge, element.line, element.column, 0, {}};
+        return false;
+    }
+
+    tree.m_textStart.push_back(texts.size());
+    tree.m_nameLength.push_back(static_cast<std::uint32_t>(element.name.size()));
+    tree.m_idMsoStart.push_back(static_cast<std::uint32_t>(idMsoStart));
+    tree.m_idMsoLength.push_back(static_cast<std::uint32_t>(idMsoLength));
+    tree.m_parent.push_back(parent);
+    tree.m_depth.push_back(static_cast<std::uint32_t>(m_open.size()));
+    // Counts each node's children for now; finish() turns them into lists.
+    tree.m_childStart.push_back(0);
+    if (parent != NodeTree::noNode)
+        ++tree.m_childStart[parent - 1];
+    m_open.push_back(position);
+    return true;
+}
+
+bool NodeTreeBuilder::endElement()
+{
+    m_open.pop_back();
+    return true;
+}
+
+std::shared_ptr<const NodeTree> NodeTreeBuilder::finish()
+{
+    NodeTree& tree = *m_tree;
+    // Turns the child counts into the children lists, each parent's children
+    // contiguous and in document order, so that a child is found by its row.
+    const std::size_t count = tree.size();
+    NodeTree::Position start = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        start += std::exchange(tree.m_childStart[i], start);
+    tree.m_childStart.push_back(start);
+    tree.m_children.resize(start);
+    // Pre-order visits each parent's children in order: hand each its slot
+    // by advancing the parent's start, then shift the starts back.
+    for (std::size_t i = 1; i < count; ++i)
+        tree.m_children[tree.m_childStart[tree.m_parent[i] - 1]++] =
+            static_cast<NodeTree::Position>(i + 1);
+    for (std::size_t i = count; i > 0; --i)
+        tree.m_childStart[i] = tree.m_childStart[i - 1];
+    if (count > 0)
+        tree.m_childStart[0] = 0;
+
+    tree.m_texts.shrinkToFit();
+    tree.m_textStart.shrinkToFit();
+    tree.m_nameLength.shrinkToFit();
+    tree.m_idMsoStart.shrinkToFit();
+    tree.m_idMsoLength.shrinkToFit();
+    tree.m_parent.shrinkToFit();
+    tree.m_depth.shrinkToFit();
+    tree.m_childStart.shrinkToFit();
+    return std::move(m_tree);
+}
+
+} // namespace talpora

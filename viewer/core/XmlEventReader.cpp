@@ -1,0 +1,307 @@
+#include "XmlEventReader.h"
+
+#include "ByteSource.h"
+#include "NamespaceScope.h"
+#include "TextEncoding.h"
+#include "Utf8Converter.h"
+
+#include <cstring>
+#include <expat.h>
+#include <memory>
+#include <new>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace talpora {
+
+namespace {
+
+bool isXmlBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Refuses, before the parser sees them, texts that are plainly not XML:
+// binary data near the start, nothing but blanks, or no markup first.
+class StartOfTextCheck
+{
+public:
+    LoadError inspect(std::string_view utf8)
+    {
+        if (m_inspected < binaryWindow) {
+            const std::string_view window = utf8.substr(0, binaryWindow - m_inspected);
+            if (window.find('\0') != std::string_view::npos)
+                return {LoadErrorKind::BinaryData, 0, 0, 0, {}};
+            m_inspected += window.size();
+        }
+        if (!m_sawMarkup) {
+            for (const char c : utf8) {
+                if (isXmlBlank(c))
+                    continue;
+                if (c != '<')
+                    return {LoadErrorKind::NotMarkup, 0, 0, 0, {}};
+                m_sawMarkup = true;
+                break;
+            }
+        }
+        return {};
+    }
+    LoadError atEnd() const
+    {
+        return m_sawMarkup ? LoadError{} : LoadError{LoadErrorKind::Empty, 0, 0, 0, {}};
+    }
+
+private:
+    static constexpr std::size_t binaryWindow = 8192;
+    std::size_t m_inspected = 0;
+    bool m_sawMarkup = false;
+};
+
+std::string_view view(const XML_Char* text)
+{
+    return text ? std::string_view(text) : std::string_view();
+}
+
+// One Expat parser fed UTF-8 chunks. The parser checks well-formedness
+// (with hashed duplicate-attribute detection, internal entities expanded and
+// entity amplification refused); this class adds the namespace check, keeps
+// external entities out and passes the elements on.
+class ExpatReader
+{
+public:
+    explicit ExpatReader(XmlEventHandler& handler)
+        : m_handler(handler), m_parser(XML_ParserCreate("UTF-8"))
+    {
+        if (!m_parser)
+            return;
+        XML_SetUserData(m_parser, this);
+        XML_SetElementHandler(m_parser, &ExpatReader::onStart, &ExpatReader::onEnd);
+        XML_SetExternalEntityRefHandler(m_parser, &ExpatReader::onExternalEntity);
+        XML_SetSkippedEntityHandler(m_parser, &ExpatReader::onSkippedEntity);
+        XML_SetNotStandaloneHandler(m_parser, &ExpatReader::onNotStandalone);
+        XML_SetEntityDeclHandler(m_parser, &ExpatReader::onEntityDeclaration);
+    }
+    ExpatReader(const ExpatReader&) = delete;
+    ExpatReader& operator=(const ExpatReader&) = delete;
+    ~ExpatReader()
+    {
+        if (m_parser)
+            XML_ParserFree(m_parser);
+    }
+
+    LoadError feed(std::string_view utf8, bool last)
+    {
+        if (!m_parser)
+            return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
+        if (XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), last ? 1 : 0) ==
+            XML_STATUS_OK)
+            return {};
+        if (m_error)
+            return m_error;
+        const XML_Error code = XML_GetErrorCode(m_parser);
+        if (code == XML_ERROR_NO_MEMORY)
+            return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
+        return {LoadErrorKind::Syntax, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+                static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1,
+                static_cast<int>(code), QString::fromUtf8(XML_ErrorString(code))};
+    }
+
+private:
+    void stop(LoadErrorKind kind, std::string_view detail)
+    {
+        if (m_error)
+            return;
+        m_error = {kind, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+                   static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1, 0,
+                   QString::fromUtf8(detail.data(), static_cast<qsizetype>(detail.size()))};
+        XML_StopParser(m_parser, XML_FALSE);
+    }
+
+    void stopWith(const LoadError& error)
+    {
+        if (m_error)
+            return;
+        m_error = error;
+        XML_StopParser(m_parser, XML_FALSE);
+    }
+
+    std::string_view markup() const
+    {
+        int offset = 0;
+        int size = 0;
+        const char* context = XML_GetInputContext(m_parser, &offset, &size);
+        const int count = XML_GetCurrentByteCount(m_parser);
+        if (!context || count <= 0 || offset < 0 || offset + count > size)
+            return {};
+        return {context + offset, static_cast<std::size_t>(count)};
+    }
+
+    // With an external DTD that is not read, the parser drops a reference to
+    // an entity it does not know from an attribute value without a word; such
+    // a value would be shown wrong, so the document is refused instead.
+    std::string_view unknownEntityIn(std::string_view startTag) const
+    {
+        for (std::size_t amp = startTag.find('&'); amp != std::string_view::npos;
+             amp = startTag.find('&', amp + 1)) {
+            const std::size_t semicolon = startTag.find(';', amp);
+            if (semicolon == std::string_view::npos)
+                break;
+            const std::string_view name = startTag.substr(amp + 1, semicolon - amp - 1);
+            if (name.empty() || name[0] == '#' || name == "lt" || name == "gt" || name == "amp" ||
+                name == "apos" || name == "quot")
+                continue;
+            if (!m_declaredEntities.contains(std::string(name)))
+                return name;
+        }
+        return {};
+    }
+
+    void start(const XML_Char* name, const XML_Char** attributes)
+    {
+        if (m_error)
+            return;
+        const int specified = XML_GetSpecifiedAttributeCount(m_parser);
+        m_attributes.clear();
+        // Only the attributes written in the tag; defaults from a DTD are not
+        // part of what the user wrote.
+        for (int i = 0; i < specified; i += 2)
+            m_attributes.push_back({view(attributes[i]), view(attributes[i + 1])});
+
+        if (const auto fault = m_namespaces.enter(view(name), m_attributes)) {
+            stop(fault->kind, fault->detail);
+            return;
+        }
+        const XmlElementStart element{
+            view(name), m_attributes, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+            static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1, markup()};
+        if (m_dependsOnUnreadDeclarations) {
+            if (const std::string_view entity = unknownEntityIn(element.markup); !entity.empty()) {
+                stop(LoadErrorKind::ExternalEntity, entity);
+                return;
+            }
+        }
+        if (!m_handler.startElement(element))
+            stopWith({LoadErrorKind::Stopped, element.line, element.column, 0, {}});
+    }
+
+    void end()
+    {
+        if (m_error)
+            return;
+        m_namespaces.leave();
+        if (!m_handler.endElement())
+            stop(LoadErrorKind::Stopped, {});
+    }
+
+    // Expat is C: no exception may cross it, so the callbacks catch them all.
+    template <typename Action> static void guarded(void* userData, Action action)
+    {
+        auto* reader = static_cast<ExpatReader*>(userData);
+        try {
+            action(*reader);
+        } catch (const std::bad_alloc&) {
+            reader->stopWith({LoadErrorKind::OutOfMemory, 0, 0, 0, {}});
+        } catch (...) {
+            reader->stop(LoadErrorKind::Stopped, {});
+        }
+    }
+
+    static void XMLCALL onStart(void* userData, const XML_Char* name, const XML_Char** attributes)
+    {
+        guarded(userData, [&](ExpatReader& reader) { reader.start(name, attributes); });
+    }
+    static void XMLCALL onEnd(void* userData, const XML_Char*)
+    {
+        guarded(userData, [](ExpatReader& reader) { reader.end(); });
+    }
+    // Nothing outside the document is ever fetched: an external entity in
+    // the content refuses the document rather than silently leaving it out.
+    static int XMLCALL onExternalEntity(XML_Parser parser, const XML_Char*, const XML_Char*,
+                                        const XML_Char* systemId, const XML_Char*)
+    {
+        guarded(XML_GetUserData(parser), [&](ExpatReader& reader) {
+            reader.stop(LoadErrorKind::ExternalEntity, view(systemId));
+        });
+        return XML_STATUS_ERROR;
+    }
+    static void XMLCALL onSkippedEntity(void* userData, const XML_Char* name, int isParameterEntity)
+    {
+        if (isParameterEntity)
+            return; // declarations the parser does not read; they add no content
+        guarded(userData, [&](ExpatReader& reader) {
+            reader.stop(LoadErrorKind::ExternalEntity, view(name));
+        });
+    }
+    static int XMLCALL onNotStandalone(void* userData)
+    {
+        static_cast<ExpatReader*>(userData)->m_dependsOnUnreadDeclarations = true;
+        return XML_STATUS_OK;
+    }
+    static void XMLCALL onEntityDeclaration(void* userData, const XML_Char* name,
+                                            int isParameterEntity, const XML_Char*, int,
+                                            const XML_Char*, const XML_Char*, const XML_Char*,
+                                            const XML_Char*)
+    {
+        if (isParameterEntity)
+            return;
+        guarded(userData,
+                [&](ExpatReader& reader) { reader.m_declaredEntities.emplace(view(name)); });
+    }
+
+    XmlEventHandler& m_handler;
+    XML_Parser m_parser;
+    LoadError m_error;
+    NamespaceScope m_namespaces;
+    std::vector<XmlAttribute> m_attributes;
+    bool m_dependsOnUnreadDeclarations = false;
+    std::unordered_set<std::string> m_declaredEntities;
+};
+
+LoadError readXml(ByteSource& source, XmlEventHandler& handler)
+{
+    LoadError error;
+    std::string_view chunk = source.next(error);
+    if (error)
+        return error;
+    Utf8Converter converter(detectXmlEncoding(chunk.data(), chunk.size()));
+    if (LoadError notReady = converter.readiness())
+        return notReady;
+
+    StartOfTextCheck startCheck;
+    ExpatReader parser(handler);
+    while (!chunk.empty()) {
+        const std::string_view utf8 = converter.convert(chunk, error);
+        if (error)
+            return error;
+        if (LoadError plainlyNotXml = startCheck.inspect(utf8))
+            return plainlyNotXml;
+        if (LoadError fault = parser.feed(utf8, false))
+            return fault;
+        chunk = source.next(error);
+        if (error)
+            return error;
+    }
+    if (LoadError nothing = startCheck.atEnd())
+        return nothing;
+    return parser.feed({}, true);
+}
+
+} // namespace
+
+LoadError readXmlFile(const QString& path, XmlEventHandler& handler)
+{
+    LoadError error;
+    const std::unique_ptr<ByteSource> source = openFileSource(path, error);
+    if (!source)
+        return error;
+    return readXml(*source, handler);
+}
+
+LoadError readXmlBytes(QByteArrayView bytes, XmlEventHandler& handler)
+{
+    const std::unique_ptr<ByteSource> source = memorySource(bytes);
+    return readXml(*source, handler);
+}
+
+} // namespace talpora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "LoadError.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <span>
+#include <string_view>
+
+namespace talpora {
+
+// One attribute as the parser reports it: name as written (prefix included),
+// value with character and entity references expanded. UTF-8.
+struct XmlAttribute
+{
+    std::string_view name;
+    std::string_view value;
+};
+
+// A start tag. Views are valid only during the call that receives them.
+struct XmlElementStart
+{
+    std::string_view name;                    // as written, prefix included
+    std::span<const XmlAttribute> attributes; // in document order
+    long long line;                           // 1-based line of the "<"
+    long long column;                         // 1-based column of the "<", in characters
+    // The start tag as written ("<button idMso=\"X\" .../>"), in UTF-8 after
+    // any encoding conversion; lets a caller place an attribute exactly.
+    std::string_view markup;
+};
+
+// Receives the elements of a document in document order. Returning false
+// stops the reading; the reader then returns LoadErrorKind::Stopped.
+class XmlEventHandler
+{
+public:
+    virtual ~XmlEventHandler() = default;
+    virtual bool startElement(const XmlElementStart& element) = 0;
+    virtual bool endElement() = 0;
+};
+
+// Reads a file in chunks and reports its elements. Only well-formed,
+// namespace-well-formed XML 1.0 gets to the end without an error: any fault
+// stops the reading with the error, after the elements before it were
+// reported. Encodings: UTF-8, UTF-16/32 (with or without a byte-order mark)
+// and whatever the declaration names that Qt can decode (GBK, Shift_JIS ...).
+LoadError readXmlFile(const QString& path, XmlEventHandler& handler);
+
+// The same for bytes in memory (a stored document, a part of a package).
+LoadError readXmlBytes(QByteArrayView bytes, XmlEventHandler& handler);
+
+} // namespace talpora
