@@ -253,8 +253,9 @@ void TestScriptWindow::keyboardMovesActAsClicks()
     QTest::keyClick(m_ui.tree, Qt::Key_End);
     const QModelIndex last = m_ui.tree->currentIndex();
     QCOMPARE(m_ui.statusPanel->text(), m_ui.form->session().pathOf(m_ui.model->positionOf(last)));
-    QVERIFY(xmlOutline(text1()->toPlainText())
-                .endsWith(u"idMso="_s + last.data(NodeTreeModel::TagRole).toString().section(u'|', 1)));
+    QVERIFY(
+        xmlOutline(text1()->toPlainText())
+            .endsWith(u"idMso="_s + last.data(NodeTreeModel::TagRole).toString().section(u'|', 1)));
     QTest::keyClick(m_ui.tree, Qt::Key_Home);
     QCOMPARE(m_ui.statusPanel->text(), u"<qat>"_s);
 }
@@ -295,7 +296,8 @@ void TestScriptWindow::windowIsBuiltAsDesigned()
     QCOMPARE(form2->windowHandle()->transientParent(), m_ui.form->windowHandle());
     QCOMPARE(form2->windowHandle()->type(), Qt::Dialog);
     QCOMPARE(form2->windowHandle()->modality(), Qt::NonModal);
-    QVERIFY(form2->windowFlags().testFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+    QVERIFY(
+        form2->windowFlags().testFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
     QCOMPARE(text1()->geometry(), form2->rect());
 
     QCOMPARE(text1()->lineWrapMode(), QPlainTextEdit::NoWrap);

@@ -8,8 +8,8 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QScrollBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;

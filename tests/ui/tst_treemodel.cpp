@@ -246,8 +246,8 @@ void TestTreeModel::longTextIsCutWhereItIsDrawn()
     const QString start = u"<b v=\""_s + QString(maximumDisplayLength - 7, u'x');
     const QString emoji = u"\U0001F600"_s; // its first half is the last character that fits
     const QString value = start.mid(6) + emoji + QString(100'000, u'y');
-    const auto tree = treeOfFile(
-        writeFile(m_dir, u"long.xml"_s, u"<b v=\"%1\"/>"_s.arg(value).toUtf8()));
+    const auto tree =
+        treeOfFile(writeFile(m_dir, u"long.xml"_s, u"<b v=\"%1\"/>"_s.arg(value).toUtf8()));
     QVERIFY(tree);
     NodeTreeModel model;
     model.setTree(tree);

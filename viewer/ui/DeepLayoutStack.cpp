@@ -21,7 +21,8 @@ void allowDeepTreeLayouts()
         if (getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
             limit.rlim_cur >= wanted)
             return false;
-        limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
+        limit.rlim_cur =
+            limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
         return setrlimit(RLIMIT_STACK, &limit) == 0;
     }();
     Q_UNUSED(raised);

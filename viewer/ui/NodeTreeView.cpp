@@ -34,8 +34,9 @@ void NodeTreeView::expandAncestors(const QModelIndex& index)
     }
     if (collapsed.isEmpty())
         return;
-    // Opened one by one, each ancestor would lay the view out again. While a
-    // layout is pending, expand() only records the state and reports it.
+    // Opened one by one, each ancestor would lay the view out again and
+    // refresh its scroll bars. While a layout is pending, expand() only
+    // records the state and reports it, so the pictures still follow.
     scheduleDelayedItemsLayout();
     for (auto ancestor = collapsed.crbegin(); ancestor != collapsed.crend(); ++ancestor)
         expand(*ancestor);
@@ -116,10 +117,11 @@ void NodeTreeView::keyPressEvent(QKeyEvent* event)
         QTreeView::keyPressEvent(event);
         return;
     }
-    // "*" opens every branch below the current node. The view lays out
-    // expanded branches recursively, so on a document nested tens of
-    // thousands of levels deep an unbounded expansion would take very long;
-    // a bound far deeper than any real customUI keeps it quick.
+    // "*" opens every branch below the current node. The view lays out an
+    // expanded branch recursively, at a cost that grows with the square of
+    // its depth, so on a document nested tens of thousands of levels deep an
+    // unbounded expansion would freeze the window for minutes; a bound far
+    // deeper than any real customUI keeps it quick.
     if (event->key() == Qt::Key_Asterisk && currentIndex().isValid()) {
         expandRecursively(currentIndex(), maximumExpandAllDepth);
         event->accept();
