@@ -73,8 +73,10 @@ void NodeTreeView::scrollToStartOf(const QModelIndex& index)
 int NodeTreeView::sizeHintForColumn(int column) const
 {
     // Qt measures up to a thousand rows around the top of the view, which
-    // can leave out the last rows on screen.
-    return std::max(QTreeView::sizeHintForColumn(column), widthOfRowsInView());
+    // can leave out the last rows on screen. At least as wide as the view, so
+    // that the selected row is highlighted across it.
+    return std::max({QTreeView::sizeHintForColumn(column), widthOfRowsInView(),
+                     viewport()->width()});
 }
 
 int NodeTreeView::widthOfRowsInView() const
