@@ -34,6 +34,10 @@ void NodeTreeView::expandAncestors(const QModelIndex& index)
     }
     if (collapsed.isEmpty())
         return;
+    if (collapsed.size() == 1) { // lays out that branch alone, not every open row
+        expand(collapsed.first());
+        return;
+    }
     // Opened one by one, each ancestor would lay the view out again and
     // refresh its scroll bars. While a layout is pending, expand() only
     // records the state and reports it, so the pictures still follow.
@@ -75,8 +79,8 @@ int NodeTreeView::sizeHintForColumn(int column) const
     // Qt measures up to a thousand rows around the top of the view, which
     // can leave out the last rows on screen. At least as wide as the view, so
     // that the selected row is highlighted across it.
-    return std::max({QTreeView::sizeHintForColumn(column), widthOfRowsInView(),
-                     viewport()->width()});
+    return std::max(
+        {QTreeView::sizeHintForColumn(column), widthOfRowsInView(), viewport()->width()});
 }
 
 int NodeTreeView::widthOfRowsInView() const
