@@ -18,7 +18,7 @@ NodeTreeView::NodeTreeView(QWidget* parent) : QTreeView(parent)
     setIconSize(QSize(32, 32));
     setAnimated(false);
     // The single column is as wide as the widest row around the visible ones
-    // instead of as wide as the view, so no text is cut off with "…".
+    // (and at least as wide as the view), so no text is cut off with "…".
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setTextElideMode(Qt::ElideNone);
