@@ -83,10 +83,10 @@ std::span<const CatalogueEntry> catalogueEntries()
     return allEntries;
 }
 
-std::optional<CatalogueEntry> findEntryByName(QStringView name)
+std::optional<CatalogueEntry> findEntryByName(QStringView name, Qt::CaseSensitivity sensitivity)
 {
     for (const CatalogueEntry& entry : allEntries) {
-        if (name == QLatin1StringView(entry.name))
+        if (name.compare(QLatin1StringView(entry.name), sensitivity) == 0)
             return entry;
     }
     return std::nullopt;

@@ -24,7 +24,9 @@ struct CatalogueEntry
 // deliberate and must never be sorted: "tabSet" comes before "tabs".
 std::span<const CatalogueEntry> catalogueEntries();
 
-// Exact, case-sensitive match on the entry name; nullopt when there is none.
-std::optional<CatalogueEntry> findEntryByName(QStringView name);
+// The entry with this name, compared exactly unless `sensitivity` says
+// otherwise; nullopt when there is none.
+std::optional<CatalogueEntry> findEntryByName(QStringView name,
+                                              Qt::CaseSensitivity sensitivity = Qt::CaseSensitive);
 
 } // namespace talpora::catalogue

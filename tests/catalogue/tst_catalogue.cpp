@@ -262,6 +262,12 @@ void TestCatalogue::findEntryByNameIsExact()
     QVERIFY(!findEntryByName(u"powerpoint_2013_qat_en"_s));
     QVERIFY(!findEntryByName(u"PowerPoint_2013_qat_en "_s));
     QVERIFY(!findEntryByName(QString()));
+
+    const auto ignoringCase = findEntryByName(u"POWERPOINT_2013_QAT_EN"_s, Qt::CaseInsensitive);
+    QVERIFY(ignoringCase);
+    QCOMPARE(ignoringCase->index, 34);
+    QCOMPARE(findEntryByName(u"excel_2013_tabset_cn"_s, Qt::CaseInsensitive)->index, 21);
+    QVERIFY(!findEntryByName(u"powerpoint_2013_qat"_s, Qt::CaseInsensitive));
 }
 
 void TestCatalogue::storedBytesFollowTheFormat_data()

@@ -78,6 +78,8 @@ private slots:
     void find();
     void usage_data();
     void usage();
+    void helpAndVersion_data();
+    void helpAndVersion();
     void executable();
 
 private:
@@ -127,6 +129,9 @@ void TestCli::treeOfEntry()
                                                               session.tree()->text(3)));
     for (const QString& line : lines)
         QCOMPARE(line.count(u'\t'), 6);
+
+    // No file of that name exists, so any letter case means the entry.
+    QCOMPARE(run({u"tree"_s, u"access_2013_QAT_EN"_s}).out, result.out);
 }
 
 void TestCli::treeEscapesFields()
@@ -237,6 +242,8 @@ void TestCli::snippetRejects_data()
     QTest::newRow("fraction") << m_ribbon << u"1.5"_s;
     QTest::newRow("wraps 32 bits") << m_ribbon << u"4294967297"_s;
     QTest::newRow("huge") << m_ribbon << u"99999999999999999999999"_s;
+    QTest::newRow("plus sign") << m_ribbon << u"+2"_s;
+    QTest::newRow("blank before") << m_ribbon << u" 2"_s;
     QTest::newRow("root without an area")
         << writeFile(m_dir, u"plain.xml"_s, "<root><a/></root>") << u"2"_s;
     // One TAB per level: 5,000 levels would need 25 million of them.
@@ -279,6 +286,19 @@ void TestCli::find_data()
     QTest::newRow("after nothing") << QStringList{u"tab"_s, u"--after"_s, u"0"_s} << 1 << QString();
     QTest::newRow("after a position past the end")
         << QStringList{u"tab"_s, u"--after"_s, u"9"_s} << 1 << QString();
+    const QString tabLine =
+        u"2\tk_2\t1\t2\tblue\ttab|TabHome\t<tab idMso=\"TabHome\" label=\"开始\">\n"_s;
+    const QString groupLine = u"3\tk_3\t2\t2\tdefault\tgroup|GroupClipboard\t"
+                              "<group idMso=\"GroupClipboard\" label=\"剪贴板\">\n"_s;
+    const QString buttonLine =
+        u"4\tk_4\t3\t2\tdefault\tbutton|Paste\t<button idMso=\"Paste\" label=\"粘贴\">\n"_s;
+    QTest::newRow("all hits") << QStringList{u"IDMSO"_s, u"--all"_s} << 0
+                              << tabLine + groupLine + buttonLine;
+    QTest::newRow("all hits after a position")
+        << QStringList{u"idmso"_s, u"--all"_s, u"--after"_s, u"2"_s} << 0 << groupLine + buttonLine;
+    QTest::newRow("all hits, one") << QStringList{u"paste"_s, u"--all"_s} << 0 << buttonLine;
+    QTest::newRow("all hits, none") << QStringList{u"nothing"_s, u"--all"_s} << 1 << QString();
+    QTest::newRow("all hits, Chinese") << QStringList{u"剪贴板"_s, u"--all"_s} << 0 << groupLine;
 }
 
 void TestCli::find()
@@ -299,7 +319,7 @@ void TestCli::usage_data()
     QTest::newRow("nothing") << QStringList();
     QTest::newRow("unknown command") << QStringList{u"frobnicate"_s};
     QTest::newRow("command in capitals") << QStringList{u"ENTRIES"_s};
-    QTest::newRow("help option") << QStringList{u"--help"_s};
+    QTest::newRow("version with an argument") << QStringList{u"--version"_s, u"x"_s};
     QTest::newRow("entries with an argument") << QStringList{u"entries"_s, u"x"_s};
     QTest::newRow("tree without source") << QStringList{u"tree"_s};
     QTest::newRow("tree with two sources") << QStringList{u"tree"_s, source, source};
@@ -315,6 +335,12 @@ void TestCli::usage_data()
         << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"x"_s};
     QTest::newRow("find, --after negative")
         << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"-1"_s};
+    QTest::newRow("find, --after with a plus sign")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"+2"_s};
+    QTest::newRow("find, --after twice")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"1"_s, u"--after"_s, u"2"_s};
+    QTest::newRow("find, --all twice")
+        << QStringList{u"find"_s, source, u"tab"_s, u"--all"_s, u"--all"_s};
     QTest::newRow("find, extra argument")
         << QStringList{u"find"_s, source, u"tab"_s, u"--after"_s, u"1"_s, u"x"_s};
 }
@@ -328,6 +354,30 @@ void TestCli::usage()
     QVERIFY2(result.err.startsWith(u"usage:"_s), qPrintable(result.err));
     for (const QString& command : {u"entries"_s, u"tree"_s, u"snippet"_s, u"find"_s})
         QVERIFY(result.err.contains(command));
+}
+
+void TestCli::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("outStart");
+    QTest::newRow("--help") << QStringList{u"--help"_s} << u"usage: talpora-cli entries\n"_s;
+    QTest::newRow("help") << QStringList{u"help"_s} << u"usage: talpora-cli entries\n"_s;
+    QTest::newRow("-h") << QStringList{u"-h"_s} << u"usage: talpora-cli entries\n"_s;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << u"talpora-cli 1.00\n"_s;
+}
+
+void TestCli::helpAndVersion()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, outStart);
+    const CliRun result = run(arguments);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err, QString());
+    QVERIFY2(result.out.startsWith(outStart), qPrintable(result.out));
+    if (arguments[0] == u"--version"_s)
+        QCOMPARE(result.out, outStart);
+    else
+        QVERIFY(result.out.contains(u"--all"_s));
 }
 
 void TestCli::executable()

@@ -108,7 +108,7 @@ void TestSession::failedLoadChangesNothing_data()
     QTest::newRow("two roots") << writeFile(m_dir, u"two.xml"_s, "<tabs/><qat/>");
     QTest::newRow("missing file") << m_dir.filePath(u"missing.xml"_s);
     QTest::newRow("directory") << m_dir.path();
-    QTest::newRow("entry name in other case") << u"excel_2013_tabs_cn"_s;
+    QTest::newRow("entry name with a trailing blank") << u"excel_2013_tabs_cn "_s;
 }
 
 void TestSession::failedLoadChangesNothing()
@@ -179,6 +179,17 @@ void TestSession::sourceIsEntryNameOrFile()
     QCOMPARE(describeInEnglish(session.loadSource(m_smallFile)), QString());
     QCOMPARE(session.tree()->size(), 2u);
     QCOMPARE(describeInEnglish(session.loadSource(u"Nothing_2013_qat_en"_s)), u"file not found"_s);
+
+    QCOMPARE(describeInEnglish(session.loadSource(u"access_2013_TABSET_en"_s)), QString());
+    QCOMPARE(session.documentName(), u"Access_2013_tabSet_en"_s);
+    // A file of that name in the current folder is what the user means.
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    writeFile(m_dir, u"access_2013_tabset_en"_s, "<qat/>");
+    const QString error = describeInEnglish(session.loadSource(u"access_2013_tabset_en"_s));
+    QVERIFY(QDir::setCurrent(current));
+    QCOMPARE(error, QString());
+    QCOMPARE(session.tree()->text(1), u"<qat>"_s);
 }
 
 void TestSession::clicksOutsideTheTree()

@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkNode(tree, position);
 
     // Any keyword: the search must end, and a hit must be after the start.
-    const QString fromInput = QString::fromUtf8(bytes.sliced(size / 3, std::min<std::size_t>(
-                                                                            8, size - size / 3)));
+    const QString fromInput =
+        QString::fromUtf8(bytes.sliced(size / 3, std::min<std::size_t>(8, size - size / 3)));
     const NodeTree::Position hit = FindNext(tree, 1, fromInput);
     require(hit == NodeTree::noNode || (hit > 1 && hit <= tree.size()));
 

@@ -1,8 +1,10 @@
 #include "CliCommands.h"
 
 #include "CatalogueEntries.h"
+#include "ProgramVersion.h"
 #include "ViewerSession.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -16,7 +18,15 @@ constexpr char usageText[] =
     "usage: talpora-cli entries\n"
     "       talpora-cli tree <entry name | xml file>\n"
     "       talpora-cli snippet <entry name | xml file> <position>\n"
-    "       talpora-cli find <entry name | xml file> <keyword> [--after <position>]\n";
+    "       talpora-cli find <entry name | xml file> <keyword> [--after <position>] [--all]\n"
+    "       talpora-cli --help | help | --version\n"
+    "\n"
+    "An entry name matches in any letter case, unless a file of that name exists.\n"
+    "Positions count the tree's nodes from 1, the root, in document order.\n"
+    "find prints the position of the first node after --after (default 1) whose\n"
+    "text contains the keyword in any letter case; with --all, the tree line of\n"
+    "every such node. Exit status: 0 done, 1 nothing found, 2 wrong call or a\n"
+    "source that cannot be loaded.\n";
 
 int usage(std::FILE* err)
 {
@@ -67,8 +77,13 @@ const char* colourName(NodeColour colour)
     return "default";
 }
 
+// Decimal digits only: no sign, blank or other notation that the number
+// conversion would otherwise let through.
 bool parsePosition(const QString& text, NodeTree::Position& position)
 {
+    if (text.isEmpty() ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return false;
     bool ok = false;
     const qulonglong value = text.toULongLong(&ok);
     if (!ok || value > std::numeric_limits<NodeTree::Position>::max())
@@ -95,21 +110,26 @@ bool load(ViewerSession& session, const QString& source, std::FILE* err)
     return false;
 }
 
+void appendTreeLine(std::string& line, const NodeTree& tree, NodeTree::Position position)
+{
+    line += std::to_string(position);
+    line += "\tk_" + std::to_string(position) + '\t';
+    line += std::to_string(tree.depth(position)) + '\t';
+    line += std::to_string(static_cast<int>(tree.initialPicture(position))) + '\t';
+    line += colourName(tree.colour(position));
+    line += '\t';
+    appendEscaped(line, tree.tag(position));
+    line += '\t';
+    appendEscaped(line, tree.text(position));
+    line += '\n';
+}
+
 int printTree(const NodeTree& tree, std::FILE* out)
 {
     std::string line;
     for (NodeTree::Position position = 1; position <= tree.size(); ++position) {
         line.clear();
-        line += std::to_string(position);
-        line += "\tk_" + std::to_string(position) + '\t';
-        line += std::to_string(tree.depth(position)) + '\t';
-        line += std::to_string(static_cast<int>(tree.initialPicture(position))) + '\t';
-        line += colourName(tree.colour(position));
-        line += '\t';
-        appendEscaped(line, tree.tag(position));
-        line += '\t';
-        appendEscaped(line, tree.text(position));
-        line += '\n';
+        appendTreeLine(line, tree, position);
         std::fwrite(line.data(), 1, line.size(), out);
     }
     return 0;
@@ -136,20 +156,38 @@ int printSnippet(const ViewerSession& session, const QString& positionText, std:
 
 int printFound(ViewerSession& session, const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
-    NodeTree::Position after = 1;
-    if (arguments.size() == 5) {
-        if (arguments[3] != u"--after"_s || !parsePosition(arguments[4], after))
-            return usage(err);
-    } else if (arguments.size() != 3) {
+    if (arguments.size() < 3)
         return usage(err);
+    NodeTree::Position after = 1;
+    bool all = false;
+    bool afterGiven = false;
+    for (qsizetype i = 3; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--all"_s && !all) {
+            all = true;
+        } else if (arguments[i] == u"--after"_s && !afterGiven && i + 1 < arguments.size() &&
+                   parsePosition(arguments[i + 1], after)) {
+            afterGiven = true;
+            ++i;
+        } else {
+            return usage(err);
+        }
     }
     if (!load(session, arguments[1], err))
         return 2;
     session.setKeyword(arguments[2]);
-    const NodeTree::Position found = session.FindNext(after);
+    NodeTree::Position found = session.FindNext(after);
     if (found == NodeTree::noNode)
         return 1;
-    std::fprintf(out, "%u\n", found);
+    if (!all) {
+        std::fprintf(out, "%u\n", found);
+        return 0;
+    }
+    std::string line;
+    for (; found != NodeTree::noNode; found = session.FindNext(found)) {
+        line.clear();
+        appendTreeLine(line, *session.tree(), found);
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
     return 0;
 }
 
@@ -158,6 +196,14 @@ int printFound(ViewerSession& session, const QStringList& arguments, std::FILE* 
 int runCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
     const QString command = arguments.value(0);
+    if (command == u"--help"_s || command == u"-h"_s || command == u"help"_s) {
+        std::fputs(usageText, out);
+        return 0;
+    }
+    if (command == u"--version"_s && arguments.size() == 1) {
+        write(out, u"talpora-cli "_s + programVersion() + u"\n"_s);
+        return 0;
+    }
     ViewerSession session(u"talpora-cli"_s);
     if (command == u"entries"_s && arguments.size() == 1)
         return printEntries(out);

@@ -13,8 +13,12 @@ template <typename Read> LoadResult build(Read read)
     try {
         NodeTreeBuilder builder;
         const LoadError error = read(builder);
+        // The builder stops the reader only at a limit of its own; the
+        // reader's error then holds the place.
+        if (error && builder.error())
+            return {nullptr, {builder.error().kind, error.line, error.column, 0, {}}};
         if (error)
-            return {nullptr, builder.error() ? builder.error() : error};
+            return {nullptr, error};
         return {builder.finish(), {}};
     } catch (const std::bad_alloc&) {
         return {nullptr, {LoadErrorKind::OutOfMemory, 0, 0, 0, {}}};

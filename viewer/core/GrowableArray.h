@@ -51,13 +51,14 @@ public:
             grow(m_size + 1);
         m_data[m_size++] = value;
     }
-    void append(const T* values, std::size_t count)
+    // Makes the array `count` longer and returns where the new values go.
+    T* extend(std::size_t count)
     {
         if (m_capacity - m_size < count)
             grow(m_size + count);
-        if (count > 0)
-            std::memcpy(m_data + m_size, values, count * sizeof(T));
+        T* added = m_data + m_size;
         m_size += count;
+        return added;
     }
     void resize(std::size_t size)
     {

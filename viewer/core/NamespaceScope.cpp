@@ -6,9 +6,9 @@ namespace {
 
 constexpr std::string_view declarationPrefix = "xmlns:";
 
-bool isDeclaration(std::string_view attributeName)
+bool hasColon(std::string_view name)
 {
-    return attributeName == "xmlns" || attributeName.starts_with(declarationPrefix);
+    return name.find(':') != std::string_view::npos;
 }
 
 } // namespace
@@ -41,53 +41,64 @@ std::optional<NamespaceScope::Fault> NamespaceScope::checkName(std::string_view 
 std::optional<NamespaceScope::Fault> NamespaceScope::enter(std::string_view name,
                                                            std::span<const XmlAttribute> attributes)
 {
-    const std::size_t declaredBefore = m_declared.size();
+    // Most documents use no prefix at all: nothing to check or declare.
+    bool prefixed = hasColon(name);
+    for (const XmlAttribute& attribute : attributes)
+        prefixed = prefixed || hasColon(attribute.name);
+    if (prefixed)
+        return enterWithPrefixes(name, attributes);
+    ++m_depth;
+    return std::nullopt;
+}
+
+std::optional<NamespaceScope::Fault>
+NamespaceScope::enterWithPrefixes(std::string_view name, std::span<const XmlAttribute> attributes)
+{
+    const std::size_t depth = m_depth + 1;
     for (const XmlAttribute& attribute : attributes) {
         if (!attribute.name.starts_with(declarationPrefix))
             continue;
         const std::string_view prefix = attribute.name.substr(declarationPrefix.size());
         // Namespaces in XML 1.0 allow no undeclaring and no redefining of the
         // two reserved prefixes.
-        if (prefix.empty() || prefix.find(':') != std::string_view::npos ||
-            attribute.value.empty() || prefix == "xmlns" ||
+        if (prefix.empty() || hasColon(prefix) || attribute.value.empty() || prefix == "xmlns" ||
             (prefix == "xml" && attribute.value != "http://www.w3.org/XML/1998/namespace")) {
-            forgetDeclarationsAfter(declaredBefore);
+            forgetDeclarationsFrom(depth);
             return Fault{LoadErrorKind::BadQualifiedName, std::string(attribute.name)};
         }
-        m_declared.emplace_back(prefix);
-        ++m_bindings[m_declared.back()];
+        m_declared.push_back({std::string(prefix), depth});
+        ++m_bindings[m_declared.back().prefix];
     }
 
     std::optional<Fault> fault = checkName(name);
     for (const XmlAttribute& attribute : attributes) {
         if (fault)
             break;
-        if (!isDeclaration(attribute.name))
+        if (!attribute.name.starts_with(declarationPrefix))
             fault = checkName(attribute.name);
     }
     if (fault) {
-        forgetDeclarationsAfter(declaredBefore);
+        forgetDeclarationsFrom(depth);
         return fault;
     }
-    m_declaredBefore.push_back(declaredBefore);
+    m_depth = depth;
     return std::nullopt;
 }
 
-void NamespaceScope::forgetDeclarationsAfter(std::size_t count)
+void NamespaceScope::forgetDeclarationsFrom(std::size_t depth)
 {
-    while (m_declared.size() > count) {
-        --m_bindings[m_declared.back()];
+    while (!m_declared.empty() && m_declared.back().depth >= depth) {
+        --m_bindings[m_declared.back().prefix];
         m_declared.pop_back();
     }
 }
 
 void NamespaceScope::leave()
 {
-    if (m_declaredBefore.empty())
+    if (m_depth == 0)
         return;
-    const std::size_t declaredBefore = m_declaredBefore.back();
-    m_declaredBefore.pop_back();
-    forgetDeclarationsAfter(declaredBefore);
+    forgetDeclarationsFrom(m_depth);
+    --m_depth;
 }
 
 } // namespace talpora

@@ -27,13 +27,21 @@ public:
     void leave();
 
 private:
+    struct Declaration
+    {
+        std::string prefix;
+        std::size_t depth; // of the element that declares it
+    };
+
+    std::optional<Fault> enterWithPrefixes(std::string_view name,
+                                           std::span<const XmlAttribute> attributes);
     std::optional<Fault> checkName(std::string_view name) const;
     bool isBound(std::string_view prefix) const;
-    void forgetDeclarationsAfter(std::size_t count);
+    void forgetDeclarationsFrom(std::size_t depth);
 
+    std::size_t m_depth = 0;                              // open elements
     std::unordered_map<std::string, unsigned> m_bindings; // prefix -> open declarations
-    std::vector<std::string> m_declared;                  // in declaration order
-    std::vector<std::size_t> m_declaredBefore;            // m_declared's size per open element
+    std::vector<Declaration> m_declared;                  // in declaration order
 };
 
 } // namespace talpora

@@ -1,17 +1,9 @@
 #include "NodeTreeBuilder.h"
 
+#include <cstring>
 #include <limits>
 
 namespace talpora {
-
-namespace {
-
-void appendText(GrowableArray<char>& texts, std::string_view text)
-{
-    texts.append(text.data(), text.size());
-}
-
-} // namespace
 
 NodeTreeBuilder::NodeTreeBuilder() : m_tree(std::make_shared<NodeTree>())
 {
@@ -22,42 +14,50 @@ bool NodeTreeBuilder::startElement(const XmlElementStart& element)
 {
     NodeTree& tree = *m_tree;
     if (tree.size() == std::numeric_limits<NodeTree::Position>::max() - 1) {
-        m_error = {LoadErrorKind::TooLarge, element.line, element.column, 0, {}};
+        m_error = {LoadErrorKind::TooLarge, 0, 0, 0, {}};
         return false;
     }
     const NodeTree::Position parent = m_open.empty() ? NodeTree::noNode : m_open.back();
     const NodeTree::Position position = tree.size() + 1;
 
-    // The display text: "<name a="v" ...>".
-    GrowableArray<char>& texts = tree.m_texts;
-    const std::uint64_t start = texts.size();
-    texts.push_back('<');
-    appendText(texts, element.name);
-    std::uint64_t idMsoStart = 0;
-    std::size_t idMsoLength = 0;
-    for (const XmlAttribute& attribute : element.attributes) {
-        texts.push_back(' ');
-        appendText(texts, attribute.name);
-        appendText(texts, "=\"");
-        if (idMsoStart == 0 && attribute.name == "idMso") {
-            idMsoStart = texts.size() - start;
-            idMsoLength = attribute.value.size();
-        }
-        appendText(texts, attribute.value);
-        texts.push_back('"');
-    }
-    texts.push_back('>');
+    // The display text: "<name a="v" ...>", written in one piece.
+    std::size_t length = 2 + element.name.size();
+    for (const XmlAttribute& attribute : element.attributes)
+        length += 4 + attribute.name.size() + attribute.value.size();
     // Offsets inside one text are 32-bit; a start tag of 4 GiB is refused.
-    if (texts.size() - start > std::numeric_limits<std::uint32_t>::max()) {
-        texts.resize(start);
-        m_error = {LoadErrorKind::TooLarge, element.line, element.column, 0, {}};
+    if (length > std::numeric_limits<std::uint32_t>::max()) {
+        m_error = {LoadErrorKind::TooLarge, 0, 0, 0, {}};
         return false;
     }
+    GrowableArray<char>& texts = tree.m_texts;
+    char* const start = texts.extend(length);
+    char* out = start;
+    const auto put = [&out](std::string_view piece) {
+        std::memcpy(out, piece.data(), piece.size());
+        out += piece.size();
+    };
+    *out++ = '<';
+    put(element.name);
+    std::uint32_t idMsoStart = 0;
+    std::uint32_t idMsoLength = 0;
+    for (const XmlAttribute& attribute : element.attributes) {
+        *out++ = ' ';
+        put(attribute.name);
+        *out++ = '=';
+        *out++ = '"';
+        if (idMsoStart == 0 && attribute.name == "idMso") {
+            idMsoStart = static_cast<std::uint32_t>(out - start);
+            idMsoLength = static_cast<std::uint32_t>(attribute.value.size());
+        }
+        put(attribute.value);
+        *out++ = '"';
+    }
+    *out++ = '>';
 
     tree.m_textStart.push_back(texts.size());
     tree.m_nameLength.push_back(static_cast<std::uint32_t>(element.name.size()));
-    tree.m_idMsoStart.push_back(static_cast<std::uint32_t>(idMsoStart));
-    tree.m_idMsoLength.push_back(static_cast<std::uint32_t>(idMsoLength));
+    tree.m_idMsoStart.push_back(idMsoStart);
+    tree.m_idMsoLength.push_back(idMsoLength);
     tree.m_parent.push_back(parent);
     tree.m_depth.push_back(static_cast<std::uint32_t>(m_open.size()));
     // Counts each node's children for now; finish() turns them into lists.

@@ -16,6 +16,7 @@ public:
 
     bool startElement(const XmlElementStart& element) override;
     bool endElement() override;
+    bool wantsPlaces() const override { return false; }
 
     // The finished tree; call once, after the reader reported no error.
     std::shared_ptr<const NodeTree> finish();

@@ -2,6 +2,8 @@
 
 #include <QStringView>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace talpora {
@@ -24,58 +26,69 @@ constexpr std::array<char, 128> makeLowerTable()
 
 constexpr std::array<char, 128> lower = makeLowerTable();
 
+// Eight bytes at a time: no byte of UTF-8 text below 0x80 is part of a
+// longer character.
 bool isAscii(std::string_view text)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
+    std::uint64_t high = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        high |= word;
+    }
+    for (; at < text.size(); ++at)
+        high |= static_cast<unsigned char>(text[at]);
+    return (high & 0x8080808080808080ULL) == 0;
+}
+
+bool matchesFoldedAsciiAt(std::string_view text, std::size_t at, std::string_view needle)
+{
+    for (std::size_t i = 1; i < needle.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[at + i]);
+        if (c >= 0x80 || lower[c] != needle[i])
             return false;
     }
     return true;
 }
 
-enum class AsciiMatch
+// Whether `text` holds `needle` (folded, ASCII, not empty) with ASCII letters
+// compared without regard to case. The first character is looked for with
+// memchr, once in each case.
+bool containsFoldedAscii(std::string_view text, std::string_view needle)
 {
-    Found,
-    NotFound,
-    NotAscii
-};
-
-// Looks for `needle` (folded, ASCII, not empty) in `text`; gives up at the
-// first non-ASCII byte before a match.
-AsciiMatch findInAsciiText(std::string_view text, std::string_view needle)
-{
+    if (text.size() < needle.size())
+        return false;
+    const std::size_t lastStart = text.size() - needle.size();
     const char first = needle[0];
     const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
-    const std::size_t size = text.size();
-    for (std::size_t at = 0; at < size; ++at) {
-        const char c = text[at];
-        if (c != first && c != firstUpper) {
-            if (static_cast<unsigned char>(c) >= 0x80)
-                return AsciiMatch::NotAscii;
-            continue;
+    for (const char candidate : {first, firstUpper}) {
+        const char* begin = text.data();
+        const char* end = begin + lastStart + 1;
+        for (const char* at = begin; at < end;) {
+            at = static_cast<const char*>(std::memchr(at, candidate, std::size_t(end - at)));
+            if (!at)
+                break;
+            if (matchesFoldedAsciiAt(text, std::size_t(at - begin), needle))
+                return true;
+            ++at;
         }
-        if (size - at < needle.size())
-            return isAscii(text.substr(at)) ? AsciiMatch::NotFound : AsciiMatch::NotAscii;
-        std::size_t matched = 1;
-        while (matched < needle.size() && static_cast<unsigned char>(text[at + matched]) < 0x80 &&
-               lower[static_cast<unsigned char>(text[at + matched])] == needle[matched])
-            ++matched;
-        if (matched == needle.size())
-            return AsciiMatch::Found;
+        if (firstUpper == first)
+            break;
     }
-    return AsciiMatch::NotFound;
+    return false;
 }
 
 bool textContains(std::string_view text, std::string_view needle, bool asciiNeedle,
                   const QString& keyword)
 {
-    if (asciiNeedle) {
-        const AsciiMatch match = findInAsciiText(text, needle);
-        if (match != AsciiMatch::NotAscii)
-            return match == AsciiMatch::Found;
-    } else if (isAscii(text)) {
+    // An ASCII match is a match whatever else the text holds; without one,
+    // only a text with other characters can still match through case folding
+    // (the Kelvin sign folds to "k").
+    if (asciiNeedle && containsFoldedAscii(text, needle))
+        return true;
+    if (isAscii(text))
         return false;
-    }
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
         .contains(keyword, Qt::CaseInsensitive);
 }

@@ -39,8 +39,11 @@ LoadError ViewerSession::loadFile(const QString& path)
 
 LoadError ViewerSession::loadSource(const QString& source)
 {
-    if (const auto entry = catalogue::findEntryByName(source))
-        return loadCatalogueEntry(entry->index);
+    // "excel_2013_tabs_en" means the entry unless such a file really exists.
+    if (!QFileInfo(source).isFile()) {
+        if (const auto entry = catalogue::findEntryByName(source, Qt::CaseInsensitive))
+            return loadCatalogueEntry(entry->index);
+    }
     return loadFile(source);
 }
 

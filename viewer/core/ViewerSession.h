@@ -20,7 +20,8 @@ public:
     // Each returns no error on success; on failure nothing changes.
     LoadError loadCatalogueEntry(int index);
     LoadError loadFile(const QString& path);
-    // A catalogue entry name, or else a path to an XML file.
+    // A path to an existing file, or else a catalogue entry name in any letter
+    // case, or else a path (whose failure is reported).
     LoadError loadSource(const QString& source);
 
     // nullptr until the first successful load.

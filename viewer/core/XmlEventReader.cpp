@@ -71,7 +71,8 @@ class ExpatReader
 {
 public:
     explicit ExpatReader(XmlEventHandler& handler)
-        : m_handler(handler), m_parser(XML_ParserCreate("UTF-8"))
+        : m_handler(handler), m_wantsPlaces(handler.wantsPlaces()),
+          m_parser(XML_ParserCreate("UTF-8"))
     {
         if (!m_parser)
             return;
@@ -172,17 +173,20 @@ private:
             stop(fault->kind, fault->detail);
             return;
         }
-        const XmlElementStart element{
-            view(name), m_attributes, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
-            static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1, markup()};
+        XmlElementStart element{view(name), m_attributes, 0, 0, {}};
+        if (m_wantsPlaces) {
+            element.line = static_cast<long long>(XML_GetCurrentLineNumber(m_parser));
+            element.column = static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1;
+            element.markup = markup();
+        }
         if (m_dependsOnUnreadDeclarations) {
-            if (const std::string_view entity = unknownEntityIn(element.markup); !entity.empty()) {
+            if (const std::string_view entity = unknownEntityIn(markup()); !entity.empty()) {
                 stop(LoadErrorKind::ExternalEntity, entity);
                 return;
             }
         }
         if (!m_handler.startElement(element))
-            stopWith({LoadErrorKind::Stopped, element.line, element.column, 0, {}});
+            stop(LoadErrorKind::Stopped, {});
     }
 
     void end()
@@ -250,6 +254,7 @@ private:
     }
 
     XmlEventHandler& m_handler;
+    const bool m_wantsPlaces;
     XML_Parser m_parser;
     LoadError m_error;
     NamespaceScope m_namespaces;

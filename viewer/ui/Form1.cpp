@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CatalogueEntries.h"
+#include "FileDropOpener.h"
 #include "Fonts.h"
 #include "Form2.h"
 #include "MenuSkin.h"
@@ -65,6 +66,7 @@ Form1::Form1() : m_session(executableName())
     createControls();
     createMenus();
     connectControls();
+    FileDropOpener::install(this, [this](const QString& path) { openFile(path); });
 
     for (const catalogue::CatalogueEntry& entry : catalogue::catalogueEntries())
         List1->addItem(entry.displayName());

@@ -1,0 +1,158 @@
+#include "FileDropOpener.h"
+#include "Form1.h"
+#include "ModalDialogs.h"
+#include "NodeTreeModel.h"
+#include "StartMainWindow.h"
+#include "StartupArguments.h"
+#include "UiTestSupport.h"
+#include "UiTexts.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace talpora;
+using namespace talpora::test;
+
+namespace {
+
+// What a file manager's drag carries: the files as URLs.
+std::unique_ptr<QMimeData> draggedUrls(const QList<QUrl>& urls)
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls(urls);
+    return data;
+}
+
+} // namespace
+
+// Opening a file from outside the window's own menu: the command line and a drop.
+class TestOpening : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void commandLine_data();
+    void commandLine();
+    void fileArgumentOpensLikeTheMenu();
+    void droppedFilesOpenTheFirst();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestOpening::initTestCase()
+{
+    QCoreApplication::setApplicationName(u"Talpora"_s);
+    QCoreApplication::setApplicationVersion(u"1.00"_s);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestOpening::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after the program name
+    QTest::addColumn<int>("exitStatus");        // -1: the window opens
+    QTest::addColumn<QString>("message");       // a part of the message
+    QTest::addColumn<QString>("fileToOpen");
+
+    QTest::newRow("nothing") << QStringList() << -1 << QString() << QString();
+    QTest::newRow("a file") << QStringList{u"本地.xml"_s} << -1 << QString() << u"本地.xml"_s;
+    QTest::newRow("a file after --")
+        << QStringList{u"--"_s, u"--version"_s} << -1 << QString() << u"--version"_s;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << u"Talpora 1.00\n"_s
+                               << QString();
+    QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << u"[file]"_s << QString();
+    QTest::newRow("-h with a file")
+        << QStringList{u"a.xml"_s, u"-h"_s} << 0 << u"--version"_s << QString();
+    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << u"bogus"_s << QString();
+    QTest::newRow("two files") << QStringList{u"a.xml"_s, u"b.xml"_s} << 2 << u"[file]"_s
+                               << QString();
+}
+
+void TestOpening::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitStatus);
+    QFETCH(QString, message);
+    QFETCH(QString, fileToOpen);
+    const StartupRequest request = parseStartupArguments(QStringList{u"Talpora"_s} + arguments);
+    QCOMPARE(request.exitStatus.value_or(-1), exitStatus);
+    QVERIFY2(request.message.contains(message), qPrintable(request.message));
+    if (exitStatus == 0 && message.endsWith(u'\n'))
+        QCOMPARE(request.message, message);
+    QCOMPARE(request.fileToOpen, fileToOpen);
+}
+
+void TestOpening::fileArgumentOpensLikeTheMenu()
+{
+    const QString path = writeFile(m_dir, u"start.xml"_s, "<tabs><tab idMso=\"TabHome\"/></tabs>");
+    {
+        const std::unique_ptr<Form1> form(startMainWindow(path));
+        QVERIFY(form->isVisible());
+        QTRY_COMPARE(form->windowTitle(),
+                     executableName() + u" - "_s + QDir::toNativeSeparators(path));
+        QCOMPARE(allIndexes(*form->treeModel()).size(), 2);
+    }
+
+    // A file that cannot be opened, named relative to the current folder: the
+    // window stays, with the box that File > 打开 shows for the full path.
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    ModalDialogs dialogs;
+    const std::unique_ptr<Form1> form(startMainWindow(u"missing.xml"_s));
+    QVERIFY(QDir::setCurrent(current));
+    QTRY_COMPARE(dialogs.seen().size(), 1);
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->windowTitle(), texts::programTitle());
+    QCOMPARE(form->treeModel()->rowCount(), 0);
+    form->openFile(m_dir.filePath(u"missing.xml"_s));
+    QCOMPARE(dialogs.seen().size(), 2);
+    QCOMPARE(dialogs.seen()[0].text, dialogs.seen()[1].text);
+    QCOMPARE(dialogs.seen()[0].title, dialogs.seen()[1].title);
+}
+
+void TestOpening::droppedFilesOpenTheFirst()
+{
+    const QString first =
+        writeFile(m_dir, u"first dropped.xml"_s, "<qat><button idMso=\"A\"/></qat>");
+    const QString second = writeFile(m_dir, u"second.xml"_s, "<tabs/>");
+    ModalDialogs unexpected;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Drops over the list or the tree reach the window only while no child takes drops itself.
+    for (const QWidget* child : form.findChildren<QWidget*>())
+        QVERIFY2(!child->acceptDrops(), qPrintable(child->objectName()));
+
+    const QPoint centre = form.rect().center();
+    const auto text = std::make_unique<QMimeData>();
+    text->setText(first);
+    QDragEnterEvent textEnter(centre, Qt::CopyAction, text.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&form, &textEnter);
+    QVERIFY(!textEnter.isAccepted());
+
+    const auto files = draggedUrls({QUrl(u"https://example.org/remote.xml"_s),
+                                    QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+    // Shift proposes a move; the file must stay where it is.
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(centre, actions, files.get(), Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(&form, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(centre, actions, files.get(), Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(drop.proposedAction(), Qt::MoveAction);
+    QCoreApplication::sendEvent(&form, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    QTRY_COMPARE(form.windowTitle(), executableName() + u" - "_s + QDir::toNativeSeparators(first));
+    QCOMPARE(form.treeModel()->index(0, 0).data().toString(), u"<qat>"_s);
+    QVERIFY(QFileInfo::exists(first));
+    QVERIFY2(unexpected.seen().isEmpty(), qPrintable(unexpected.seen().value(0).text));
+}
+
+QTEST_MAIN(TestOpening)
+#include "tst_opening.moc"
