@@ -260,18 +260,20 @@ void TestScriptWindow::keyboardMovesActAsClicks()
     QCOMPARE(m_ui.statusPanel->text(), u"<qat>"_s);
 }
 
-// Text from a document or a file name that looks like markup shows as written.
+// Text from a document or a file name that looks like markup shows as written,
+// and a line break in a value does not break the status bar's line.
 void TestScriptWindow::documentTextShowsAsWritten()
 {
     {
         ModalDialogs dialogs;
-        m_ui.form->openFile(writeFile(m_dir, u"markup.xml"_s, "<b><i idMso=\"x\"/></b>"));
+        m_ui.form->openFile(
+            writeFile(m_dir, u"markup.xml"_s, "<b><i idMso=\"x\" v=\"1&#10;2\"/></b>"));
         QVERIFY(dialogs.seen().isEmpty());
     }
     ModalDialogs dialogs; // "<b>" names no area: the snippet fails
     clickTag(u"i|x"_s);
     QCOMPARE(m_ui.statusPanel->textFormat(), Qt::PlainText);
-    QCOMPARE(m_ui.statusPanel->text(), u"<b>/<i idMso=\"x\">"_s);
+    QCOMPARE(m_ui.statusPanel->text(), u"<b>/<i idMso=\"x\" v=\"1\u240A2\">"_s); // one line
     QCOMPARE(dialogs.seen().size(), 1);
     QCOMPARE(dialogs.seen().first().textFormat, Qt::PlainText);
     QCOMPARE(dialogs.seen().first().icon, QMessageBox::NoIcon);

@@ -26,18 +26,19 @@ QChar visibleMark(QChar c)
 QString displayText(const QString& text)
 {
     qsizetype length = text.size();
-    const bool cut = length > maximumDisplayLength;
-    if (cut) {
-        length = maximumDisplayLength;
-        if (text.at(length - 1).isHighSurrogate()) // never half a character
-            --length;
-    }
-    QString shown;
-    shown.reserve(length + 1);
-    for (qsizetype i = 0; i < length; ++i)
-        shown.append(visibleMark(text.at(i)));
-    if (cut)
-        shown.append(QChar(char16_t(0x2026)));
+    if (length <= maximumDisplayLength)
+        return withVisibleMarks(text);
+    length = maximumDisplayLength;
+    if (text.at(length - 1).isHighSurrogate()) // never half a character
+        --length;
+    return withVisibleMarks(text.first(length)) + QChar(char16_t(0x2026));
+}
+
+QString withVisibleMarks(const QString& text)
+{
+    QString shown = text;
+    for (QChar& c : shown)
+        c = visibleMark(c);
     return shown;
 }
 

@@ -14,4 +14,8 @@ inline constexpr qsizetype maximumDisplayLength = 4000;
 // Search, path and snippet work on the real text, never on this one.
 QString displayText(const QString& text);
 
+// The whole text with the visible marks of displayText() and no cut: for a
+// one-line label such as the status bar's path.
+QString withVisibleMarks(const QString& text);
+
 } // namespace talpora

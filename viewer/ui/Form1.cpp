@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CatalogueEntries.h"
+#include "DisplayText.h"
 #include "FileDropOpener.h"
 #include "Fonts.h"
 #include "Form2.h"
@@ -233,7 +234,8 @@ void Form1::nodeClicked(const QModelIndex& index)
     const NodeTree::Position position = m_model->positionOf(index);
     if (position == NodeTree::noNode)
         return;
-    statusPanel1->setText(m_session.pathOf(position));
+    // One line: a line break in a value shows as its mark, not as a second line.
+    statusPanel1->setText(withVisibleMarks(m_session.pathOf(position)));
     if (!menuScripts->isChecked())
         return;
     const SnippetResult snippet = m_session.snippetFor(position);
