@@ -35,7 +35,7 @@ execute_process(
           -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX
           -I "${SOURCE_DIR}/core" -I "${SOURCE_DIR}/platform/windows"
           ${sources} ${resources}
-          -municode -mwindows -static -o "${OUTPUT_DIR}/Quillet.exe"
+          -municode -mwindows -static -s -o "${OUTPUT_DIR}/Quillet.exe"
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${QUILLET_MINGW_CXX} could not build Quillet.exe")

@@ -10,6 +10,8 @@ namespace quillet {
 struct CommandResult
 {
     int exitCode = 0;
+    // Why the command could not be started, in the system's words. It leaves out the
+    // program's name, which the report already gives.
     std::string error;
 
     explicit operator bool() const { return error.empty(); }

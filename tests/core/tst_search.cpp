@@ -55,6 +55,7 @@ QByteArray awkwardTexts()
             "<b label=\"plain ascii text\"/>"
             "<b label=\"&lt;&amp;&quot;\"/>"
             "<b label=\"\uFEFFbom\"/>"
+            "<b label=\"GRO\u1E9E \u7C98\u8D34\"/>"
             "</root>"_s)
         .toUtf8();
 }
@@ -195,6 +196,8 @@ void TestSearch::agreesWithPlainComparison_data()
                                QString(QChar(0xD801)),
                                u"b"_s + QChar(0xDC00),
                                u"p\u0000"_s,
+                               u"\u00DF \u7C98"_s,
+                               u"\u7C98\u8D34"_s,
                                QString(QChar(0))};
     for (const QString& keyword : keywords) {
         QString name;

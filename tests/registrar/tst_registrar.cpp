@@ -50,7 +50,7 @@ public:
         log_.add("run " + command.text() + " @" + command.workingDirectory);
         commands.push_back(command);
         if (startsLeft == 0)
-            return {0, "regsvr32: No such file or directory"};
+            return {0, "No such file or directory"};
         --startsLeft;
         const auto code = exitCodes.find(command.text());
         return {code == exitCodes.end() ? 0 : code->second, {}};
@@ -241,7 +241,7 @@ void TestRegistrar::missingToolStopsWithOneMessage()
                  reportsBefore[i]);
     QCOMPARE(reports.back().kind, ReportKind::ToolUnavailable);
     QCOMPARE(reports.back().text,
-             std::string("无法启动注册工具 Regsvr32：regsvr32: No such file or directory"));
+             std::string("无法启动注册工具 Regsvr32：No such file or directory"));
     // The ".dll" pass never begins.
     QCOMPARE(harness.log.events.count(u"list /opt/tools"_s), 1);
     QVERIFY(summary.aborted);

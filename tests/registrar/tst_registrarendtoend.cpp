@@ -172,9 +172,8 @@ void TestRegistrarEndToEnd::missingToolIsReportedOnce()
 
     QCOMPARE(outcome.exitCode, 2);
     QCOMPARE(outcome.out, QStringList());
-    QCOMPARE(outcome.err.size(), 1);
-    QVERIFY2(outcome.err[0].startsWith(u"无法启动注册工具 Regsvr32：regsvr32: "_s),
-             qPrintable(outcome.err[0]));
+    // The tool is named once, by the report; the reason is the system's.
+    QCOMPARE(outcome.err, QStringList{u"无法启动注册工具 Regsvr32：No such file or directory"_s});
 }
 
 QTEST_GUILESS_MAIN(TestRegistrarEndToEnd)

@@ -13,7 +13,8 @@ namespace {
 // Most texts are ASCII. For them a case-folded ASCII keyword is matched
 // byte-wise against lower-cased bytes, which is exact: no ASCII letter folds
 // to a non-ASCII one, and a folded keyword with non-ASCII characters can never
-// match ASCII text. Any other text goes through Qt's case-insensitive
+// match ASCII text. A keyword of characters that have no case (Chinese, say)
+// is matched byte for byte. Anything else goes through Qt's case-insensitive
 // comparison, which folds every character.
 
 constexpr std::array<char, 128> makeLowerTable()
@@ -79,16 +80,73 @@ bool containsFoldedAscii(std::string_view text, std::string_view needle)
     return false;
 }
 
-bool textContains(std::string_view text, std::string_view needle, bool asciiNeedle,
+// Of all characters outside ASCII, only two fold to ASCII letters: the
+// Kelvin sign to "k" and the long s to "s". Only a text holding one of them
+// can match an ASCII keyword in a way a byte-wise comparison misses.
+bool hasAsciiFoldingCharacter(std::string_view text)
+{
+    return text.find("\xE2\x84\xAA") != std::string_view::npos || // U+212A KELVIN SIGN
+           text.find("\xC5\xBF") != std::string_view::npos; // U+017F LATIN SMALL LETTER LONG S
+}
+
+enum class NeedleKind
+{
+    Ascii,    // compared byte-wise without regard to ASCII case
+    Caseless, // no character has another case: compared byte for byte
+    General   // compared by Qt, which folds every character
+};
+
+// A character of a script without letter case (Chinese, Japanese, Korean),
+// or a digit, punctuation mark or symbol, is its own and only case variant.
+// Scripts with case are left out as a whole: some of their characters have
+// no mapping of their own and yet are what another one folds to (U+1E9E
+// folds to U+00DF).
+bool isCaseless(char32_t c)
+{
+    switch (QChar::script(c)) {
+    case QChar::Script_Common:
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+    case QChar::Script_Bopomofo:
+        break;
+    default:
+        return false;
+    }
+    return QChar::toCaseFolded(c) == c && QChar::toUpper(c) == c && QChar::toLower(c) == c &&
+           QChar::toTitleCase(c) == c;
+}
+
+NeedleKind needleKind(const QString& keyword, std::string_view folded)
+{
+    if (isAscii(folded))
+        return NeedleKind::Ascii;
+    for (const char32_t c : keyword.toUcs4()) {
+        if (!isCaseless(c))
+            return NeedleKind::General;
+    }
+    return NeedleKind::Caseless;
+}
+
+bool textContains(std::string_view text, std::string_view needle, NeedleKind kind,
                   const QString& keyword)
 {
-    // An ASCII match is a match whatever else the text holds; without one,
-    // only a text with other characters can still match through case folding
-    // (the Kelvin sign folds to "k").
-    if (asciiNeedle && containsFoldedAscii(text, needle))
-        return true;
-    if (isAscii(text))
-        return false;
+    switch (kind) {
+    case NeedleKind::Caseless:
+        return text.find(needle) != std::string_view::npos;
+    case NeedleKind::Ascii:
+        if (containsFoldedAscii(text, needle))
+            return true;
+        if (isAscii(text) || !hasAsciiFoldingCharacter(text))
+            return false;
+        break;
+    case NeedleKind::General:
+        // A keyword with other characters can never match ASCII text.
+        if (isAscii(text))
+            return false;
+        break;
+    }
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
         .contains(keyword, Qt::CaseInsensitive);
 }
@@ -124,9 +182,9 @@ NodeTree::Position FindNext(const NodeTree& tree, NodeTree::Position selected,
     }
     const QByteArray folded = keyword.toCaseFolded().toUtf8();
     const std::string_view needle(folded.constData(), static_cast<std::size_t>(folded.size()));
-    const bool asciiNeedle = isAscii(needle);
+    const NeedleKind kind = needleKind(keyword, needle);
     for (NodeTree::Position position = selected + 1; position <= tree.size(); ++position) {
-        if (textContains(tree.textUtf8(position), needle, asciiNeedle, keyword))
+        if (textContains(tree.textUtf8(position), needle, kind, keyword))
             return position;
     }
     return NodeTree::noNode;

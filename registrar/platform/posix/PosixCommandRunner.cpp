@@ -39,17 +39,17 @@ private:
     posix_spawn_file_actions_t actions_;
 };
 
-CommandResult failure(const std::string& program, int code)
+CommandResult failure(int code)
 {
-    return {0, program + ": " + std::generic_category().message(code)};
+    return {0, std::generic_category().message(code)};
 }
 
-CommandResult waitFor(const std::string& program, pid_t pid)
+CommandResult waitFor(pid_t pid)
 {
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
         if (errno != EINTR)
-            return failure(program, errno);
+            return failure(errno);
     }
     if (WIFSIGNALED(status))
         return {128 + WTERMSIG(status), {}};
@@ -71,15 +71,15 @@ CommandResult PosixCommandRunner::run(const Command& command)
     FileActions actions;
     if (!command.workingDirectory.empty()) {
         if (const int code = actions.changeDirectory(command.workingDirectory); code != 0)
-            return failure(program, code);
+            return failure(code);
     }
 
     pid_t pid = 0;
     if (const int code =
             posix_spawnp(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ);
         code != 0)
-        return failure(program, code);
-    return waitFor(program, pid);
+        return failure(code);
+    return waitFor(pid);
 }
 
 } // namespace quillet

@@ -9,15 +9,28 @@ namespace quillet {
 
 namespace {
 
-CommandResult failure(const std::string& program)
+CommandResult failure()
 {
-    return {0, program + ": " + windowsErrorText(GetLastError())};
+    return {0, windowsErrorText(GetLastError())};
+}
+
+// "<system folder>\<program>.exe", or empty when the system folder is unknown.
+std::wstring systemProgramPath(const std::string& program)
+{
+    std::wstring folder(GetSystemDirectoryW(nullptr, 0), L'\0');
+    if (folder.empty())
+        return {};
+    folder.resize(GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size())));
+    return folder + L'\\' + toWide(program) + L".exe";
 }
 
 } // namespace
 
 CommandResult WindowsCommandRunner::run(const Command& command)
 {
+    const std::wstring program = systemProgramPath(command.program);
+    if (program.empty())
+        return failure();
     std::wstring line = toWide(command.text());
     const std::wstring folder = toWide(command.workingDirectory);
 
@@ -26,16 +39,16 @@ CommandResult WindowsCommandRunner::run(const Command& command)
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
-        return failure(command.program);
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        return failure();
     CloseHandle(process.hThread);
 
     CommandResult result;
     DWORD exitCode = 0;
     if (WaitForSingleObject(process.hProcess, INFINITE) != WAIT_OBJECT_0 ||
         !GetExitCodeProcess(process.hProcess, &exitCode))
-        result = failure(command.program);
+        result = failure();
     else
         result.exitCode = static_cast<int>(exitCode);
     CloseHandle(process.hProcess);

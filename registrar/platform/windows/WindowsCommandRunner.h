@@ -5,7 +5,9 @@
 namespace quillet {
 
 // Runs a command line with CreateProcessW, its window hidden, and waits for its exit code.
-// The program is found the way CreateProcessW searches for it.
+// The program is the system's own: "<program>.exe" in the system folder, started by its full
+// path. It is never searched for, because the program's own folder, where Quillet is copied
+// together with components of any origin, would be searched first.
 class WindowsCommandRunner : public CommandRunner
 {
 public:
