@@ -39,6 +39,7 @@ void ModalDialogs::closeActiveModal()
         seen.kind = u"message"_s;
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.textFormat = box->textFormat();
         seen.standardButtons = box->standardButtons();
         for (QAbstractButton* button : box->buttons())
             seen.buttons.append(button->text());

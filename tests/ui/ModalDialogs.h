@@ -17,6 +17,7 @@ struct SeenDialog
     QString text;  // message box text, input box prompt
     QString value; // input box default text
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::StandardButtons standardButtons;
     QStringList buttons;     // message box button texts
     QStringList nameFilters; // file dialog

@@ -4,10 +4,12 @@
 #include "ModalDialogs.h"
 #include "NodeTreeModel.h"
 #include "NodeTreeView.h"
+#include "QtTranslation.h"
 #include "UiTestSupport.h"
 #include "UiTexts.h"
 
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -81,6 +83,7 @@ private slots:
     void shortcutsOpenTheirBoxes();
     void manualShowsTheUsageNote();
     void aboutShowsSevenLines();
+    void standardButtonsSpeakChinese();
     void exitClosesBothWindows_data();
     void exitClosesBothWindows();
 
@@ -226,8 +229,9 @@ void TestMainWindow::failedFileKeepsThePreviousDocument()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
-    const QString path = content.isEmpty() ? m_dir.filePath(u"missing.xml"_s)
-                                           : writeFile(m_dir, u"broken.xml"_s, content);
+    // The name looks like markup: the box must show it as written.
+    const QString path = content.isEmpty() ? m_dir.filePath(u"<b>missing.xml"_s)
+                                           : writeFile(m_dir, u"<b>broken.xml"_s, content);
     clickEntry(m_ui.list, 7);
     const QString caption = m_ui.form->windowTitle();
     const int nodes = allIndexes(*m_ui.model).size();
@@ -239,6 +243,8 @@ void TestMainWindow::failedFileKeepsThePreviousDocument()
     const SeenDialog box = dialogs.seen().first();
     QCOMPARE(box.title, u"Talpora"_s);
     QCOMPARE(box.standardButtons, QMessageBox::Ok);
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.textFormat, Qt::PlainText);
     QVERIFY2(box.text.contains(QFileInfo(path).fileName()), qPrintable(box.text));
     QVERIFY2(box.text.contains(QRegularExpression(reason)), qPrintable(box.text));
 
@@ -353,6 +359,18 @@ void TestMainWindow::aboutShowsSevenLines()
     QCOMPARE(lines[5], u"产品名称："_s + QCoreApplication::applicationName());
     QCOMPARE(lines[5], u"产品名称：Talpora"_s);
     QCOMPARE(lines[6], u"更新日期：2018年1月6日"_s);
+}
+
+void TestMainWindow::standardButtonsSpeakChinese()
+{
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(translations + u"/qtbase_zh_CN.qm"_s))
+        QSKIP("Qt's Chinese translation (qt6-translations-l10n) is not installed");
+    QVERIFY(installQtTranslation());
+    ModalDialogs dialogs;
+    m_ui.form->menuManual->trigger();
+    QCOMPARE(dialogs.seen().size(), 1);
+    QCOMPARE(dialogs.seen().first().buttons, QStringList{u"确定"_s});
 }
 
 void TestMainWindow::exitClosesBothWindows_data()

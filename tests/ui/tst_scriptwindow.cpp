@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -37,6 +38,8 @@ private slots:
     void scriptsOffChangesOnlyTheStatusBar();
     void rootOfNoAreaShowsAMessage();
     void loadingSelectsWithoutAClick();
+    void keyboardMovesActAsClicks();
+    void documentTextShowsAsWritten();
     void windowIsBuiltAsDesigned();
     void textCoversTheClientArea_data();
     void textCoversTheClientArea();
@@ -235,6 +238,51 @@ void TestScriptWindow::loadingSelectsWithoutAClick()
     QCOMPARE(text1()->toPlainText(), script);
 }
 
+void TestScriptWindow::keyboardMovesActAsClicks()
+{
+    m_ui.loadEntry("Excel_2013_qat_en");
+    m_ui.tree->setFocus();
+    QTest::keyClick(m_ui.tree, Qt::Key_Down);
+    QCOMPARE(m_ui.statusPanel->text(), u"<qat>/<sharedControls>"_s);
+    QVERIFY(scriptWindow());
+    QCOMPARE(xmlOutline(text1()->toPlainText()),
+             customUi + u"\n  ribbon startFromScratch=true\n    qat\n      sharedControls"_s);
+
+    QTest::keyClick(m_ui.tree, Qt::Key_Right); // opens the node: no move
+    QCOMPARE(m_ui.statusPanel->text(), u"<qat>/<sharedControls>"_s);
+    QTest::keyClick(m_ui.tree, Qt::Key_End);
+    const QModelIndex last = m_ui.tree->currentIndex();
+    QCOMPARE(m_ui.statusPanel->text(), m_ui.form->session().pathOf(m_ui.model->positionOf(last)));
+    QVERIFY(
+        xmlOutline(text1()->toPlainText())
+            .endsWith(u"idMso="_s + last.data(NodeTreeModel::TagRole).toString().section(u'|', 1)));
+    QTest::keyClick(m_ui.tree, Qt::Key_Home);
+    QCOMPARE(m_ui.statusPanel->text(), u"<qat>"_s);
+}
+
+// Text from a document or a file name that looks like markup shows as written,
+// and a line break in a value does not break the status bar's line.
+void TestScriptWindow::documentTextShowsAsWritten()
+{
+    {
+        ModalDialogs dialogs;
+        m_ui.form->openFile(
+            writeFile(m_dir, u"markup.xml"_s, "<b><i idMso=\"x\" v=\"1&#10;2\"/></b>"));
+        QVERIFY(dialogs.seen().isEmpty());
+    }
+    ModalDialogs dialogs; // "<b>" names no area: the snippet fails
+    clickTag(u"i|x"_s);
+    QCOMPARE(m_ui.statusPanel->textFormat(), Qt::PlainText);
+    QCOMPARE(m_ui.statusPanel->text(), u"<b>/<i idMso=\"x\" v=\"1\u240A2\">"_s); // one line
+    QCOMPARE(dialogs.seen().size(), 1);
+    QCOMPARE(dialogs.seen().first().textFormat, Qt::PlainText);
+    QCOMPARE(dialogs.seen().first().icon, QMessageBox::NoIcon);
+
+    QTextDocument tooltip;
+    tooltip.setHtml(m_ui.model->index(0, 0).data(Qt::ToolTipRole).toString());
+    QCOMPARE(tooltip.toPlainText(), u"<b>"_s);
+}
+
 void TestScriptWindow::windowIsBuiltAsDesigned()
 {
     m_ui.loadEntry("Excel_2013_qat_en");
@@ -245,7 +293,13 @@ void TestScriptWindow::windowIsBuiltAsDesigned()
     QCOMPARE(form2->size(), QSize(520, 235));
     QVERIFY(form2->isWindow());
     QCOMPARE(form2->parentWidget(), m_ui.form);
-    QCOMPARE(form2->windowHandle()->transientParent(), m_ui.form->windowHandle()); // stays above it
+    // What the window system sees: a dialog-type window owned by the main
+    // window (WM_TRANSIENT_FOR on X11), so it stays above it; not modal.
+    QCOMPARE(form2->windowHandle()->transientParent(), m_ui.form->windowHandle());
+    QCOMPARE(form2->windowHandle()->type(), Qt::Dialog);
+    QCOMPARE(form2->windowHandle()->modality(), Qt::NonModal);
+    QVERIFY(
+        form2->windowFlags().testFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
     QCOMPARE(text1()->geometry(), form2->rect());
 
     QCOMPARE(text1()->lineWrapMode(), QPlainTextEdit::NoWrap);

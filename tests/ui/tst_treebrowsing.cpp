@@ -6,8 +6,10 @@
 #include "NodeTreeView.h"
 #include "UiTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -35,6 +37,8 @@ private slots:
     void picturesFollowExpandAndCollapse();
     void deepHitOpensEveryAncestor();
     void expandAllStopsAtABoundedDepth();
+    void expandAllLeavesChildlessNodesClosed();
+    void longTextsShowWhole();
 
 private:
     SeenDialog askForKeyword(ModalDialogs::Answer answer, std::optional<QString> typed = {});
@@ -261,9 +265,10 @@ void TestTreeBrowsing::picturesFollowExpandAndCollapse()
     QCOMPARE(picture(group), 2);
 }
 
+// Deeper than the view's recursive layout could go on the default 8 MB stack.
 void TestTreeBrowsing::deepHitOpensEveryAncestor()
 {
-    constexpr int depth = 2'000;
+    constexpr int depth = 30'000;
     QByteArray xml = nestedDocument(depth);
     xml.replace(depth * 3 - 3, 3, "<n id=\"bottom\">"); // the innermost element
     ModalDialogs dialogs;
@@ -271,9 +276,16 @@ void TestTreeBrowsing::deepHitOpensEveryAncestor()
     QVERIFY(dialogs.seen().isEmpty());
     askForKeyword(ModalDialogs::Answer::Accept, u"BOTTOM"_s);
 
+    QElapsedTimer timer;
+    timer.start();
     QTest::keyClick(m_ui.tree, Qt::Key_F3);
+    qInfo("F3 to a hit %d levels deep: %lld ms", depth, timer.elapsed());
     const QModelIndex hit = m_ui.tree->currentIndex();
     QCOMPARE(hit.data(NodeTreeModel::PositionRole).toUInt(), uint(depth));
+    // On screen, sideways too: the hit's picture and the start of its text.
+    const QRect shown = m_ui.tree->visualRect(hit);
+    QVERIFY(m_ui.tree->viewport()->rect().contains(
+        QRect(shown.topLeft(), m_ui.tree->sizeHintForIndex(hit))));
     int ancestors = 0;
     for (QModelIndex up = hit.parent(); up.isValid(); up = up.parent(), ++ancestors) {
         QVERIFY(m_ui.tree->isExpanded(up));
@@ -305,6 +317,51 @@ void TestTreeBrowsing::expandAllStopsAtABoundedDepth()
     QVERIFY(expandedLevels > 1);
     QVERIFY(expandedLevels <= NodeTreeView::maximumExpandAllDepth + 1);
     QCOMPARE(m_ui.tree->currentIndex(), root);
+}
+
+// "*" reports every node below as expanded, leaves included; a node without
+// children has nothing to open and keeps the closed folder.
+void TestTreeBrowsing::expandAllLeavesChildlessNodesClosed()
+{
+    m_ui.loadEntry("Access_2013_qat_en");
+    const QModelIndex shared = m_ui.model->indexOf(2);
+    const QModelIndex leaf = m_ui.model->indexOf(3);
+    QCOMPARE(m_ui.model->rowCount(leaf), 0);
+
+    m_ui.tree->setCurrentIndex(leaf);
+    QTest::keyClick(m_ui.tree, Qt::Key_Asterisk);
+    QCOMPARE(leaf.data(NodeTreeModel::PictureRole).toInt(), 2);
+
+    m_ui.tree->setCurrentIndex(m_ui.model->indexOf(1));
+    QTest::keyClick(m_ui.tree, Qt::Key_Asterisk);
+    QCOMPARE(shared.data(NodeTreeModel::PictureRole).toInt(), 3);
+    for (int row = 0; row < m_ui.model->rowCount(shared); ++row)
+        QCOMPARE(m_ui.model->index(row, 0, shared).data(NodeTreeModel::PictureRole).toInt(), 2);
+}
+
+// At the window's first size the longest identifiers of Word's tabs are wider
+// than the tree; each row still shows its whole text, and a scroll bar reaches it.
+void TestTreeBrowsing::longTextsShowWhole()
+{
+    m_ui.loadEntry("Word_2013_tabs_en");
+    const QModelIndex longest =
+        node(u"button|MailMergeJapaneseGreetingJapaneseOpeningSentenceInsert"_s);
+    QVERIFY(longest.isValid());
+    clickNode(m_ui.tree, longest);
+    QVERIFY(m_ui.tree->sizeHintForIndex(longest).width() > m_ui.tree->viewport()->width());
+    QTRY_VERIFY(m_ui.tree->horizontalScrollBar()->maximum() > 0);
+
+    const auto showsWhole = [this](const QModelIndex& index) {
+        return m_ui.tree->visualRect(index).width() >= m_ui.tree->sizeHintForIndex(index).width();
+    };
+    for (int row = 0; row < m_ui.model->rowCount(longest.parent()); ++row) {
+        const QModelIndex sibling = m_ui.model->index(row, 0, longest.parent());
+        QVERIFY2(showsWhole(sibling), qPrintable(sibling.data().toString()));
+    }
+    // Further down the document, as the user scrolls there.
+    const QModelIndex later = m_ui.model->indexOf(671);
+    clickNode(m_ui.tree, later);
+    QVERIFY2(showsWhole(later), qPrintable(later.data().toString()));
 }
 
 QTEST_MAIN(TestTreeBrowsing)

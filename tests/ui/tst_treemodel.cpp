@@ -1,3 +1,4 @@
+#include "DisplayText.h"
 #include "DocumentLoader.h"
 #include "NodeTreeModel.h"
 #include "Pictures.h"
@@ -7,6 +8,7 @@
 #include <QColor>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 using namespace talpora;
@@ -15,7 +17,8 @@ using namespace talpora::test;
 namespace {
 
 // Positions: 1 tabs, 2 tab TabHome, 3 group, 4 splitButton, 5 menu,
-// 6 gallery, 7 tab TabInsert, 8 qat. The comment and the text make no nodes.
+// 6 gallery, 7 tab TabInsert, 8 qat, 9 button. The comment and the text make
+// no nodes.
 const QByteArray smallDocument = R"(<?xml version="1.0" encoding="UTF-8"?>
 <tabs xmlns:x="urn:x">
   <tab idMso="TabHome" label="Home &amp; Co">
@@ -30,6 +33,7 @@ const QByteArray smallDocument = R"(<?xml version="1.0" encoding="UTF-8"?>
   <!-- a comment -->
   <tab idMso="TabInsert"/>
   <qat>only text</qat>
+  <button label="one&#10;two&#9;three&#13;&#x85;"/>
 </tabs>
 )";
 
@@ -58,6 +62,7 @@ private slots:
     void everyCatalogueDocumentPassesTheModelTester();
     void picturesFollowExpansion();
     void deeplyNestedFileRoundTrips();
+    void longTextIsCutWhereItIsDrawn();
 
 private:
     QTemporaryDir m_dir;
@@ -95,7 +100,7 @@ void TestTreeModel::nodeRoles_data()
     const QVariant red = QColor(255, 0, 0);
     const QVariant blue = QColor(0, 0, 255);
     QTest::newRow("root with namespace declaration")
-        << 1u << QList<int>{0} << u"<tabs xmlns:x=\"urn:x\">"_s << u"tabs"_s << red << 3;
+        << 1u << QList<int>{0} << u"<tabs xmlns:x=\"urn:x\">"_s << u"tabs"_s << red << 4;
     QTest::newRow("child of root, entity resolved")
         << 2u << QList<int>{0, 0} << u"<tab idMso=\"TabHome\" label=\"Home & Co\">"_s
         << u"tab|TabHome"_s << blue << 1;
@@ -109,6 +114,9 @@ void TestTreeModel::nodeRoles_data()
         << 0;
     QTest::newRow("only text inside")
         << 8u << QList<int>{0, 2} << u"<qat>"_s << u"qat|"_s << blue << 0;
+    QTest::newRow("control characters as marks")
+        << 9u << QList<int>{0, 3} << u"<button label=\"one\u240Atwo\u2409three\u240D\u2424\">"_s
+        << u"button|"_s << blue << 0;
 }
 
 void TestTreeModel::nodeRoles()
@@ -229,6 +237,27 @@ void TestTreeModel::deeplyNestedFileRoundTrips()
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
         ++steps;
     QCOMPARE(steps, depth - 1);
+}
+
+// A row draws a few thousand characters and "…", never half a character;
+// the node's own text stays whole for search, path and snippet.
+void TestTreeModel::longTextIsCutWhereItIsDrawn()
+{
+    const QString start = u"<b v=\""_s + QString(maximumDisplayLength - 7, u'x');
+    const QString emoji = u"\U0001F600"_s; // its first half is the last character that fits
+    const QString value = start.mid(6) + emoji + QString(100'000, u'y');
+    const auto tree =
+        treeOfFile(writeFile(m_dir, u"long.xml"_s, u"<b v=\"%1\"/>"_s.arg(value).toUtf8()));
+    QVERIFY(tree);
+    NodeTreeModel model;
+    model.setTree(tree);
+    const QModelIndex root = model.index(0, 0);
+
+    QCOMPARE(tree->text(1), u"<b v=\""_s + value + u"\">"_s);
+    QCOMPARE(root.data(Qt::DisplayRole).toString(), start + u"\u2026"_s);
+    QTextDocument tooltip;
+    tooltip.setHtml(root.data(Qt::ToolTipRole).toString());
+    QCOMPARE(tooltip.toPlainText().remove(u'\n'), start + u"\u2026"_s);
 }
 
 QTEST_MAIN(TestTreeModel)

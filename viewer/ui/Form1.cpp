@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CatalogueEntries.h"
+#include "DisplayText.h"
 #include "FileDropOpener.h"
 #include "Fonts.h"
 #include "Form2.h"
@@ -44,10 +45,13 @@ public:
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
+// Plain text always: a box may carry a node's text or a file name, and "<b>"
+// there must show as written.
 void showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                     const QString& text)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -109,6 +113,7 @@ void Form1::createControls()
     StatusBar1->setFont(simSunFont(12));
     statusPanel1 = new QLabel(StatusBar1);
     statusPanel1->setObjectName(u"statusPanel1"_s);
+    statusPanel1->setTextFormat(Qt::PlainText);
     // A long path must not widen the window: the panel takes the bar's width.
     statusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusPanel1->setMinimumWidth(1);
@@ -167,6 +172,7 @@ void Form1::connectControls()
     });
 
     connect(TreeView1, &QTreeView::clicked, this, &Form1::nodeClicked);
+    connect(TreeView1, &NodeTreeView::nodeSelectedByKeyboard, this, &Form1::nodeClicked);
     connect(TreeView1, &NodeTreeView::findNextRequested, this, &Form1::FindNext);
     connect(TreeView1, &QTreeView::expanded, m_model, &NodeTreeModel::nodeExpanded);
     connect(TreeView1, &QTreeView::collapsed, m_model, &NodeTreeModel::nodeCollapsed);
@@ -219,7 +225,7 @@ void Form1::LoadTree()
 
 void Form1::reportLoadFailure(const QString& documentName, const QString& reason)
 {
-    showMessageBox(this, QMessageBox::Warning, texts::programTitle(),
+    showMessageBox(this, QMessageBox::NoIcon, texts::programTitle(),
                    texts::loadFailure(documentName, reason));
 }
 
@@ -228,12 +234,13 @@ void Form1::nodeClicked(const QModelIndex& index)
     const NodeTree::Position position = m_model->positionOf(index);
     if (position == NodeTree::noNode)
         return;
-    statusPanel1->setText(m_session.pathOf(position));
+    // One line: a line break in a value shows as its mark, not as a second line.
+    statusPanel1->setText(withVisibleMarks(m_session.pathOf(position)));
     if (!menuScripts->isChecked())
         return;
     const SnippetResult snippet = m_session.snippetFor(position);
     if (!snippet) {
-        showMessageBox(this, QMessageBox::Warning, texts::programTitle(), snippet.error);
+        showMessageBox(this, QMessageBox::NoIcon, texts::programTitle(), snippet.error);
         return;
     }
     showScript(snippet.text);
@@ -245,6 +252,9 @@ void Form1::showScript(const QString& text)
         m_form2 = new Form2(this);
     m_scriptWindowHiddenByMinimise = false;
     m_form2->show();
+    // Above the main window again after a click there, without taking the
+    // keyboard from the tree.
+    m_form2->raise();
     m_form2->setScriptText(text);
 }
 
@@ -254,14 +264,10 @@ void Form1::FindNext()
     const NodeTree::Position hit = m_session.FindNext(selected);
     if (hit == NodeTree::noNode)
         return;
-    // Open the ancestors from the top down (the view reports each expansion,
-    // so their pictures follow), scroll to the hit, then select it.
-    QModelIndexList ancestors;
+    // Open the ancestors (the view reports each expansion, so their pictures
+    // follow), scroll to the hit, then select it.
     const QModelIndex index = m_model->indexOf(hit);
-    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
-        ancestors.prepend(parent);
-    for (const QModelIndex& ancestor : ancestors)
-        TreeView1->expand(ancestor);
+    TreeView1->expandAncestors(index);
     TreeView1->scrollTo(index);
     TreeView1->setCurrentIndex(index);
 }

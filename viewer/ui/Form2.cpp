@@ -10,10 +10,17 @@ using namespace Qt::StringLiterals;
 
 namespace talpora {
 
-Form2::Form2(QWidget* owner) : QWidget(owner, Qt::Window)
+// A dialog-type window is what the window system keeps above its owner
+// (WM_TRANSIENT_FOR on X11, an owned window on Windows); it is not modal and
+// keeps the minimise and maximise buttons of a normal window.
+Form2::Form2(QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"Form2"_s);
     setAttribute(Qt::WA_DeleteOnClose);
+    // Shown by a node click or a keyboard move in the tree, it leaves the
+    // keyboard there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(u"Scripts"_s);
     setWindowIcon(scriptWindowIcon());
     setFont(simSunFont(12));

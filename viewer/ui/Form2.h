@@ -15,7 +15,8 @@ class Form2 : public QWidget
 public:
     static constexpr QSize designClientSize{520, 235};
 
-    // A window of its own, owned by `owner`: it stays above it and closes with it.
+    // A window of its own, owned by `owner` as the window system sees it: it
+    // stays above it and closes with it. Showing it leaves the keyboard where it was.
     explicit Form2(QWidget* owner);
 
     // Replaces the whole text, edits included.

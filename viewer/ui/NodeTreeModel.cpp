@@ -1,6 +1,9 @@
 #include "NodeTreeModel.h"
 
+#include "DisplayText.h"
+
 #include <QColor>
+#include <QTextDocument>
 
 namespace talpora {
 
@@ -33,7 +36,12 @@ QModelIndex NodeTreeModel::indexOf(NodeTree::Position position) const
 
 void NodeTreeModel::nodeExpanded(const QModelIndex& index)
 {
-    m_pictures.expanded(positionOf(index));
+    // The view reports a childless node as expanded when "*" opens its
+    // parent's branch; such a node has nothing to open and keeps its folder closed.
+    const NodeTree::Position position = positionOf(index);
+    if (!m_tree || !m_tree->contains(position) || m_tree->childCount(position) == 0)
+        return;
+    m_pictures.expanded(position);
     pictureChanged(index);
 }
 
@@ -90,8 +98,10 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const
     const NodeTree::Position position = positionOf(index);
     switch (role) {
     case Qt::DisplayRole:
+        return displayText(m_tree->text(position));
     case Qt::ToolTipRole:
-        return m_tree->text(position);
+        // Escaped, so that a text such as "<b>" shows as written and not as markup.
+        return Qt::convertFromPlainText(displayText(m_tree->text(position)), Qt::WhiteSpaceNormal);
     case Qt::DecorationRole:
         return m_icons[static_cast<std::size_t>(m_pictures.picture(position)) - 1];
     case Qt::ForegroundRole:

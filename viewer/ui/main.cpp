@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "ProgramVersion.h"
+#include "QtTranslation.h"
 #include "StartMainWindow.h"
 #include "StartupArguments.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     setApplicationNames();
+    talpora::installQtTranslation();
     // Wayland compositors find the window's icon and name through the desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(TALPORA_APP_ID));
     const talpora::StartupRequest request =

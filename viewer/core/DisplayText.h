@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace talpora {
+
+// How many characters of a node's text one tree row draws; laying out a text
+// of megabytes on every repaint would freeze the window.
+inline constexpr qsizetype maximumDisplayLength = 4000;
+
+// A node's text as a tree row shows it: control characters (line breaks, tabs
+// and the rest) as visible marks, so that a row stays one line and nothing
+// hides, and a text longer than maximumDisplayLength cut there with "…".
+// Search, path and snippet work on the real text, never on this one.
+QString displayText(const QString& text);
+
+// The whole text with the visible marks of displayText() and no cut: for a
+// one-line label such as the status bar's path.
+QString withVisibleMarks(const QString& text);
+
+} // namespace talpora
