@@ -120,6 +120,7 @@ void TestSearch::findNext_data()
     QTest::newRow("keyword longer than every text") << 1u << QString(200, u'a') << 0u;
     QTest::newRow("text is never searched as tag or key") << 1u << u"k_4"_s << 0u;
     QTest::newRow("tag separator") << 1u << u"|"_s << 0u;
+    QTest::newRow("no match across two texts") << 1u << u"\"><GROUP"_s << 0u;
 }
 
 void TestSearch::findNext()

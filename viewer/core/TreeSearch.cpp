@@ -166,6 +166,71 @@ bool hasLoneSurrogate(const QString& keyword)
     return false;
 }
 
+// The node whose text holds byte `offset` of allTexts(), among `first`..size().
+NodeTree::Position nodeHolding(const NodeTree& tree, NodeTree::Position first, std::uint64_t offset)
+{
+    NodeTree::Position low = first;
+    NodeTree::Position high = tree.size();
+    while (low < high) {
+        const NodeTree::Position middle = low + (high - low + 1) / 2;
+        if (tree.textOffset(middle) <= offset)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+// The first place at or after `from` where `needle` (folded, ASCII) stands
+// in `texts` without regard to ASCII case; npos when there is none.
+std::size_t findFoldedAscii(std::string_view texts, std::size_t from, std::string_view needle)
+{
+    if (texts.size() < needle.size())
+        return std::string_view::npos;
+    const std::size_t lastStart = texts.size() - needle.size();
+    const char first = needle[0];
+    const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
+    const auto next = [&](char c, std::size_t at) -> std::size_t {
+        if (at > lastStart)
+            return std::string_view::npos;
+        const void* found = std::memchr(texts.data() + at, c, lastStart + 1 - at);
+        return found ? std::size_t(static_cast<const char*>(found) - texts.data())
+                     : std::string_view::npos;
+    };
+    std::size_t lowerAt = next(first, from);
+    std::size_t upperAt = firstUpper == first ? std::string_view::npos : next(firstUpper, from);
+    while (lowerAt != std::string_view::npos || upperAt != std::string_view::npos) {
+        const bool lowerFirst = lowerAt < upperAt;
+        const std::size_t at = lowerFirst ? lowerAt : upperAt;
+        if (matchesFoldedAsciiAt(texts, at, needle))
+            return at;
+        if (lowerFirst)
+            lowerAt = next(first, at + 1);
+        else
+            upperAt = next(firstUpper, at + 1);
+    }
+    return std::string_view::npos;
+}
+
+// An ASCII keyword looked for in all remaining texts in one sweep, which
+// spares a call per node; a match that runs from one text into the next
+// does not count. Exact only where no text holds the two characters that
+// fold to ASCII letters, which the caller makes sure of.
+NodeTree::Position findAsciiInAllTexts(const NodeTree& tree, NodeTree::Position from,
+                                       std::string_view needle)
+{
+    const std::string_view texts = tree.allTexts();
+    for (std::size_t at = tree.textOffset(from);;) {
+        at = findFoldedAscii(texts, at, needle);
+        if (at == std::string_view::npos)
+            return NodeTree::noNode;
+        const NodeTree::Position node = nodeHolding(tree, from, at);
+        if (at + needle.size() <= tree.textOffset(node + 1))
+            return node;
+        ++at;
+    }
+}
+
 } // namespace
 
 NodeTree::Position FindNext(const NodeTree& tree, NodeTree::Position selected,
@@ -183,6 +248,12 @@ NodeTree::Position FindNext(const NodeTree& tree, NodeTree::Position selected,
     const QByteArray folded = keyword.toCaseFolded().toUtf8();
     const std::string_view needle(folded.constData(), static_cast<std::size_t>(folded.size()));
     const NeedleKind kind = needleKind(keyword, needle);
+    const NodeTree::Position from = selected + 1;
+    if (from > tree.size())
+        return NodeTree::noNode;
+    if (kind == NeedleKind::Ascii &&
+        !hasAsciiFoldingCharacter(tree.allTexts().substr(tree.textOffset(from))))
+        return findAsciiInAllTexts(tree, from, needle);
     for (NodeTree::Position position = selected + 1; position <= tree.size(); ++position) {
         if (textContains(tree.textUtf8(position), needle, kind, keyword))
             return position;
