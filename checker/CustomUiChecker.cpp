@@ -1,23 +1,10 @@
 #include "CustomUiChecker.h"
 
+#include "Utf8View.h"
+
 using namespace Qt::StringLiterals;
 
 namespace talpora::checker {
-
-namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string_view localNameOf(std::string_view name)
-{
-    const std::size_t colon = name.find(':');
-    return colon == std::string_view::npos ? name : name.substr(colon + 1);
-}
-
-} // namespace
 
 CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
     : m_rules(rules), m_report(report), m_part(std::move(part))
@@ -46,7 +33,7 @@ bool CustomUiChecker::startElement(const XmlElementStart& element)
             findAttribute(element.markup, {element.line, element.column}, second);
         add(Severity::Error, place ? place->name : TextPosition{element.line, element.column},
             u"<%1> has both id and idMso; a control is either your own or a built-in one"_s.arg(
-                fromView(element.name)));
+                fromUtf8View(element.name)));
     }
     return true;
 }
@@ -56,7 +43,7 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
 {
     if (const std::optional<QString> why = m_rules.unknown(attribute.value)) {
         add(Severity::Error, valuePosition(element, attribute.name),
-            fromView(attribute.name) + u": "_s + *why);
+            fromUtf8View(attribute.name) + u": "_s + *why);
         return;
     }
     if (attribute.name != "idMso")
@@ -73,7 +60,7 @@ void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute
         return;
     add(Severity::Error, here,
         u"id \"%1\" is already used at line %2, column %3; Office rejects the whole "
-        "customisation"_s.arg(fromView(attribute.value))
+        "customisation"_s.arg(fromUtf8View(attribute.value))
             .arg(first->second.line)
             .arg(first->second.column));
 }

@@ -101,30 +101,37 @@ IdentifierRules rulesFor(const IdentifierIndex& index, const CheckOptions& optio
                            options.versions.bits != VersionSet::all().bits);
 }
 
+// Why a part that is there could not be read: too large or broken.
+QString unreadablePart(const PartBytes& part)
+{
+    if (part.status == PartBytes::Status::TooLarge)
+        return u"refused: the part inflates to more than %1 MiB (a zip bomb?)"_s.arg(
+            OfficePackage::defaultPartLimit >> 20);
+    return u"cannot read the part: "_s + part.detail;
+}
+
+// Checks one customUI document, which `read` feeds to the checker it is given.
+template <typename Read>
+void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& part, Read read)
+{
+    CustomUiChecker checker(rules, report, part);
+    if (const LoadError error = read(checker))
+        addLoadError(report, part, error);
+}
+
 void checkPart(const OfficePackage& package, const QString& partName, IdentifierRules& rules,
                CheckReport& report)
 {
     const PartBytes part = package.read(partName);
-    switch (part.status) {
-    case PartBytes::Status::Read: {
-        CustomUiChecker checker(rules, report, partName);
-        if (const LoadError error = readXmlBytes(part.bytes, checker))
-            addLoadError(report, partName, error);
-        return;
-    }
-    case PartBytes::Status::Missing:
+    if (part.status == PartBytes::Status::Missing) {
         addPackageError(report, {},
                         u"the customUI part \"%1\" named in %2 is missing"_s.arg(
                             partName, QLatin1StringView(relationshipsPart)));
-        return;
-    case PartBytes::Status::TooLarge:
-        addPackageError(report, partName,
-                        u"refused: the part inflates to more than %1 MiB (a zip bomb?)"_s.arg(
-                            OfficePackage::defaultPartLimit >> 20));
-        return;
-    case PartBytes::Status::Broken:
-        addPackageError(report, partName, u"cannot read the part: "_s + part.detail);
-        return;
+    } else if (part.status != PartBytes::Status::Read) {
+        addPackageError(report, partName, unreadablePart(part));
+    } else {
+        checkCustomUi(rules, report, partName,
+                      [&](XmlEventHandler& checker) { return readXmlBytes(part.bytes, checker); });
     }
 }
 
@@ -139,11 +146,7 @@ void checkPackage(const OfficePackage& package, const QString& fileName,
         return;
     }
     if (rels.status != PartBytes::Status::Read) {
-        addPackageError(report, relsName,
-                        rels.status == PartBytes::Status::TooLarge
-                            ? u"refused: the part inflates to more than %1 MiB (a zip bomb?)"_s.arg(
-                                  OfficePackage::defaultPartLimit >> 20)
-                            : u"cannot read the part: "_s + rels.detail);
+        addPackageError(report, relsName, unreadablePart(rels));
         return;
     }
     const RelationshipList list = readRelationships(rels.bytes);
@@ -191,9 +194,8 @@ CheckReport checkXmlBytes(const QByteArray& bytes, const CheckOptions& options,
 {
     CheckReport report;
     IdentifierRules rules = rulesFor(index, options, options.application);
-    CustomUiChecker checker(rules, report, {});
-    if (const LoadError error = readXmlBytes(bytes, checker))
-        addLoadError(report, {}, error);
+    checkCustomUi(rules, report, {},
+                  [&](XmlEventHandler& checker) { return readXmlBytes(bytes, checker); });
     return report;
 }
 
@@ -218,9 +220,8 @@ CheckReport checkFile(const QString& path, const CheckOptions& options,
     if (!info.isFile() || !(applicationOfExtension(path) || startsLikeZip(path))) {
         // Not a package: the reader says why a missing or odd file cannot be read.
         IdentifierRules rules = rulesFor(index, options, options.application);
-        CustomUiChecker checker(rules, report, {});
-        if (const LoadError error = readXmlFile(path, checker))
-            addLoadError(report, {}, error);
+        checkCustomUi(rules, report, {},
+                      [&](XmlEventHandler& checker) { return readXmlFile(path, checker); });
         return report;
     }
     QString error;

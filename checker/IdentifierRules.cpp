@@ -1,5 +1,7 @@
 #include "IdentifierRules.h"
 
+#include "Utf8View.h"
+
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -22,14 +24,9 @@ bool isControlElement(std::string_view name)
     return std::find(controlElements.begin(), controlElements.end(), name) != controlElements.end();
 }
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString quoted(std::string_view text)
 {
-    return u'"' + fromView(text) + u'"';
+    return u'"' + fromUtf8View(text) + u'"';
 }
 
 // "A", "A" or "B", "A", "B" or "C"
@@ -89,7 +86,7 @@ QString IdentifierRules::unknownMessage(std::string_view name)
     if (m_applications.bits != ApplicationSet::all().bits) {
         for (const Application application : allApplications) {
             if (m_applications.contains(application)) {
-                message += u" of "_s + fromView(applicationName(application));
+                message += u" of "_s + fromUtf8View(applicationName(application));
                 break;
             }
         }
@@ -136,7 +133,7 @@ std::optional<QString> IdentifierRules::wrongKind(std::string_view name,
     if (kind.isEmpty())
         return std::nullopt;
     return quoted(name) + u" is the identifier of "_s + kind + u", not of a "_s +
-           (isControlElement(elementName) ? u"control"_s : fromView(elementName));
+           (isControlElement(elementName) ? u"control"_s : fromUtf8View(elementName));
 }
 
 } // namespace talpora::checker

@@ -1,5 +1,6 @@
 #include "PackageRelationships.h"
 
+#include "Utf8View.h"
 #include "XmlEventReader.h"
 
 #include <QStringList>
@@ -10,11 +11,6 @@ namespace talpora::checker {
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 class RelationshipCollector : public XmlEventHandler
 {
 public:
@@ -24,17 +20,14 @@ public:
 
     bool startElement(const XmlElementStart& element) override
     {
-        const std::size_t colon = element.name.find(':');
-        const std::string_view localName =
-            colon == std::string_view::npos ? element.name : element.name.substr(colon + 1);
-        if (localName != "Relationship")
+        if (localNameOf(element.name) != "Relationship")
             return true;
         Relationship relationship;
         for (const XmlAttribute& attribute : element.attributes) {
             if (attribute.name == "Type")
-                relationship.type = fromView(attribute.value);
+                relationship.type = fromUtf8View(attribute.value);
             else if (attribute.name == "Target")
-                relationship.target = fromView(attribute.value);
+                relationship.target = fromUtf8View(attribute.value);
             else if (attribute.name == "TargetMode")
                 relationship.external = attribute.value == "External";
         }

@@ -1,5 +1,6 @@
 #include "CheckCommand.h"
 
+#include "CliOutput.h"
 #include "FileChecker.h"
 #include "IdentifierIndex.h"
 #include "TargetOptions.h"
@@ -13,13 +14,6 @@ namespace {
 constexpr char checkUsage[] =
     "usage: talpora-cli check <customUI file | Office document> "
     "[--app access|excel|powerpoint|word] [--version 2013|2016|2019|365]\n";
-
-void writeLine(std::FILE* stream, const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stream);
-    std::fputc('\n', stream);
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "CatalogueEntries.h"
 #include "CheckCommand.h"
+#include "CliOutput.h"
 #include "LookupCommand.h"
 #include "ProgramVersion.h"
 #include "ViewerSession.h"
@@ -38,12 +39,6 @@ int usage(std::FILE* err)
 {
     std::fputs(usageText, err);
     return 2;
-}
-
-void write(std::FILE* stream, const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stream);
 }
 
 // Tabs, line breaks and backslashes inside a field would break the one-line,
@@ -136,7 +131,7 @@ int printTree(const NodeTree& tree, std::FILE* out)
     for (NodeTree::Position position = 1; position <= tree.size(); ++position) {
         line.clear();
         appendTreeLine(line, tree, position);
-        std::fwrite(line.data(), 1, line.size(), out);
+        write(out, line);
     }
     return 0;
 }
@@ -192,7 +187,7 @@ int printFound(ViewerSession& session, const QStringList& arguments, std::FILE* 
     for (; found != NodeTree::noNode; found = session.FindNext(found)) {
         line.clear();
         appendTreeLine(line, *session.tree(), found);
-        std::fwrite(line.data(), 1, line.size(), out);
+        write(out, line);
     }
     return 0;
 }

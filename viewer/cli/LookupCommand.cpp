@@ -1,6 +1,7 @@
 #include "LookupCommand.h"
 
 #include "CatalogueEntries.h"
+#include "CliOutput.h"
 #include "IdentifierIndex.h"
 #include "TargetOptions.h"
 
@@ -21,12 +22,6 @@ constexpr char lookupUsage[] =
 constexpr std::size_t suggestionCount = 5;
 constexpr VersionSet catalogueVersion{1}; // the catalogue documents are those of Office 2013
 constexpr const char* languages[] = {"cn", "en", "jp"};
-
-void writeLine(std::FILE* stream, const std::string& line)
-{
-    std::fwrite(line.data(), 1, line.size(), stream);
-    std::fputc('\n', stream);
-}
 
 std::string_view rootElementOf(std::string_view area)
 {

@@ -1,19 +1,12 @@
 #include "NodeTree.h"
 
+#include "Utf8View.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace talpora {
-
-namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 NodeTree::Position NodeTree::row(Position position) const
 {
@@ -44,7 +37,9 @@ std::string_view NodeTree::textUtf8(Position position) const
 
 std::string_view NodeTree::nameUtf8(Position position) const
 {
-    return textUtf8(position).substr(1, m_nameLength[position - 1]);
+    // A name holds no blank and no ">", so the first of them ends it.
+    const std::string_view text = textUtf8(position);
+    return text.substr(1, text.find_first_of(" >", 1) - 1);
 }
 
 std::string_view NodeTree::idMsoUtf8(Position position) const
@@ -57,16 +52,16 @@ std::string_view NodeTree::idMsoUtf8(Position position) const
 
 QString NodeTree::text(Position position) const
 {
-    return fromUtf8(textUtf8(position));
+    return fromUtf8View(textUtf8(position));
 }
 
 QString NodeTree::tag(Position position) const
 {
-    QString tag = fromUtf8(nameUtf8(position));
+    QString tag = fromUtf8View(nameUtf8(position));
     if (position == 1)
         return tag;
     tag += QLatin1Char('|');
-    tag += fromUtf8(idMsoUtf8(position));
+    tag += fromUtf8View(idMsoUtf8(position));
     return tag;
 }
 

@@ -83,7 +83,6 @@ private:
     GrowableArray<char> m_texts;
     // size() + 1 entries: the last one is the end of the last text.
     GrowableArray<std::uint64_t> m_textStart;
-    GrowableArray<std::uint32_t> m_nameLength;
     // Where the idMso value starts inside the node's text; 0 when there is none
     // (a value never starts a text, which begins with "<").
     GrowableArray<std::uint32_t> m_idMsoStart;

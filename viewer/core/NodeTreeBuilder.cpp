@@ -55,7 +55,6 @@ bool NodeTreeBuilder::startElement(const XmlElementStart& element)
     *out++ = '>';
 
     tree.m_textStart.push_back(texts.size());
-    tree.m_nameLength.push_back(static_cast<std::uint32_t>(element.name.size()));
     tree.m_idMsoStart.push_back(idMsoStart);
     tree.m_idMsoLength.push_back(idMsoLength);
     tree.m_parent.push_back(parent);
@@ -97,7 +96,6 @@ std::shared_ptr<const NodeTree> NodeTreeBuilder::finish()
 
     tree.m_texts.shrinkToFit();
     tree.m_textStart.shrinkToFit();
-    tree.m_nameLength.shrinkToFit();
     tree.m_idMsoStart.shrinkToFit();
     tree.m_idMsoLength.shrinkToFit();
     tree.m_parent.shrinkToFit();

@@ -1,5 +1,7 @@
 #include "TreeSearch.h"
 
+#include "Utf8View.h"
+
 #include <QStringView>
 #include <array>
 #include <cstdint>
@@ -53,31 +55,35 @@ bool matchesFoldedAsciiAt(std::string_view text, std::size_t at, std::string_vie
     return true;
 }
 
-// Whether `text` holds `needle` (folded, ASCII, not empty) with ASCII letters
-// compared without regard to case. The first character is looked for with
-// memchr, once in each case.
-bool containsFoldedAscii(std::string_view text, std::string_view needle)
+// The first place at or after `from` where `needle` (folded, ASCII) stands
+// in `texts` without regard to ASCII case; npos when there is none.
+std::size_t findFoldedAscii(std::string_view texts, std::size_t from, std::string_view needle)
 {
-    if (text.size() < needle.size())
-        return false;
-    const std::size_t lastStart = text.size() - needle.size();
+    if (texts.size() < needle.size())
+        return std::string_view::npos;
+    const std::size_t lastStart = texts.size() - needle.size();
     const char first = needle[0];
     const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
-    for (const char candidate : {first, firstUpper}) {
-        const char* begin = text.data();
-        const char* end = begin + lastStart + 1;
-        for (const char* at = begin; at < end;) {
-            at = static_cast<const char*>(std::memchr(at, candidate, std::size_t(end - at)));
-            if (!at)
-                break;
-            if (matchesFoldedAsciiAt(text, std::size_t(at - begin), needle))
-                return true;
-            ++at;
-        }
-        if (firstUpper == first)
-            break;
+    const auto next = [&](char c, std::size_t at) -> std::size_t {
+        if (at > lastStart)
+            return std::string_view::npos;
+        const void* found = std::memchr(texts.data() + at, c, lastStart + 1 - at);
+        return found ? std::size_t(static_cast<const char*>(found) - texts.data())
+                     : std::string_view::npos;
+    };
+    std::size_t lowerAt = next(first, from);
+    std::size_t upperAt = firstUpper == first ? std::string_view::npos : next(firstUpper, from);
+    while (lowerAt != std::string_view::npos || upperAt != std::string_view::npos) {
+        const bool lowerFirst = lowerAt < upperAt;
+        const std::size_t at = lowerFirst ? lowerAt : upperAt;
+        if (matchesFoldedAsciiAt(texts, at, needle))
+            return at;
+        if (lowerFirst)
+            lowerAt = next(first, at + 1);
+        else
+            upperAt = next(firstUpper, at + 1);
     }
-    return false;
+    return std::string_view::npos;
 }
 
 // Of all characters outside ASCII, only two fold to ASCII letters: the
@@ -136,7 +142,7 @@ bool textContains(std::string_view text, std::string_view needle, NeedleKind kin
     case NeedleKind::Caseless:
         return text.find(needle) != std::string_view::npos;
     case NeedleKind::Ascii:
-        if (containsFoldedAscii(text, needle))
+        if (findFoldedAscii(text, 0, needle) != std::string_view::npos)
             return true;
         if (isAscii(text) || !hasAsciiFoldingCharacter(text))
             return false;
@@ -147,8 +153,7 @@ bool textContains(std::string_view text, std::string_view needle, NeedleKind kin
             return false;
         break;
     }
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .contains(keyword, Qt::CaseInsensitive);
+    return fromUtf8View(text).contains(keyword, Qt::CaseInsensitive);
 }
 
 // Half of a surrogate pair has no UTF-8 form; such a keyword is compared
@@ -179,37 +184,6 @@ NodeTree::Position nodeHolding(const NodeTree& tree, NodeTree::Position first, s
             high = middle - 1;
     }
     return low;
-}
-
-// The first place at or after `from` where `needle` (folded, ASCII) stands
-// in `texts` without regard to ASCII case; npos when there is none.
-std::size_t findFoldedAscii(std::string_view texts, std::size_t from, std::string_view needle)
-{
-    if (texts.size() < needle.size())
-        return std::string_view::npos;
-    const std::size_t lastStart = texts.size() - needle.size();
-    const char first = needle[0];
-    const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
-    const auto next = [&](char c, std::size_t at) -> std::size_t {
-        if (at > lastStart)
-            return std::string_view::npos;
-        const void* found = std::memchr(texts.data() + at, c, lastStart + 1 - at);
-        return found ? std::size_t(static_cast<const char*>(found) - texts.data())
-                     : std::string_view::npos;
-    };
-    std::size_t lowerAt = next(first, from);
-    std::size_t upperAt = firstUpper == first ? std::string_view::npos : next(firstUpper, from);
-    while (lowerAt != std::string_view::npos || upperAt != std::string_view::npos) {
-        const bool lowerFirst = lowerAt < upperAt;
-        const std::size_t at = lowerFirst ? lowerAt : upperAt;
-        if (matchesFoldedAsciiAt(texts, at, needle))
-            return at;
-        if (lowerFirst)
-            lowerAt = next(first, at + 1);
-        else
-            upperAt = next(firstUpper, at + 1);
-    }
-    return std::string_view::npos;
 }
 
 // An ASCII keyword looked for in all remaining texts in one sweep, which

@@ -4,6 +4,7 @@
 #include "NamespaceScope.h"
 #include "TextEncoding.h"
 #include "Utf8Converter.h"
+#include "Utf8View.h"
 
 #include <cstring>
 #include <expat.h>
@@ -109,14 +110,12 @@ public:
     }
 
 private:
+    // Stops at the current place in the text.
     void stop(LoadErrorKind kind, std::string_view detail)
     {
-        if (m_error)
-            return;
-        m_error = {kind, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
-                   static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1, 0,
-                   QString::fromUtf8(detail.data(), static_cast<qsizetype>(detail.size()))};
-        XML_StopParser(m_parser, XML_FALSE);
+        stopWith({kind, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+                  static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1, 0,
+                  fromUtf8View(detail)});
     }
 
     void stopWith(const LoadError& error)

@@ -29,6 +29,14 @@ struct XmlElementStart
     std::string_view markup;
 };
 
+// The part of a name after its namespace prefix ("Relationship" for
+// "r:Relationship"); the whole name when it has no prefix.
+inline std::string_view localNameOf(std::string_view qualifiedName)
+{
+    const std::size_t colon = qualifiedName.find(':');
+    return colon == std::string_view::npos ? qualifiedName : qualifiedName.substr(colon + 1);
+}
+
 // Receives the elements of a document in document order. Returning false
 // stops the reading; the reader then returns LoadErrorKind::Stopped.
 class XmlEventHandler
