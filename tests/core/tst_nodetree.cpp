@@ -1,5 +1,6 @@
 #include "NodePictures.h"
 #include "TestDocuments.h"
+#include "TreeOutline.h"
 #include "TreeText.h"
 #include "ViewerSession.h"
 
@@ -42,6 +43,7 @@ private slots:
     void languagesGiveTheSameShape();
 
     void picturesFollowExpandAndCollapse();
+    void outlineShowsTheRowsOfOpenBranches();
 };
 
 void TestNodeTree::elementText_data()
@@ -289,6 +291,46 @@ void TestNodeTree::picturesFollowExpandAndCollapse()
     pictures.expanded(6);
     pictures.collapsed(1000);
     QCOMPARE(all(), (QList<int>{1, 3, 2, 2, 2}));
+}
+
+void TestNodeTree::outlineShowsTheRowsOfOpenBranches()
+{
+    // Positions: 1 r, 2 a, 3 b, 4 c, 5 e, 6 d.
+    const auto tree = treeOf("<r><a><b><c/></b><e/></a><d/></r>");
+    QVERIFY(tree);
+    TreeOutline outline;
+    const auto rows = [&] {
+        std::vector<NodeTree::Position> shown;
+        for (std::size_t row = 0; row < outline.rowCount(); ++row)
+            shown.push_back(outline.positionAt(row));
+        return shown;
+    };
+    using Positions = std::vector<NodeTree::Position>;
+    outline.setTree(tree.get());
+    QCOMPARE(rows(), (Positions{1}));
+    QVERIFY(outline.open(1));
+    QCOMPARE(rows(), (Positions{1, 2, 6}));
+    QVERIFY(outline.open(3)); // hidden under a closed branch: opens, shows nothing yet
+    QCOMPARE(rows(), (Positions{1, 2, 6}));
+    QVERIFY(outline.open(2));
+    QCOMPARE(rows(), (Positions{1, 2, 3, 4, 5, 6}));
+    QVERIFY(!outline.open(4)); // no children: never opens
+    QVERIFY(!outline.isOpen(4));
+    QVERIFY(outline.close(2));
+    QCOMPARE(rows(), (Positions{1, 2, 6}));
+    QVERIFY(outline.isOpen(3));
+    QCOMPARE(outline.rowOf(4), TreeOutline::noRow);
+
+    QVERIFY(outline.close(1));
+    QCOMPARE(outline.openAncestorsOf(4), (Positions{1, 2})); // b was open already
+    QCOMPARE(rows(), (Positions{1, 2, 3, 4, 5, 6}));
+    QCOMPARE(outline.rowOf(4), std::size_t{3});
+
+    outline.setTree(tree.get());
+    QCOMPARE(outline.openBranch(1, 2), (Positions{1, 2}));
+    QCOMPARE(rows(), (Positions{1, 2, 3, 5, 6}));
+    QCOMPARE(outline.openBranch(2, 64), (Positions{3}));
+    QCOMPARE(rows(), (Positions{1, 2, 3, 4, 5, 6}));
 }
 
 QTEST_APPLESS_MAIN(TestNodeTree)

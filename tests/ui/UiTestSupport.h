@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogueEntries.h"
+#include "NodeTreeView.h"
 #include "StoredDocuments.h"
 #include "TestFiles.h"
 
@@ -12,7 +13,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 #include <QXmlStreamReader>
 #include <functional>
 
@@ -110,7 +110,7 @@ inline QByteArray nestedDocument(int depth)
 }
 
 // Opens the ancestors of `index`, scrolls to it and clicks the middle of its text.
-inline void clickNode(QTreeView* view, const QModelIndex& index)
+inline void clickNode(NodeTreeView* view, const QModelIndex& index)
 {
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         view->expand(parent);

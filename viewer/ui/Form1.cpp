@@ -171,11 +171,11 @@ void Form1::connectControls()
             loadCatalogueEntry(index.row());
     });
 
-    connect(TreeView1, &QTreeView::clicked, this, &Form1::nodeClicked);
+    connect(TreeView1, &NodeTreeView::clicked, this, &Form1::nodeClicked);
     connect(TreeView1, &NodeTreeView::nodeSelectedByKeyboard, this, &Form1::nodeClicked);
     connect(TreeView1, &NodeTreeView::findNextRequested, this, &Form1::FindNext);
-    connect(TreeView1, &QTreeView::expanded, m_model, &NodeTreeModel::nodeExpanded);
-    connect(TreeView1, &QTreeView::collapsed, m_model, &NodeTreeModel::nodeCollapsed);
+    connect(TreeView1, &NodeTreeView::expanded, m_model, &NodeTreeModel::nodeExpanded);
+    connect(TreeView1, &NodeTreeView::collapsed, m_model, &NodeTreeModel::nodeCollapsed);
 
     connect(menuOpen, &QAction::triggered, this, &Form1::chooseAndOpenFile);
     connect(menuExit, &QAction::triggered, this, &QWidget::close);

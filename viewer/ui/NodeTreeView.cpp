@@ -1,143 +1,349 @@
 #include "NodeTreeView.h"
 
-#include "DeepLayoutStack.h"
+#include "NodeTreeModel.h"
 
-#include <QHeaderView>
-#include <QKeyEvent>
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <algorithm>
+#include <limits>
 
 namespace talpora {
 
-NodeTreeView::NodeTreeView(QWidget* parent) : QTreeView(parent)
+namespace {
+
+// Scroll bars count in int; a content extent is clamped to what they can reach.
+int clampedToInt(qint64 value)
 {
-    allowDeepTreeLayouts();
-    setHeaderHidden(true);
-    setUniformRowHeights(true); // keeps a million rows cheap to lay out
+    return static_cast<int>(std::clamp<qint64>(value, 0, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+NodeTreeView::NodeTreeView(QWidget* parent) : QAbstractItemView(parent)
+{
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(32, 32));
-    setAnimated(false);
-    // The single column is as wide as the widest row around the visible ones
-    // (and at least as wide as the view), so no text is cut off with "…".
-    header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setTextElideMode(Qt::ElideNone);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
+void NodeTreeView::setModel(QAbstractItemModel* model)
+{
+    m_model = qobject_cast<NodeTreeModel*>(model);
+    QAbstractItemView::setModel(model);
+    reset();
+}
+
+void NodeTreeView::reset()
+{
+    QAbstractItemView::reset();
+    m_tree = m_model ? m_model->tree() : nullptr;
+    m_outline.setTree(m_tree.get());
+    m_widestRow = 0;
+    m_typedText.clear();
+    updateRowHeight();
+    rowsChanged();
+}
+
+void NodeTreeView::doItemsLayout()
+{
+    updateRowHeight();
+    rowsChanged();
+    QAbstractItemView::doItemsLayout();
+}
+
+void NodeTreeView::changeEvent(QEvent* event)
+{
+    QAbstractItemView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        doItemsLayout();
+}
+
+int NodeTreeView::indentation() const
+{
+    return std::max(1, style()->pixelMetric(QStyle::PM_TreeViewIndentation, nullptr, this));
+}
+
+NodeTree::Position NodeTreeView::positionOf(const QModelIndex& index) const
+{
+    if (!m_model || index.model() != m_model)
+        return NodeTree::noNode;
+    return m_model->positionOf(index);
+}
+
+QModelIndex NodeTreeView::indexOfRow(std::size_t row) const
+{
+    if (!m_model || row >= m_outline.rowCount())
+        return {};
+    return m_model->indexOf(m_outline.positionAt(row));
+}
+
+std::size_t NodeTreeView::shownRowOf(Position position) const
+{
+    for (; position != NodeTree::noNode; position = m_tree->parent(position)) {
+        if (const std::size_t row = m_outline.rowOf(position); row != TreeOutline::noRow)
+            return row;
+    }
+    return TreeOutline::noRow;
+}
+
+qint64 NodeTreeView::rowTop(std::size_t row) const
+{
+    return static_cast<qint64>(row) * m_rowHeight;
+}
+
+int NodeTreeView::itemLeft(Position position) const
+{
+    // The root has a branch indicator of its own, left of its picture.
+    return clampedToInt((static_cast<qint64>(m_tree->depth(position)) + 1) * indentation());
+}
+
+std::size_t NodeTreeView::rowAtViewportY(int y) const
+{
+    const qint64 contentY = static_cast<qint64>(y) + verticalOffset();
+    if (contentY < 0)
+        return TreeOutline::noRow;
+    const auto row = static_cast<std::size_t>(contentY / m_rowHeight);
+    return row < m_outline.rowCount() ? row : TreeOutline::noRow;
+}
+
+bool NodeTreeView::isExpanded(const QModelIndex& index) const
+{
+    return m_outline.isOpen(positionOf(index));
+}
+
+void NodeTreeView::expand(const QModelIndex& index)
+{
+    const Position position = positionOf(index);
+    if (!m_outline.open(position))
+        return;
+    rowsChanged();
+    emit expanded(m_model->indexOf(position));
+}
+
+void NodeTreeView::collapse(const QModelIndex& index)
+{
+    const Position position = positionOf(index);
+    if (!m_outline.close(position))
+        return;
+    rowsChanged();
+    emit collapsed(m_model->indexOf(position));
 }
 
 void NodeTreeView::expandAncestors(const QModelIndex& index)
 {
-    QModelIndexList collapsed;
-    for (QModelIndex ancestor = index.parent(); ancestor.isValid(); ancestor = ancestor.parent()) {
-        if (!isExpanded(ancestor))
-            collapsed.append(ancestor);
-    }
-    if (collapsed.isEmpty())
+    announceOpened(m_outline.openAncestorsOf(positionOf(index)));
+}
+
+void NodeTreeView::expandRecursively(const QModelIndex& index, int depth)
+{
+    if (depth < 0)
         return;
-    if (collapsed.size() == 1) { // lays out that branch alone, not every open row
-        expand(collapsed.first());
+    announceOpened(m_outline.openBranch(positionOf(index), static_cast<unsigned>(depth) + 1));
+}
+
+void NodeTreeView::announceOpened(const std::vector<Position>& opened)
+{
+    if (opened.empty())
         return;
+    rowsChanged();
+    for (const Position position : opened)
+        emit expanded(m_model->indexOf(position));
+}
+
+void NodeTreeView::updateRowHeight()
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QModelIndex root = indexOfRow(0);
+    const int fromText = option.fontMetrics.height();
+    const int fromItem = root.isValid()
+                             ? itemDelegateForIndex(root)->sizeHint(option, root).height()
+                             : std::max(fromText, iconSize().height());
+    m_rowHeight = std::max({1, fromText, fromItem});
+}
+
+void NodeTreeView::rowsChanged()
+{
+    m_widestRow = 0;
+    updateGeometries();
+    viewport()->update();
+}
+
+int NodeTreeView::widthOfRowsInView() const
+{
+    if (!m_tree)
+        return 0;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int width = 0;
+    const std::size_t first = rowAtViewportY(0);
+    for (std::size_t row = first; row < m_outline.rowCount(); ++row) {
+        if (rowTop(row) - verticalOffset() >= viewport()->height())
+            break;
+        const QModelIndex index = indexOfRow(row);
+        const int textWidth = itemDelegateForIndex(index)->sizeHint(option, index).width();
+        width = std::max(width, clampedToInt(qint64{itemLeft(positionOf(index))} + textWidth));
     }
-    // Opened one by one, each ancestor would lay the view out again and
-    // refresh its scroll bars. While a layout is pending, expand() only
-    // records the state and reports it, so the pictures still follow.
-    scheduleDelayedItemsLayout();
-    for (auto ancestor = collapsed.crbegin(); ancestor != collapsed.crend(); ++ancestor)
-        expand(*ancestor);
-    executeDelayedItemsLayout();
+    return width;
+}
+
+void NodeTreeView::widenToRowsInView()
+{
+    m_widestRow = std::max(m_widestRow, widthOfRowsInView());
+}
+
+int NodeTreeView::contentWidth() const
+{
+    // At least as wide as the view, so that a selected row is highlighted across it.
+    return std::max(m_widestRow, viewport()->width());
+}
+
+void NodeTreeView::updateGeometries()
+{
+    widenToRowsInView();
+    const qint64 contentHeight = rowTop(m_outline.rowCount());
+    verticalScrollBar()->setSingleStep(m_rowHeight);
+    verticalScrollBar()->setPageStep(viewport()->height());
+    verticalScrollBar()->setRange(0, clampedToInt(contentHeight - viewport()->height()));
+    horizontalScrollBar()->setSingleStep(indentation());
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    horizontalScrollBar()->setRange(0, contentWidth() - viewport()->width());
+    QAbstractItemView::updateGeometries();
+}
+
+void NodeTreeView::scrollContentsBy(int dx, int dy)
+{
+    if (dy != 0) {
+        // Rows that scroll into view may be wider than any seen so far.
+        const int before = m_widestRow;
+        widenToRowsInView();
+        if (m_widestRow != before)
+            horizontalScrollBar()->setRange(0, contentWidth() - viewport()->width());
+    }
+    viewport()->scroll(dx, dy);
+}
+
+int NodeTreeView::horizontalOffset() const
+{
+    return horizontalScrollBar()->value();
+}
+
+int NodeTreeView::verticalOffset() const
+{
+    return verticalScrollBar()->value();
+}
+
+bool NodeTreeView::isIndexHidden(const QModelIndex& index) const
+{
+    return m_outline.rowOf(positionOf(index)) == TreeOutline::noRow;
+}
+
+QRect NodeTreeView::visualRect(const QModelIndex& index) const
+{
+    const Position position = positionOf(index);
+    const std::size_t row = m_outline.rowOf(position);
+    if (row == TreeOutline::noRow)
+        return {};
+    const int left = itemLeft(position);
+    const qint64 top = rowTop(row) - verticalOffset();
+    if (top < std::numeric_limits<int>::min() / 2 || top > std::numeric_limits<int>::max() / 2)
+        return {}; // far off screen: no rectangle that int coordinates can hold
+    return {left - horizontalOffset(), static_cast<int>(top), std::max(1, contentWidth() - left),
+            m_rowHeight};
+}
+
+QModelIndex NodeTreeView::indexAt(const QPoint& point) const
+{
+    // The whole row counts, its indentation included.
+    if (point.x() + horizontalOffset() < 0 || point.x() + horizontalOffset() >= contentWidth())
+        return {};
+    return indexOfRow(rowAtViewportY(point.y()));
+}
+
+void NodeTreeView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command)
+{
+    if (!selectionModel())
+        return;
+    QItemSelection selection;
+    const std::size_t first = rowAtViewportY(std::max(rect.top(), 0));
+    for (std::size_t row = first;
+         row < m_outline.rowCount() && rowTop(row) - verticalOffset() <= rect.bottom(); ++row) {
+        const QModelIndex index = indexOfRow(row);
+        selection.select(index, index);
+    }
+    selectionModel()->select(selection, command);
+}
+
+QRegion NodeTreeView::visualRegionForSelection(const QItemSelection& selection) const
+{
+    QRegion region;
+    for (const QItemSelectionRange& range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            region += visualRect(m_model->index(row, 0, range.parent()));
+    }
+    return region;
 }
 
 void NodeTreeView::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
-    // The base class scrolls sideways by whole columns only, which with one
-    // wide column means back to its left edge; keep the position and decide here.
-    const int horizontalPosition = horizontalScrollBar()->value();
-    QTreeView::scrollTo(index, hint);
-    horizontalScrollBar()->setValue(horizontalPosition);
+    const Position position = positionOf(index);
+    if (position == NodeTree::noNode)
+        return;
+    expandAncestors(index);
+    const std::size_t row = m_outline.rowOf(position);
+    scrollToRow(row, hint);
+    // The rows now in view may be wider than the content so far. A horizontal
+    // scroll bar that appears for them takes height from the view, which the
+    // scroll area would otherwise lay out only later, leaving the row under it.
+    updateGeometries();
+    QEvent layoutRequest(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &layoutRequest);
     scrollToStartOf(index);
+    scrollToRow(row, EnsureVisible);
+}
+
+void NodeTreeView::scrollToRow(std::size_t row, ScrollHint hint)
+{
+    const qint64 top = rowTop(row);
+    const qint64 viewHeight = viewport()->height();
+    qint64 offset = verticalOffset();
+    switch (hint) {
+    case EnsureVisible:
+        if (top < offset)
+            offset = top;
+        else if (top + m_rowHeight > offset + viewHeight)
+            offset = top + m_rowHeight - viewHeight;
+        break;
+    case PositionAtTop:
+        offset = top;
+        break;
+    case PositionAtBottom:
+        offset = top + m_rowHeight - viewHeight;
+        break;
+    case PositionAtCenter:
+        offset = top - (viewHeight - m_rowHeight) / 2;
+        break;
+    }
+    verticalScrollBar()->setValue(clampedToInt(offset));
 }
 
 void NodeTreeView::scrollToStartOf(const QModelIndex& index)
 {
     const QRect cell = visualRect(index);
-    if (cell.height() <= 0) // not laid out: hidden in a closed branch
+    if (cell.isEmpty())
         return;
-    fitColumnToRowsInView();
     const int left = cell.left();
-    const int contentWidth = sizeHintForIndex(index).width();
+    const int neededWidth = sizeHintForIndex(index).width();
     const int viewWidth = viewport()->width();
-    const bool whollyVisible = left >= 0 && left + contentWidth <= viewWidth;
+    const bool whollyVisible = left >= 0 && left + neededWidth <= viewWidth;
     const bool startVisible = left >= 0 && left <= viewWidth / 2;
     if (whollyVisible || startVisible)
         return;
     // The node's branch indicator goes to the left edge of the view.
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - indentation());
-}
-
-int NodeTreeView::sizeHintForColumn(int column) const
-{
-    // Qt measures up to a thousand rows around the top of the view, which
-    // can leave out the last rows on screen. At least as wide as the view, so
-    // that the selected row is highlighted across it.
-    return std::max(
-        {QTreeView::sizeHintForColumn(column), widthOfRowsInView(), viewport()->width()});
-}
-
-int NodeTreeView::widthOfRowsInView() const
-{
-    int width = 0;
-    const int viewHeight = viewport()->height();
-    for (QModelIndex index = indexAt(QPoint(0, 0)); index.isValid(); index = indexBelow(index)) {
-        const QRect cell = visualRect(index);
-        if (cell.top() >= viewHeight)
-            break;
-        // The cell starts after the node's indentation, in viewport coordinates.
-        width = std::max(width, horizontalOffset() + cell.left() + sizeHintForIndex(index).width());
-    }
-    return width;
-}
-
-void NodeTreeView::fitColumnToRowsInView()
-{
-    // The column follows the rows in view by itself only when the view is
-    // laid out again, not when it scrolls.
-    const int needed = widthOfRowsInView();
-    if (header()->sectionSize(0) >= needed)
-        return;
-    header()->resizeSection(0, needed);
-    updateGeometries();
-}
-
-void NodeTreeView::scrollContentsBy(int dx, int dy)
-{
-    QTreeView::scrollContentsBy(dx, dy);
-    if (dy != 0)
-        fitColumnToRowsInView();
-}
-
-void NodeTreeView::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F3) {
-        // The search selects its hit itself; that is no move by the user.
-        emit findNextRequested();
-        QTreeView::keyPressEvent(event);
-        return;
-    }
-    // "*" opens every branch below the current node. The view lays out an
-    // expanded branch recursively, at a cost that grows with the square of
-    // its depth, so on a document nested tens of thousands of levels deep an
-    // unbounded expansion would freeze the window for minutes; a bound far
-    // deeper than any real customUI keeps it quick.
-    if (event->key() == Qt::Key_Asterisk && currentIndex().isValid()) {
-        expandRecursively(currentIndex(), maximumExpandAllDepth);
-        event->accept();
-        return;
-    }
-    const QPersistentModelIndex before = currentIndex();
-    QTreeView::keyPressEvent(event);
-    const QModelIndex after = currentIndex();
-    if (after.isValid() && after != before && selectionModel()->isSelected(after))
-        emit nodeSelectedByKeyboard(after);
 }
 
 } // namespace talpora
