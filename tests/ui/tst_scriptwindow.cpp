@@ -258,6 +258,9 @@ void TestScriptWindow::keyboardMovesActAsClicks()
             .endsWith(u"idMso="_s + last.data(NodeTreeModel::TagRole).toString().section(u'|', 1)));
     QTest::keyClick(m_ui.tree, Qt::Key_Home);
     QCOMPARE(m_ui.statusPanel->text(), u"<qat>"_s);
+    QTest::keyClicks(m_ui.tree, u"<b"_s); // the first row whose text starts so
+    QVERIFY2(m_ui.statusPanel->text().startsWith(u"<qat>/<sharedControls>/<button "_s),
+             qPrintable(m_ui.statusPanel->text()));
 }
 
 // Text from a document or a file name that looks like markup shows as written,

@@ -6,6 +6,7 @@
 #include "NodeTreeView.h"
 #include "UiTestSupport.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,6 +40,7 @@ private slots:
     void expandAllStopsAtABoundedDepth();
     void expandAllLeavesChildlessNodesClosed();
     void longTextsShowWhole();
+    void screenReadersReadTheShownRows();
 
 private:
     SeenDialog askForKeyword(ModalDialogs::Answer answer, std::optional<QString> typed = {});
@@ -370,6 +372,37 @@ void TestTreeBrowsing::longTextsShowWhole()
     const QModelIndex later = m_ui.model->indexOf(671);
     clickNode(m_ui.tree, later);
     QVERIFY2(showsWhole(later), qPrintable(later.data().toString()));
+}
+
+// The tree is the program's own view, so it must tell screen readers itself
+// what the rows are: one item per shown row, named by its text.
+void TestTreeBrowsing::screenReadersReadTheShownRows()
+{
+    m_ui.loadEntry("Excel_2013_tabs_en");
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(m_ui.tree);
+    QVERIFY(tree);
+    QCOMPARE(tree->role(), QAccessible::Tree);
+    const QModelIndex root = m_ui.model->indexOf(1);
+    QCOMPARE(tree->childCount(), 1 + m_ui.model->rowCount(root));
+
+    QAccessibleInterface* firstTab = tree->child(1);
+    QVERIFY(firstTab);
+    QCOMPARE(firstTab->role(), QAccessible::TreeItem);
+    QCOMPARE(firstTab->text(QAccessible::Name), m_ui.model->index(0, 0, root).data().toString());
+    QVERIFY(firstTab->state().collapsed);
+    QCOMPARE(tree->indexOfChild(firstTab), 1);
+    QCOMPARE(tree->child(0)->state().selected, true); // the root, selected after loading
+
+    m_ui.tree->expand(m_ui.model->index(0, 0, root));
+    QVERIFY(firstTab->state().expanded);
+    QCOMPARE(tree->childCount(),
+             1 + m_ui.model->rowCount(root) + m_ui.model->rowCount(m_ui.model->index(0, 0, root)));
+    // The rows of the first tab's groups come right after it.
+    QCOMPARE(tree->child(2)->text(QAccessible::Name),
+             m_ui.model->index(0, 0, m_ui.model->index(0, 0, root)).data().toString());
+
+    m_ui.loadEntry("Access_2013_qat_en");
+    QVERIFY(!firstTab->isValid()); // a row of the document that is gone
 }
 
 QTEST_MAIN(TestTreeBrowsing)

@@ -1,7 +1,9 @@
 #include "NodeTreeView.h"
 
+#include "NodeTreeAccessibility.h"
 #include "NodeTreeModel.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <algorithm>
@@ -27,6 +29,7 @@ NodeTreeView::NodeTreeView(QWidget* parent) : QAbstractItemView(parent)
     setTextElideMode(Qt::ElideNone);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    installNodeTreeAccessibility();
 }
 
 void NodeTreeView::setModel(QAbstractItemModel* model)
@@ -224,6 +227,19 @@ void NodeTreeView::scrollContentsBy(int dx, int dy)
             horizontalScrollBar()->setRange(0, contentWidth() - viewport()->width());
     }
     viewport()->scroll(dx, dy);
+}
+
+void NodeTreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    // Screen readers follow the focus from row to row.
+    const std::size_t row = m_outline.rowOf(positionOf(current));
+    if (QAccessible::isActive() && hasFocus() && row != TreeOutline::noRow &&
+        row <= std::size_t{std::numeric_limits<int>::max()}) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(static_cast<int>(row));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 int NodeTreeView::horizontalOffset() const

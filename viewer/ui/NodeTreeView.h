@@ -32,6 +32,10 @@ public:
     // Takes a NodeTreeModel; any other model shows nothing.
     void setModel(QAbstractItemModel* model) override;
 
+    NodeTreeModel* nodeTreeModel() const { return m_model; }
+    const NodeTree* nodeTree() const { return m_tree.get(); }
+    const TreeOutline& outline() const { return m_outline; }
+
     int indentation() const;
     bool isExpanded(const QModelIndex& index) const;
     void expand(const QModelIndex& index);
@@ -69,6 +73,7 @@ protected:
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
