@@ -1,6 +1,8 @@
 // Search benchmark: one FindNext from position 1 over a tree of about a
 // million nodes, built once at start-up from generated catalogue-like text
-// (parsed from memory, nothing is written to disk).
+// (parsed from memory, nothing is written to disk); and what F3 does outside
+// the window for a hit 100,000 levels deep: the search, then opening every
+// ancestor so that the hit shows.
 //
 //   bench_search [Google Benchmark flags, e.g. --benchmark_filter=no_hit]
 
@@ -8,6 +10,7 @@
 #include "DocumentLoader.h"
 #include "GeneratedDocument.h"
 #include "NodeTree.h"
+#include "TreeOutline.h"
 #include "TreeSearch.h"
 
 #include <QString>
@@ -60,6 +63,25 @@ void findNext(benchmark::State& state, const SearchCase& search)
                             (search.tree->size() - 1));
 }
 
+// F3 from the root to the innermost element of a chain: search, then open
+// every ancestor, in a tree that shows only the root's row at the start.
+void findAndShowDeepHit(benchmark::State& state, const std::shared_ptr<const NodeTree>& chain)
+{
+    const QString keyword = QStringLiteral("bottom");
+    talpora::TreeOutline outline;
+    for (auto _ : state) {
+        outline.setTree(chain.get());
+        outline.open(1);
+        const NodeTree::Position hit = talpora::FindNext(*chain, 1, keyword);
+        const std::size_t opened = outline.openAncestorsOf(hit).size();
+        if (hit != chain->size() || opened + 2 != chain->size()) {
+            state.SkipWithError("the hit is not the innermost element, or not shown");
+            return;
+        }
+        benchmark::DoNotOptimize(outline.rowOf(hit));
+    }
+}
+
 void printVerdict(const talpora::bench::BestTimeReporter& times, const std::string& name)
 {
     const std::optional<talpora::bench::BestTime> time = times.best(name);
@@ -104,6 +126,25 @@ int main(int argc, char** argv)
             ->Repetitions(5)
             ->ComputeStatistics("min", &talpora::bench::fastest)
             ->DisplayAggregatesOnly(true);
+
+    // A chain 100,000 elements deep whose innermost element is the only hit.
+    constexpr int chainDepth = 100'000;
+    std::string chainText;
+    for (int level = 1; level < chainDepth; ++level)
+        chainText += "<n>";
+    chainText += "<n id=\"bottom\"/>";
+    for (int level = 1; level < chainDepth; ++level)
+        chainText += "</n>";
+    const talpora::LoadResult chain =
+        talpora::loadXmlBytes(QByteArrayView(chainText.data(), qsizetype(chainText.size())));
+    if (!chain)
+        return 1;
+    benchmark::RegisterBenchmark("find_next/deep_chain/show_hit", findAndShowDeepHit, chain.tree)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Repetitions(5)
+        ->ComputeStatistics("min", &talpora::bench::fastest)
+        ->DisplayAggregatesOnly(true);
 
     talpora::bench::BestTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
