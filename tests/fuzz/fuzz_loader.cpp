@@ -1,10 +1,13 @@
 // libFuzzer target: bytes -> load -> every node's text, tag, key and links ->
 // a search for a keyword cut from the input and one cut from a node text ->
-// snippets at a few positions. Run by run-fuzzer.sh; see tests/fuzz/CMakeLists.txt.
+// snippets at a few positions -> opening and closing branches as the input's
+// first bytes say, each time checking the shown rows against the open nodes. Run by run-fuzzer.sh;
+// see tests/fuzz/CMakeLists.txt.
 
 #include "DocumentLoader.h"
 #include "NodeTree.h"
 #include "SnippetBuilder.h"
+#include "TreeOutline.h"
 #include "TreeSearch.h"
 
 #include <QByteArrayView>
@@ -65,6 +68,60 @@ NodeTree::Position plainSearch(const NodeTree& tree, const QString& keyword)
     return NodeTree::noNode;
 }
 
+// The rows are exactly the nodes whose ancestors are all open, in document order.
+void checkRows(const NodeTree& tree, const TreeOutline& outline)
+{
+    std::size_t row = 0;
+    for (NodeTree::Position node = 1; node <= tree.size(); ++node) {
+        bool shown = true;
+        for (NodeTree::Position up = tree.parent(node); shown && up != NodeTree::noNode;
+             up = tree.parent(up))
+            shown = outline.isOpen(up);
+        if (!shown) {
+            require(outline.rowOf(node) == TreeOutline::noRow);
+            continue;
+        }
+        require(row < outline.rowCount() && outline.positionAt(row) == node &&
+                outline.rowOf(node) == row);
+        ++row;
+    }
+    require(row == outline.rowCount());
+}
+
+void checkOutline(const NodeTree& tree, QByteArrayView steps)
+{
+    if (tree.size() > 2000) // the check walks every node's ancestors
+        return;
+    TreeOutline outline;
+    outline.setTree(&tree);
+    const qsizetype count = std::min<qsizetype>(steps.size(), 64);
+    for (qsizetype step = 0; step + 1 < count; step += 2) {
+        const auto position = static_cast<NodeTree::Position>(
+            1 + static_cast<std::uint8_t>(steps[step]) % tree.size());
+        const auto action = static_cast<std::uint8_t>(steps[step + 1]);
+        switch (action % 4) {
+        case 0: {
+            const bool couldOpen = tree.childCount(position) > 0 && !outline.isOpen(position);
+            require(outline.open(position) == couldOpen);
+            require(outline.isOpen(position) == (tree.childCount(position) > 0));
+            break;
+        }
+        case 1:
+            outline.close(position);
+            require(!outline.isOpen(position));
+            break;
+        case 2:
+            outline.openAncestorsOf(position);
+            require(outline.rowOf(position) != TreeOutline::noRow);
+            break;
+        default:
+            outline.openBranch(position, 1u + action / 4 % 3);
+            break;
+        }
+        checkRows(tree, outline);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -99,5 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const NodeTree::Position position : {NodeTree::Position(1), last / 2 + 1, last})
         checkSnippet(tree, position);
+
+    checkOutline(tree, bytes);
     return 0;
 }

@@ -27,5 +27,8 @@ cmake --build "$work_dir/build" --target "$target"
 
 corpus="$work_dir/corpus-$target"
 mkdir -p "$corpus"
+# libFuzzer's own exit code for a finding is 77, the code that marks this test
+# skipped: a finding must fail it. Inputs that fail are kept in the work dir.
 "$work_dir/build/tests/fuzz/$target" -max_total_time="$seconds" -max_len=65536 \
-    -rss_limit_mb=4096 -timeout=20 -print_final_stats=1 "$corpus" "$@"
+    -rss_limit_mb=4096 -timeout=20 -error_exitcode=1 -timeout_exitcode=1 \
+    -artifact_prefix="$work_dir/" -print_final_stats=1 "$corpus" "$@"
