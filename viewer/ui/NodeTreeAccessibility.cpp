@@ -126,7 +126,7 @@ public:
     QAccessibleInterface* focusChild() const override
     {
         const QModelIndex current = view()->currentIndex();
-        if (!view()->hasFocus() || !current.isValid())
+        if (!view()->hasFocus() || !current.isValid() || !view()->nodeTreeModel())
             return nullptr;
         return rowInterface(view()->nodeTreeModel()->positionOf(current));
     }

@@ -296,6 +296,8 @@ void NodeTreeView::setSelection(const QRect& rect, QItemSelectionModel::Selectio
 QRegion NodeTreeView::visualRegionForSelection(const QItemSelection& selection) const
 {
     QRegion region;
+    if (!m_model)
+        return region;
     for (const QItemSelectionRange& range : selection) {
         for (int row = range.top(); row <= range.bottom(); ++row)
             region += visualRect(m_model->index(row, 0, range.parent()));
