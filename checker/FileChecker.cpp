@@ -187,24 +187,24 @@ bool startsLikeZip(const QString& path)
     return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayView("PK\x03\x04");
 }
 
-} // namespace
-
-CheckReport checkXmlBytes(const QByteArray& bytes, const CheckOptions& options,
-                          const IdentifierIndex& index)
+// A customUI document on its own, read by `read`.
+template <typename Read>
+CheckReport checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index, Read read)
 {
     CheckReport report;
     IdentifierRules rules = rulesFor(index, options, options.application);
-    checkCustomUi(rules, report, {},
-                  [&](XmlEventHandler& checker) { return readXmlBytes(bytes, checker); });
+    checkCustomUi(rules, report, {}, read);
     return report;
 }
 
-CheckReport checkPackageBytes(const QByteArray& bytes, const QString& fileName,
-                              const CheckOptions& options, const IdentifierIndex& index)
+// An Office package opened by `open`, which says why when it cannot.
+template <typename Open>
+CheckReport checkOpenedPackage(const QString& fileName, const CheckOptions& options,
+                               const IdentifierIndex& index, Open open)
 {
     CheckReport report;
     QString error;
-    const std::unique_ptr<OfficePackage> package = OfficePackage::openBytes(bytes, error);
+    const std::unique_ptr<OfficePackage> package = open(error);
     if (!package)
         addPackageError(report, {}, error);
     else
@@ -212,25 +212,34 @@ CheckReport checkPackageBytes(const QByteArray& bytes, const QString& fileName,
     return report;
 }
 
+} // namespace
+
+CheckReport checkXmlBytes(const QByteArray& bytes, const CheckOptions& options,
+                          const IdentifierIndex& index)
+{
+    return checkLoneCustomUi(
+        options, index, [&](XmlEventHandler& checker) { return readXmlBytes(bytes, checker); });
+}
+
+CheckReport checkPackageBytes(const QByteArray& bytes, const QString& fileName,
+                              const CheckOptions& options, const IdentifierIndex& index)
+{
+    return checkOpenedPackage(fileName, options, index, [&](QString& error) {
+        return OfficePackage::openBytes(bytes, error);
+    });
+}
+
 CheckReport checkFile(const QString& path, const CheckOptions& options,
                       const IdentifierIndex& index)
 {
-    CheckReport report;
     const QFileInfo info(path);
     if (!info.isFile() || !(applicationOfExtension(path) || startsLikeZip(path))) {
         // Not a package: the reader says why a missing or odd file cannot be read.
-        IdentifierRules rules = rulesFor(index, options, options.application);
-        checkCustomUi(rules, report, {},
-                      [&](XmlEventHandler& checker) { return readXmlFile(path, checker); });
-        return report;
+        return checkLoneCustomUi(
+            options, index, [&](XmlEventHandler& checker) { return readXmlFile(path, checker); });
     }
-    QString error;
-    const std::unique_ptr<OfficePackage> package = OfficePackage::openFile(path, error);
-    if (!package)
-        addPackageError(report, {}, error);
-    else
-        checkPackage(*package, path, options, index, report);
-    return report;
+    return checkOpenedPackage(path, options, index,
+                              [&](QString& error) { return OfficePackage::openFile(path, error); });
 }
 
 } // namespace talpora::checker
