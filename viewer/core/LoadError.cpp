@@ -8,54 +8,67 @@ namespace talpora {
 
 namespace {
 
-QString englishReason(const LoadError& error)
+// What each kind of failure says, in English and in Chinese; "%1" stands
+// for the error's detail.
+struct ReasonFormats
 {
-    switch (error.kind) {
+    QStringView english;
+    QStringView chinese;
+};
+
+ReasonFormats reasonFormats(LoadErrorKind kind)
+{
+    switch (kind) {
     case LoadErrorKind::None:
         return {};
     case LoadErrorKind::FileNotFound:
-        return u"file not found"_s;
+        return {u"file not found", u"找不到文件"};
     case LoadErrorKind::PermissionDenied:
-        return u"permission denied"_s;
+        return {u"permission denied", u"没有读取权限"};
     case LoadErrorKind::Directory:
-        return u"not a file (it is a directory)"_s;
+        return {u"not a file (it is a directory)", u"这是一个文件夹，不是文件"};
     case LoadErrorKind::NotRegularFile:
-        return u"not a regular file"_s;
+        return {u"not a regular file", u"这不是普通文件"};
     case LoadErrorKind::ReadFailed:
-        return u"cannot read the file (%1)"_s.arg(error.detail);
+        return {u"cannot read the file (%1)", u"无法读取文件（%1）"};
     case LoadErrorKind::Empty:
-        return u"not XML (the file is empty)"_s;
+        return {u"not XML (the file is empty)", u"不是 XML 文件（文件是空的）"};
     case LoadErrorKind::BinaryData:
-        return u"not XML (the file holds binary data)"_s;
+        return {u"not XML (the file holds binary data)", u"不是 XML 文件（文件含有二进制数据）"};
     case LoadErrorKind::NotMarkup:
-        return u"not XML (it does not start with markup)"_s;
+        return {u"not XML (it does not start with markup)", u"不是 XML 文件（开头不是标记）"};
     case LoadErrorKind::UnsupportedEncoding:
-        return u"unsupported encoding \u201C%1\u201D"_s.arg(error.detail);
+        return {u"unsupported encoding \u201C%1\u201D", u"不支持的编码“%1”"};
     case LoadErrorKind::InvalidEncodedText:
-        return u"bytes that are not valid %1"_s.arg(error.detail);
+        return {u"bytes that are not valid %1", u"含有不符合 %1 编码的字节"};
     case LoadErrorKind::OutOfMemory:
-        return u"not enough memory to load the document"_s;
-    case LoadErrorKind::Syntax:
-        return error.detail;
+        return {u"not enough memory to load the document", u"内存不足，无法载入文档"};
+    case LoadErrorKind::Syntax: // in Chinese from the parser's code instead
+        return {u"%1", {}};
     case LoadErrorKind::UnboundPrefix:
-        return u"namespace prefix \u201C%1\u201D is not declared"_s.arg(error.detail);
+        return {u"namespace prefix \u201C%1\u201D is not declared", u"命名空间前缀“%1”没有声明"};
     case LoadErrorKind::BadQualifiedName:
-        return u"\u201C%1\u201D is not a valid name in a namespace-aware document"_s.arg(
-            error.detail);
+        return {u"\u201C%1\u201D is not a valid name in a namespace-aware document",
+                u"“%1”不是合法的限定名"};
     case LoadErrorKind::ExternalEntity:
-        return u"entity \u201C%1\u201D is defined outside the document, which is not read"_s.arg(
-            error.detail);
+        return {u"entity \u201C%1\u201D is defined outside the document, which is not read",
+                u"实体“%1”定义在文档之外，不会被读取"};
     case LoadErrorKind::TooLarge:
-        return u"the document is too large to load"_s;
+        return {u"the document is too large to load", u"文档太大，无法载入"};
     case LoadErrorKind::Stopped:
-        return u"loading was stopped"_s;
+        return {u"loading was stopped", u"载入已中止"};
     case LoadErrorKind::MissingStoredDocument:
-        return u"the catalogue has no document with identifier %1 (valid: 101\u2013157)"_s.arg(
-            error.detail);
+        return {u"the catalogue has no document with identifier %1 (valid: 101\u2013157)",
+                u"目录中没有标识符为 %1 的文档（有效范围 101–157）"};
     case LoadErrorKind::NoSuchEntry:
-        return u"the catalogue has no entry %1"_s.arg(error.detail);
+        return {u"the catalogue has no entry %1", u"目录中没有第 %1 项"};
     }
     return {};
+}
+
+QString filledIn(QStringView format, const QString& detail)
+{
+    return format.contains(u"%1") ? format.toString().arg(detail) : format.toString();
 }
 
 // The parser's faults in the interface's language; codes not listed here
@@ -127,58 +140,11 @@ QString chineseSyntaxReason(int parserCode)
     }
 }
 
-QString chineseReason(const LoadError& error)
-{
-    switch (error.kind) {
-    case LoadErrorKind::None:
-        return {};
-    case LoadErrorKind::FileNotFound:
-        return u"找不到文件"_s;
-    case LoadErrorKind::PermissionDenied:
-        return u"没有读取权限"_s;
-    case LoadErrorKind::Directory:
-        return u"这是一个文件夹，不是文件"_s;
-    case LoadErrorKind::NotRegularFile:
-        return u"这不是普通文件"_s;
-    case LoadErrorKind::ReadFailed:
-        return u"无法读取文件（%1）"_s.arg(error.detail);
-    case LoadErrorKind::Empty:
-        return u"不是 XML 文件（文件是空的）"_s;
-    case LoadErrorKind::BinaryData:
-        return u"不是 XML 文件（文件含有二进制数据）"_s;
-    case LoadErrorKind::NotMarkup:
-        return u"不是 XML 文件（开头不是标记）"_s;
-    case LoadErrorKind::UnsupportedEncoding:
-        return u"不支持的编码“%1”"_s.arg(error.detail);
-    case LoadErrorKind::InvalidEncodedText:
-        return u"含有不符合 %1 编码的字节"_s.arg(error.detail);
-    case LoadErrorKind::OutOfMemory:
-        return u"内存不足，无法载入文档"_s;
-    case LoadErrorKind::Syntax:
-        return chineseSyntaxReason(error.parserCode);
-    case LoadErrorKind::UnboundPrefix:
-        return u"命名空间前缀“%1”没有声明"_s.arg(error.detail);
-    case LoadErrorKind::BadQualifiedName:
-        return u"“%1”不是合法的限定名"_s.arg(error.detail);
-    case LoadErrorKind::ExternalEntity:
-        return u"实体“%1”定义在文档之外，不会被读取"_s.arg(error.detail);
-    case LoadErrorKind::TooLarge:
-        return u"文档太大，无法载入"_s;
-    case LoadErrorKind::Stopped:
-        return u"载入已中止"_s;
-    case LoadErrorKind::MissingStoredDocument:
-        return u"目录中没有标识符为 %1 的文档（有效范围 101–157）"_s.arg(error.detail);
-    case LoadErrorKind::NoSuchEntry:
-        return u"目录中没有第 %1 项"_s.arg(error.detail);
-    }
-    return {};
-}
-
 } // namespace
 
 QString describeInEnglish(const LoadError& error)
 {
-    const QString reason = englishReason(error);
+    const QString reason = filledIn(reasonFormats(error.kind).english, error.detail);
     if (error.line <= 0)
         return reason;
     return u"line %1, column %2: %3"_s.arg(error.line).arg(error.column).arg(reason);
@@ -186,7 +152,9 @@ QString describeInEnglish(const LoadError& error)
 
 QString describeInChinese(const LoadError& error)
 {
-    const QString reason = chineseReason(error);
+    const QString reason = error.kind == LoadErrorKind::Syntax
+                               ? chineseSyntaxReason(error.parserCode)
+                               : filledIn(reasonFormats(error.kind).chinese, error.detail);
     if (error.line <= 0)
         return reason;
     return u"第 %1 行第 %2 列：%3"_s.arg(error.line).arg(error.column).arg(reason);
