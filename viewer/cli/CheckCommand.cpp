@@ -20,11 +20,11 @@ constexpr char checkUsage[] =
 int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
     const std::optional<TargetOptions> options = parseTargetOptions(arguments);
-    if (!options || options->operands.size() != 1 || options->operands[0].isEmpty()) {
+    if (!options) {
         std::fputs(checkUsage, err);
         return 2;
     }
-    const QString& file = options->operands[0];
+    const QString& file = options->operand;
     const checker::CheckReport report = checker::checkFile(
         file, {options->application, options->versions}, catalogue::IdentifierIndex::builtIn());
     for (const checker::Finding& finding : report.findings)

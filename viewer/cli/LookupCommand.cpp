@@ -106,12 +106,12 @@ void reportUnknown(const IdentifierIndex& index, const QString& name, const Targ
 int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
     const std::optional<TargetOptions> options = parseTargetOptions(arguments);
-    if (!options || options->operands.size() != 1 || options->operands[0].isEmpty()) {
+    if (!options) {
         std::fputs(lookupUsage, err);
         return 2;
     }
     const IdentifierIndex& index = IdentifierIndex::builtIn();
-    const QByteArray name = options->operands[0].toUtf8();
+    const QByteArray name = options->operand.toUtf8();
     std::vector<const IdentifierRecord*> records;
     for (const IdentifierRecord* record : index.find(
              {name.constData(), static_cast<std::size_t>(name.size())}, options->applications())) {
@@ -119,7 +119,7 @@ int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
             records.push_back(record);
     }
     if (records.empty()) {
-        reportUnknown(index, options->operands[0], *options, err);
+        reportUnknown(index, options->operand, *options, err);
         return 1;
     }
     for (const IdentifierRecord* record : records)

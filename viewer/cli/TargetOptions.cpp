@@ -8,12 +8,14 @@ std::optional<TargetOptions> parseTargetOptions(const QStringList& arguments)
 {
     TargetOptions options;
     bool applicationGiven = false;
+    qsizetype operandCount = 0;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument != u"--app"_s && argument != u"--version"_s) {
             if (argument.startsWith(u"--"_s))
                 return std::nullopt;
-            options.operands.append(argument);
+            options.operand = argument;
+            ++operandCount;
             continue;
         }
         if (i + 1 == arguments.size())
@@ -33,6 +35,8 @@ std::optional<TargetOptions> parseTargetOptions(const QStringList& arguments)
             options.versionGiven = true;
         }
     }
+    if (operandCount != 1 || options.operand.isEmpty())
+        return std::nullopt;
     return options;
 }
 

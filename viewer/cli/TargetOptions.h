@@ -8,13 +8,13 @@
 namespace talpora::cli {
 
 // The "[--app access|excel|powerpoint|word] [--version 2013|2016|2019|365]"
-// options of lookup and check, and the other arguments in their order.
+// options of lookup and check, and the one other argument they take.
 struct TargetOptions
 {
     std::optional<catalogue::Application> application;
     catalogue::VersionSet versions = catalogue::VersionSet::all();
     bool versionGiven = false;
-    QStringList operands;
+    QString operand;
 
     catalogue::ApplicationSet applications() const
     {
@@ -24,7 +24,8 @@ struct TargetOptions
 };
 
 // nullopt when an option is repeated, lacks its value or has an unknown one,
-// or an argument starts with "--" without being one of the two options.
+// an argument starts with "--" without being one of the two options, or
+// there is not exactly one other argument, or it is empty.
 std::optional<TargetOptions> parseTargetOptions(const QStringList& arguments);
 
 } // namespace talpora::cli
