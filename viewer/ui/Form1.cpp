@@ -264,10 +264,9 @@ void Form1::FindNext()
     const NodeTree::Position hit = m_session.FindNext(selected);
     if (hit == NodeTree::noNode)
         return;
-    // Open the ancestors (the view reports each expansion, so their pictures
-    // follow), scroll to the hit, then select it.
+    // Scrolling to the hit opens its ancestors (the view reports each
+    // expansion, so their pictures follow); then it is selected.
     const QModelIndex index = m_model->indexOf(hit);
-    TreeView1->expandAncestors(index);
     TreeView1->scrollTo(index);
     TreeView1->setCurrentIndex(index);
 }

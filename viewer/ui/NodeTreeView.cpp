@@ -34,9 +34,9 @@ NodeTreeView::NodeTreeView(QWidget* parent) : QAbstractItemView(parent)
 
 void NodeTreeView::setModel(QAbstractItemModel* model)
 {
+    // Known before the base class resets the view for the new model.
     m_model = qobject_cast<NodeTreeModel*>(model);
     QAbstractItemView::setModel(model);
-    reset();
 }
 
 void NodeTreeView::reset()
@@ -44,17 +44,15 @@ void NodeTreeView::reset()
     QAbstractItemView::reset();
     m_tree = m_model ? m_model->tree() : nullptr;
     m_outline.setTree(m_tree.get());
-    m_widestRow = 0;
     m_typedText.clear();
-    updateRowHeight();
-    rowsChanged();
+    doItemsLayout();
 }
 
 void NodeTreeView::doItemsLayout()
 {
     updateRowHeight();
-    rowsChanged();
-    QAbstractItemView::doItemsLayout();
+    m_widestRow = 0;
+    QAbstractItemView::doItemsLayout(); // scroll bars and a repaint
 }
 
 void NodeTreeView::changeEvent(QEvent* event)
@@ -133,6 +131,14 @@ void NodeTreeView::collapse(const QModelIndex& index)
         return;
     rowsChanged();
     emit collapsed(m_model->indexOf(position));
+}
+
+void NodeTreeView::toggleExpanded(const QModelIndex& index)
+{
+    if (isExpanded(index))
+        collapse(index);
+    else
+        expand(index);
 }
 
 void NodeTreeView::expandAncestors(const QModelIndex& index)

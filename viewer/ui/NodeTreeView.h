@@ -93,6 +93,7 @@ private:
     // Content coordinates: where the row starts and where the node's picture starts.
     qint64 rowTop(std::size_t row) const;
     int itemLeft(Position position) const;
+    void toggleExpanded(const QModelIndex& index);
     bool isOnBranchIndicator(const QPoint& point) const;
     bool toggleBranchAt(const QPoint& point);
 

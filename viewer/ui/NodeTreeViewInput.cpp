@@ -99,11 +99,7 @@ bool NodeTreeView::toggleBranchAt(const QPoint& point)
 {
     if (!isOnBranchIndicator(point))
         return false;
-    const QModelIndex index = indexAt(point);
-    if (isExpanded(index))
-        collapse(index);
-    else
-        expand(index);
+    toggleExpanded(indexAt(point));
     return true;
 }
 
@@ -138,10 +134,7 @@ void NodeTreeView::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || state() != NoState || !index.isValid() ||
         index != pressed || index != currentIndex())
         return;
-    if (isExpanded(index))
-        collapse(index);
-    else
-        expand(index);
+    toggleExpanded(index);
 }
 
 void NodeTreeView::keyPressEvent(QKeyEvent* event)
