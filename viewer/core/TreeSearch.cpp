@@ -156,8 +156,6 @@ bool textContains(std::string_view text, std::string_view needle, NeedleKind kin
     return fromUtf8View(text).contains(keyword, Qt::CaseInsensitive);
 }
 
-// Half of a surrogate pair has no UTF-8 form; such a keyword is compared
-// with the texts in UTF-16, as they are.
 bool hasLoneSurrogate(const QString& keyword)
 {
     const QStringView text(keyword);
@@ -188,8 +186,8 @@ NodeTree::Position nodeHolding(const NodeTree& tree, NodeTree::Position first, s
 
 // An ASCII keyword looked for in all remaining texts in one sweep, which
 // spares a call per node; a match that runs from one text into the next
-// does not count. Exact only where no text holds the two characters that
-// fold to ASCII letters, which the caller makes sure of.
+// does not count. Exact only where no text before the hit holds the two
+// characters that fold to ASCII letters, which the caller makes sure of.
 NodeTree::Position findAsciiInAllTexts(const NodeTree& tree, NodeTree::Position from,
                                        std::string_view needle)
 {
@@ -212,22 +210,25 @@ NodeTree::Position FindNext(const NodeTree& tree, NodeTree::Position selected,
 {
     if (keyword.isEmpty() || !tree.contains(selected))
         return NodeTree::noNode;
-    if (hasLoneSurrogate(keyword)) {
-        for (NodeTree::Position position = selected + 1; position <= tree.size(); ++position) {
-            if (tree.text(position).contains(keyword, Qt::CaseInsensitive))
-                return position;
-        }
-        return NodeTree::noNode;
-    }
     const QByteArray folded = keyword.toCaseFolded().toUtf8();
     const std::string_view needle(folded.constData(), static_cast<std::size_t>(folded.size()));
-    const NeedleKind kind = needleKind(keyword, needle);
+    // Half of a surrogate pair has no UTF-8 form, so such a keyword is
+    // compared with the texts in UTF-16 only.
+    const NeedleKind kind =
+        hasLoneSurrogate(keyword) ? NeedleKind::General : needleKind(keyword, needle);
     const NodeTree::Position from = selected + 1;
     if (from > tree.size())
         return NodeTree::noNode;
-    if (kind == NeedleKind::Ascii &&
-        !hasAsciiFoldingCharacter(tree.allTexts().substr(tree.textOffset(from))))
-        return findAsciiInAllTexts(tree, from, needle);
+    if (kind == NeedleKind::Ascii) {
+        // The sweep is exact unless a text before its hit holds a character
+        // that folds to an ASCII letter; only those texts need a look.
+        const NodeTree::Position hit = findAsciiInAllTexts(tree, from, needle);
+        const std::uint64_t start = tree.textOffset(from);
+        const std::uint64_t end =
+            hit == NodeTree::noNode ? tree.allTexts().size() : tree.textOffset(hit);
+        if (!hasAsciiFoldingCharacter(tree.allTexts().substr(start, end - start)))
+            return hit;
+    }
     for (NodeTree::Position position = selected + 1; position <= tree.size(); ++position) {
         if (textContains(tree.textUtf8(position), needle, kind, keyword))
             return position;
