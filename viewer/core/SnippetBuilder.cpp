@@ -97,27 +97,27 @@ QString startTag(const SnippetElement& element)
     return tag;
 }
 
-// The length of the text writeChain makes, worked out before anything is
-// written: one TAB per level makes a deep chain's text grow with the square
-// of its depth.
-qint64 chainLength(const QList<SnippetElement>& chain)
+// The length of the text writeChain makes from these start tags, worked out
+// before anything is written: one TAB per level makes a deep chain's text
+// grow with the square of its depth.
+qint64 chainLength(const QList<SnippetElement>& chain, const QStringList& startTags)
 {
     const qint64 levels = chain.size();
     qint64 length = levels * (levels - 1); // the TABs of the start and end tags
-    for (const SnippetElement& element : chain)
+    for (qsizetype level = 0; level < chain.size(); ++level)
         length +=
-            startTag(element).size() + element.name.size() + 6; // "/>" or ">", "</", ">", "\n"
+            startTags[level].size() + chain[level].name.size() + 6; // "/>" or ">", "</", ">", "\n"
     return length;
 }
 
 // Writes a chain in which every element is the only child of the one before.
-QString writeChain(const QList<SnippetElement>& chain)
+QString writeChain(const QList<SnippetElement>& chain, const QStringList& startTags)
 {
     QStringList lines;
     const qsizetype last = chain.size() - 1;
     for (qsizetype level = 0; level <= last; ++level) {
         const QString indent(level, QLatin1Char('\t'));
-        lines.append(indent + startTag(chain[level]) + (level == last ? u"/>"_s : u">"_s));
+        lines.append(indent + startTags[level] + (level == last ? u"/>"_s : u">"_s));
     }
     for (qsizetype level = last - 1; level >= 0; --level)
         lines.append(QString(level, QLatin1Char('\t')) + u"</"_s + chain[level].name + u">"_s);
@@ -154,6 +154,8 @@ SnippetResult refuseTooDeepSnippet(qsizetype levelsBelowRoot, const QString& roo
 
 SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText)
 {
+    if (!snippetDepthFits(tagsClickedFirst.size()))
+        return refuseTooDeepSnippet(tagsClickedFirst.size(), rootText);
     const std::optional<Area> area = areaForRoot(rootText);
     if (!area)
         return {{}, describeMissingArea(rootText)};
@@ -163,13 +165,14 @@ SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& r
     if (!area->startFromScratch.isEmpty())
         chain.append({u"ribbon"_s, u"startFromScratch"_s, area->startFromScratch.toString()});
     chain.append({area->areaElement.toString(), {}, {}});
-    if (!snippetDepthFits(tagsClickedFirst.size()))
-        return {{}, describeTooLarge(tagsClickedFirst.size())};
     for (auto tag = tagsClickedFirst.crbegin(); tag != tagsClickedFirst.crend(); ++tag)
         chain.append(elementFromTag(*tag));
-    if (chainLength(chain) > maximumSnippetLength)
+    QStringList startTags;
+    for (const SnippetElement& element : chain)
+        startTags.append(startTag(element));
+    if (chainLength(chain, startTags) > maximumSnippetLength)
         return {{}, describeTooLarge(tagsClickedFirst.size())};
-    return {writeChain(chain), {}};
+    return {writeChain(chain, startTags), {}};
 }
 
 } // namespace talpora
