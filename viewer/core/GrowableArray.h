@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdlib>
-#include <cstring>
 #include <new>
 #include <type_traits>
 #include <utility>

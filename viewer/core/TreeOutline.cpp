@@ -34,19 +34,19 @@ bool TreeOutline::canOpen(Position position) const
 
 bool TreeOutline::open(Position position)
 {
-    if (!canOpen(position))
-        return false;
-    m_open[position] = true;
-    if (const std::size_t row = rowOf(position); row != noRow)
-        refreshRowsBelow(row);
-    return true;
+    return setOpen(position, true);
 }
 
 bool TreeOutline::close(Position position)
 {
-    if (!isOpen(position))
+    return setOpen(position, false);
+}
+
+bool TreeOutline::setOpen(Position position, bool open)
+{
+    if (open ? !canOpen(position) : !isOpen(position))
         return false;
-    m_open[position] = false;
+    m_open[position] = open;
     if (const std::size_t row = rowOf(position); row != noRow)
         refreshRowsBelow(row);
     return true;
@@ -77,10 +77,10 @@ std::vector<TreeOutline::Position> TreeOutline::openBranch(Position position, un
     std::vector<Position> opened;
     if (!m_tree || !m_tree->contains(position) || levels == 0)
         return opened;
-    const std::uint32_t deepest = m_tree->depth(position) + levels - 1;
     // In document order, the branch is the run of positions after `position`
     // that lie deeper than it.
     const std::uint32_t top = m_tree->depth(position);
+    const std::uint32_t deepest = top + levels - 1;
     for (Position node = position;
          node <= m_tree->size() && (node == position || m_tree->depth(node) > top); ++node) {
         if (m_tree->depth(node) <= deepest && canOpen(node)) {

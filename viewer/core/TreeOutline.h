@@ -42,6 +42,7 @@ public:
 
 private:
     bool canOpen(Position position) const;
+    bool setOpen(Position position, bool open);
     // The rows a shown, open node puts below itself: its descendants whose
     // ancestors up to it are open.
     std::vector<Position> rowsBelow(Position position) const;

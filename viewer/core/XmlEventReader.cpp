@@ -6,7 +6,6 @@
 #include "Utf8Converter.h"
 #include "Utf8View.h"
 
-#include <cstring>
 #include <expat.h>
 #include <memory>
 #include <new>
