@@ -1,5 +1,7 @@
 #include "OfficeTargets.h"
 
+#include "IdentifierDistance.h"
+
 #include <string>
 
 namespace talpora::catalogue {
@@ -10,18 +12,6 @@ constexpr std::array<std::string_view, 4> codes = {"access", "excel", "powerpoin
 constexpr std::array<std::string_view, 4> names = {"Access", "Excel", "PowerPoint", "Word"};
 constexpr std::array<std::string_view, VersionSet::count> versionNames = {"2013", "2016", "2019",
                                                                           "365"};
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -38,7 +28,7 @@ std::string_view applicationName(Application application)
 std::optional<Application> applicationFromCode(std::string_view code)
 {
     for (const Application application : allApplications) {
-        if (equalsIgnoringAsciiCase(code, applicationCode(application)))
+        if (compareIgnoringAsciiCase(code, applicationCode(application)) == 0)
             return application;
     }
     return std::nullopt;
