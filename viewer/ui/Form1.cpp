@@ -187,30 +187,31 @@ void Form1::connectControls()
 
 void Form1::loadCatalogueEntry(int index)
 {
-    LoadError error;
-    {
-        WaitCursor wait;
-        error = m_session.loadCatalogueEntry(index);
-        if (!error)
-            LoadTree();
-    }
-    if (error) {
-        const QListWidgetItem* entry = List1->item(index);
-        reportLoadFailure(entry ? entry->text() : QString::number(index), describeInChinese(error));
-    }
+    loadAndShow([&] { return m_session.loadCatalogueEntry(index); },
+                [&] {
+                    const QListWidgetItem* entry = List1->item(index);
+                    return entry ? entry->text() : QString::number(index);
+                });
 }
 
 void Form1::openFile(const QString& path)
 {
+    loadAndShow([&] { return m_session.loadFile(path); },
+                [&] { return QDir::toNativeSeparators(path); });
+}
+
+void Form1::loadAndShow(const std::function<LoadError()>& load,
+                        const std::function<QString()>& documentName)
+{
     LoadError error;
     {
         WaitCursor wait;
-        error = m_session.loadFile(path);
+        error = load();
         if (!error)
             LoadTree();
     }
     if (error)
-        reportLoadFailure(QDir::toNativeSeparators(path), describeInChinese(error));
+        reportLoadFailure(documentName(), describeInChinese(error));
 }
 
 void Form1::LoadTree()

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -69,6 +70,10 @@ private:
     void createControls();
     void createMenus();
     void connectControls();
+    // Loads through `load`; on failure the previous document stays and a box
+    // names the document and the reason.
+    void loadAndShow(const std::function<LoadError()>& load,
+                     const std::function<QString()>& documentName);
     void LoadTree();
     void layoutClientArea();
     void reportLoadFailure(const QString& documentName, const QString& reason);

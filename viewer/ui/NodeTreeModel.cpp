@@ -36,12 +36,7 @@ QModelIndex NodeTreeModel::indexOf(NodeTree::Position position) const
 
 void NodeTreeModel::nodeExpanded(const QModelIndex& index)
 {
-    // The view reports a childless node as expanded when "*" opens its
-    // parent's branch; such a node has nothing to open and keeps its folder closed.
-    const NodeTree::Position position = positionOf(index);
-    if (!m_tree || !m_tree->contains(position) || m_tree->childCount(position) == 0)
-        return;
-    m_pictures.expanded(position);
+    m_pictures.expanded(positionOf(index));
     pictureChanged(index);
 }
 
