@@ -26,7 +26,7 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from catalogue.errors import CatalogueError  # noqa: E402
-from catalogue.generate import read_catalogue, read_identifier_index  # noqa: E402
+from catalogue.generate import read_catalogue_and_index  # noqa: E402
 from catalogue.identifiers import index_summary_lines, index_text  # noqa: E402
 from catalogue.summary import summary_text  # noqa: E402
 
@@ -98,8 +98,7 @@ def index_differs(text, path):
 def main(argv=None):
     arguments = parse_arguments(argv)
     try:
-        catalogue = read_catalogue(arguments.workbooks)
-        index = read_identifier_index(arguments.workbooks, catalogue)
+        catalogue, index = read_catalogue_and_index(arguments.workbooks)
     except CatalogueError as error:
         print(f"error: {error}", file=sys.stderr)
         return 2

@@ -6,7 +6,7 @@ from collections import Counter
 from dataclasses import dataclass, field
 
 from .entries import APPLICATIONS, AREAS, catalogue_entries, has_area
-from .identifiers import build_index, read_version_rows
+from .identifiers import VERSIONS, build_index, read_version_rows
 from .layout import DroppedPlacements, shape_area
 from .rows import COLUMNS, make_row, place_rows
 from .tree import build_tree
@@ -100,14 +100,9 @@ def build_catalogue(rows_by_application):
     return Catalogue(documents, list(groups.values()), summaries)
 
 
-def read_catalogue(workbooks_folder):
-    rows = {
-        application: read_workbook(os.path.join(workbooks_folder, file_name))
-        for application, file_name in APPLICATIONS
-    }
-    return build_catalogue(rows)
-
-
-def read_identifier_index(workbooks_folder, catalogue):
-    """The identifier index from all 16 workbooks and the catalogue's documents."""
-    return build_index(read_version_rows(workbooks_folder, read_workbook), catalogue.groups)
+def read_catalogue_and_index(workbooks_folder):
+    """The catalogue from the four 2013 workbooks and the identifier index from
+    all 16, reading each workbook once."""
+    rows = read_version_rows(workbooks_folder, read_workbook)
+    catalogue = build_catalogue(rows[VERSIONS[0][0]])
+    return catalogue, build_index(rows, catalogue.groups)

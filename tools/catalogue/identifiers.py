@@ -140,8 +140,10 @@ def read_version_rows(workbooks_folder, read_workbook):
     """{version: {application: rows}} for all 16 workbooks; fails naming a missing one."""
     rows = {}
     for version, folder in VERSIONS:
+        # The 2013 workbooks also give the catalogue, which needs every column.
+        optional = () if version == VERSIONS[0][0] else OPTIONAL_COLUMNS
         rows[version] = {
-            application: read_workbook(os.path.join(workbooks_folder, folder, file_name), OPTIONAL_COLUMNS)
+            application: read_workbook(os.path.join(workbooks_folder, folder, file_name), optional)
             for application, file_name in APPLICATIONS
         }
     return rows
