@@ -1,5 +1,9 @@
 #include "DisplayText.h"
 
+#include "Utf8View.h"
+
+#include <algorithm>
+
 namespace talpora {
 
 namespace {
@@ -23,8 +27,16 @@ QChar visibleMark(QChar c)
 
 } // namespace
 
-QString displayText(const QString& text)
+QString displayText(std::string_view utf8)
 {
+    // A UTF-16 unit takes at most three bytes, so this prefix holds more units
+    // than a row draws whenever it is shorter than the text: a text of
+    // megabytes is not decoded whole on every repaint.
+    std::size_t prefix =
+        std::min(utf8.size(), static_cast<std::size_t>(3 * (maximumDisplayLength + 2)));
+    while (prefix < utf8.size() && (static_cast<unsigned char>(utf8[prefix]) & 0xC0) == 0x80)
+        --prefix; // never half a character
+    const QString text = fromUtf8View(utf8.substr(0, prefix));
     qsizetype length = text.size();
     if (length <= maximumDisplayLength)
         return withVisibleMarks(text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 namespace talpora {
 
@@ -12,7 +13,7 @@ inline constexpr qsizetype maximumDisplayLength = 4000;
 // and the rest) as visible marks, so that a row stays one line and nothing
 // hides, and a text longer than maximumDisplayLength cut there with "…".
 // Search, path and snippet work on the real text, never on this one.
-QString displayText(const QString& text);
+QString displayText(std::string_view utf8);
 
 // The whole text with the visible marks of displayText() and no cut: for a
 // one-line label such as the status bar's path.

@@ -46,7 +46,7 @@ public:
     {
         if (!isValid() || kind != QAccessible::Name)
             return {};
-        return displayText(m_tree->text(m_position));
+        return displayText(m_tree->textUtf8(m_position));
     }
     void setText(QAccessible::Text, const QString&) override {}
 

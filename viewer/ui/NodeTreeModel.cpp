@@ -93,10 +93,10 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const
     const NodeTree::Position position = positionOf(index);
     switch (role) {
     case Qt::DisplayRole:
-        return displayText(m_tree->text(position));
+        return displayText(m_tree->textUtf8(position));
     case Qt::ToolTipRole:
         // Escaped, so that a text such as "<b>" shows as written and not as markup.
-        return Qt::convertFromPlainText(displayText(m_tree->text(position)), Qt::WhiteSpaceNormal);
+        return Qt::convertFromPlainText(displayText(m_tree->textUtf8(position)), Qt::WhiteSpaceNormal);
     case Qt::DecorationRole:
         return m_icons[static_cast<std::size_t>(m_pictures.picture(position)) - 1];
     case Qt::ForegroundRole:
