@@ -5,10 +5,11 @@
 
 namespace talpora::cli {
 
-// "check <file> [--app ...] [--version ...]" with the arguments after
-// "check": one finding per line on `out`. Returns 0 without errors, 1 with
-// errors, 2 when the file cannot be read or is not well-formed, or on a usage
-// error.
-int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err);
+// "check <file>... [--app ...] [--version ...]" with the arguments after
+// "check"; "-" reads standard input from `in`. Every finding and note goes to
+// `out`, one per line; `err` only hears of a wrong call. Returns the worst
+// status of the files: 0 without errors, 1 with errors, 2 when a file cannot
+// be read or is not well-formed; 2 for a wrong call.
+int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::FILE* in);
 
 } // namespace talpora::cli

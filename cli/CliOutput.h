@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdio>
 #include <string_view>
@@ -22,6 +23,34 @@ template <typename Text> void writeLine(std::FILE* stream, const Text& text)
 {
     write(stream, text);
     std::fputc('\n', stream);
+}
+
+// A wrong call: what is wrong in one line, then where the usage is. Returns
+// the exit status of a wrong call, 2.
+inline int wrongCall(std::FILE* err, const QString& what)
+{
+    write(err, QStringLiteral("talpora-cli: %1\nTry 'talpora-cli --help' for more information.\n")
+                   .arg(what));
+    return 2;
+}
+
+// The operand that stands for standard input, and the name it gets in messages.
+inline bool isStandardInput(const QString& operand)
+{
+    return operand == QLatin1StringView("-");
+}
+inline QString standardInputName()
+{
+    return QStringLiteral("<stdin>");
+}
+
+// All of `in`; false when reading failed.
+inline bool readAll(std::FILE* in, QByteArray& bytes)
+{
+    char buffer[65536];
+    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
+        bytes.append(buffer, static_cast<qsizetype>(count));
+    return !std::ferror(in);
 }
 
 } // namespace talpora::cli

@@ -3,6 +3,7 @@
 #include "CatalogueEntries.h"
 #include "CliOutput.h"
 #include "IdentifierIndex.h"
+#include "IdentifierRules.h"
 #include "TargetOptions.h"
 
 #include <string>
@@ -16,10 +17,6 @@ namespace {
 
 using namespace talpora::catalogue;
 
-constexpr char lookupUsage[] =
-    "usage: talpora-cli lookup <idMso> [--app access|excel|powerpoint|word] "
-    "[--version 2013|2016|2019|365]\n";
-constexpr std::size_t suggestionCount = 5;
 constexpr VersionSet catalogueVersion{1}; // the catalogue documents are those of Office 2013
 constexpr const char* languages[] = {"cn", "en", "jp"};
 
@@ -75,43 +72,31 @@ void printCatalogueNodes(const IdentifierIndex& index, const IdentifierRecord& r
     }
 }
 
-void reportUnknown(const IdentifierIndex& index, const QString& name, const TargetOptions& options,
-                   std::FILE* err)
+// The same words as check's finding for an unknown idMso, "did you mean" and all.
+void reportUnknown(const IdentifierIndex& index, const QByteArray& name,
+                   const TargetOptions& options, std::FILE* err)
 {
-    const QByteArray utf8 = name.toUtf8();
-    const std::string_view text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-    std::string message = "talpora-cli: \"" + std::string(text) + "\" is not a known identifier";
-    if (options.application)
-        message.append(" of ").append(applicationName(*options.application));
-    if (options.versionGiven)
-        message.append(" in Office ").append(versionList(options.versions));
-    // Known, only not in the chosen version: say where it is.
-    VersionSet elsewhere;
-    for (const IdentifierRecord* record : index.find(text, options.applications()))
-        elsewhere.bits |= record->versions().bits;
-    if (!elsewhere.isEmpty())
-        message.append(" (it is in ").append(versionList(elsewhere)).append(")");
-    const std::vector<std::string_view> nearest =
-        index.nearest(text, options.applications(), options.versions, suggestionCount);
-    if (!nearest.empty()) {
-        message += "; nearest: ";
-        for (std::size_t i = 0; i < nearest.size(); ++i)
-            message.append(i == 0 ? "" : ", ").append(nearest[i]);
-    }
-    writeLine(err, message);
+    checker::IdentifierRules rules(index, options.applications(), options.versions,
+                                   options.versionGiven);
+    const std::string_view text(name.constData(), static_cast<std::size_t>(name.size()));
+    const QString quoted = u'"' + QString::fromUtf8(name) + u'"';
+    writeLine(err, u"talpora-cli: "_s +
+                       rules.unknown(text).value_or(quoted + u" is not a known identifier"_s));
 }
 
 } // namespace
 
 int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
-    const std::optional<TargetOptions> options = parseTargetOptions(arguments);
-    if (!options) {
-        std::fputs(lookupUsage, err);
-        return 2;
-    }
+    const ParsedTargetOptions parsed = parseTargetOptions(arguments);
+    if (!parsed.error.isEmpty())
+        return wrongCall(err, u"lookup: "_s + parsed.error);
+    const TargetOptions* options = &parsed.options;
+    if (options->operands.size() != 1)
+        return wrongCall(err, u"lookup: give one identifier"_s);
+    const QString& operand = options->operands.front();
     const IdentifierIndex& index = IdentifierIndex::builtIn();
-    const QByteArray name = options->operand.toUtf8();
+    const QByteArray name = operand.toUtf8();
     std::vector<const IdentifierRecord*> records;
     for (const IdentifierRecord* record : index.find(
              {name.constData(), static_cast<std::size_t>(name.size())}, options->applications())) {
@@ -119,7 +104,7 @@ int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
             records.push_back(record);
     }
     if (records.empty()) {
-        reportUnknown(index, options->operand, *options, err);
+        reportUnknown(index, name, *options, err);
         return 1;
     }
     for (const IdentifierRecord* record : records)

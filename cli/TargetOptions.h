@@ -3,18 +3,17 @@
 #include "OfficeTargets.h"
 
 #include <QStringList>
-#include <optional>
 
 namespace talpora::cli {
 
 // The "[--app access|excel|powerpoint|word] [--version 2013|2016|2019|365]"
-// options of lookup and check, and the one other argument they take.
+// options of lookup and check (also as --app=excel), and the other arguments.
 struct TargetOptions
 {
     std::optional<catalogue::Application> application;
     catalogue::VersionSet versions = catalogue::VersionSet::all();
     bool versionGiven = false;
-    QString operand;
+    QStringList operands;
 
     catalogue::ApplicationSet applications() const
     {
@@ -23,9 +22,15 @@ struct TargetOptions
     }
 };
 
-// nullopt when an option is repeated, lacks its value or has an unknown one,
-// an argument starts with "--" without being one of the two options, or
-// there is not exactly one other argument, or it is empty.
-std::optional<TargetOptions> parseTargetOptions(const QStringList& arguments);
+struct ParsedTargetOptions
+{
+    TargetOptions options;
+    QString error; // empty, or what is wrong with the call in one line
+};
+
+// Refuses an option that is repeated, lacks its value or has an unknown one,
+// an argument that starts with "--" without being one of the two options, and
+// an empty argument.
+ParsedTargetOptions parseTargetOptions(const QStringList& arguments);
 
 } // namespace talpora::cli

@@ -1,13 +1,12 @@
 #include "CliCommands.h"
+#include "NativeFileNames.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    const int status = talpora::cli::runCommand(arguments, stdout, stderr);
-    std::fflush(stdout);
-    return status;
+    // File names arrive as the system holds them, not as the locale decodes them.
+    const QStringList arguments = talpora::commandLineArguments(argc, argv);
+    return talpora::cli::runCommand(arguments, stdout, stderr, stdin);
 }

@@ -167,8 +167,8 @@ void TestCheck::check_data()
            "identifier of Word\n"_s
         << QString();
     QTest::newRow("package without customUI")
-        << package(u"plain.xlsx"_s, u"xl/workbook.xml"_s, {}) << QStringList() << 0 << QString()
-        << u"the package has no customUI part"_s;
+        << package(u"plain.xlsx"_s, u"xl/workbook.xml"_s, {}) << QStringList() << 0
+        << u"%1: note: the package has no customUI part\n"_s << QString();
     QTest::newRow("zip bomb")
         << package(u"bomb.pptm"_s, u"ppt/presentation.xml"_s,
                    {{u"customUI/customUI14.xml"_s, customUi({}) + QByteArray(65 << 20, ' ')}})
@@ -199,10 +199,18 @@ void TestCheck::check_data()
                    {{u"customUI/customUI14.xml"_s, "<customUI>\n<ribbon></customUI>"}})
         << QStringList() << 2 << u"%1!customUI/customUI14.xml:2:11: error: mismatched tag\n"_s
         << QString();
+    QTest::newRow("several files: the worst status, standard input as -")
+        << m_dir.filePath(u"clean.xml"_s)
+        << QStringList{u"-"_s, m_dir.filePath(u"missing.xml"_s), u"--app=word"_s} << 2
+        << u"<stdin>:3:64: error: idMso: \"FormatPainterr\" is not a known identifier of Word; "
+           "did you mean \"FormatPainter\"?\n"_s +
+               m_dir.filePath(u"missing.xml"_s) + u": error: file not found\n"_s
+        << QString();
     QTest::newRow("no file") << QString() << QStringList() << 2 << QString()
-                             << u"usage: talpora-cli check"_s;
-    QTest::newRow("unknown option") << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--strict"_s}
-                                    << 2 << QString() << u"usage: talpora-cli check"_s;
+                             << u"talpora-cli: check: no file given\nTry 'talpora-cli --help'"_s;
+    QTest::newRow("unknown option")
+        << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--strict"_s} << 2 << QString()
+        << u"talpora-cli: check: unknown option '--strict'\n"_s;
 }
 
 void TestCheck::check()
@@ -216,7 +224,10 @@ void TestCheck::check()
     QStringList arguments{u"check"_s};
     if (!path.isEmpty())
         arguments << path;
-    const CliRun result = runCli(arguments + options);
+    // What "-" reads: a customUI part with an unknown idMso.
+    const CliRun result =
+        runCli(arguments + options, customUi("  <tab idMso=\"TabHome\"><group idMso=\"GroupFont\">"
+                                             "<button idMso=\"FormatPainterr\"/></group></tab>"));
     QCOMPARE(result.out, QString(out).replace(u"%1"_s, path));
     QCOMPARE(result.status, status);
     QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.contains(err),

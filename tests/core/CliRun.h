@@ -29,14 +29,18 @@ inline QString readBack(std::FILE* file)
     return QString::fromUtf8(bytes);
 }
 
-inline CliRun runCli(const QStringList& arguments)
+// `input` is what "-" reads.
+inline CliRun runCli(const QStringList& arguments, const QByteArray& input = {})
 {
     using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
     const File out(std::tmpfile(), &std::fclose);
     const File err(std::tmpfile(), &std::fclose);
-    if (!out || !err)
+    const File in(std::tmpfile(), &std::fclose);
+    if (!out || !err || !in)
         return {-1, {}, QStringLiteral("no temporary file")};
-    const int status = cli::runCommand(arguments, out.get(), err.get());
+    std::fwrite(input.constData(), 1, std::size_t(input.size()), in.get());
+    std::rewind(in.get());
+    const int status = cli::runCommand(arguments, out.get(), err.get(), in.get());
     return {status, readBack(out.get()), readBack(err.get())};
 }
 

@@ -29,7 +29,7 @@ void TestLookup::lookup_data()
     QTest::newRow("exact") << QStringList{u"FormatPainter"_s, u"--app"_s, u"word"_s} << 0
                            << QStringList{painter, painterNode} << u"\texcel\t"_s << QString();
     QTest::newRow("other case, application in capitals")
-        << QStringList{u"formatPAINTER"_s, u"--app"_s, u"Word"_s} << 0
+        << QStringList{u"formatPAINTER"_s, u"--app=Word"_s} << 0
         << QStringList{painter, painterNode} << u"formatPAINTER"_s << QString();
     QTest::newRow("every application")
         << QStringList{u"Paste"_s} << 0
@@ -55,24 +55,25 @@ void TestLookup::lookup_data()
         << QStringList{painter} << u"catalogue"_s << QString();
     QTest::newRow("unknown, with its nearest")
         << QStringList{u"FormatPainterr"_s} << 1 << QStringList() << u"control"_s
-        << u"\"FormatPainterr\" is not a known identifier; nearest: FormatPainter\n"_s;
+        << u"\"FormatPainterr\" is not a known identifier; did you mean \"FormatPainter\"?\n"_s;
     QTest::newRow("known elsewhere, not in this application")
         << QStringList{u"TabHome"_s, u"--app"_s, u"access"_s} << 1 << QStringList() << u"control"_s
-        << u"nearest: TabHomeAccess\n"_s;
+        << u"did you mean \"TabHomeAccess\"?\n"_s;
     QTest::newRow("nothing near") << QStringList{u"Qqqqqqqqqqqqqq"_s} << 1 << QStringList()
                                   << u"control"_s << u"is not a known identifier\n"_s;
     QTest::newRow("no identifier")
-        << QStringList() << 2 << QStringList() << u"control"_s << u"usage: talpora-cli lookup"_s;
+        << QStringList() << 2 << QStringList() << u"control"_s
+        << u"talpora-cli: lookup: give one identifier\nTry 'talpora-cli --help'"_s;
     QTest::newRow("unknown application")
         << QStringList{u"Paste"_s, u"--app"_s, u"outlook"_s} << 2 << QStringList() << u"control"_s
-        << u"usage: talpora-cli lookup"_s;
+        << u"talpora-cli: lookup: --app: unknown application 'outlook'\n"_s;
     QTest::newRow("unknown version")
-        << QStringList{u"Paste"_s, u"--version"_s, u"2010"_s} << 2 << QStringList() << u"control"_s
-        << u"usage: talpora-cli lookup"_s;
+        << QStringList{u"Paste"_s, u"--version=2010"_s} << 2 << QStringList() << u"control"_s
+        << u"talpora-cli: lookup: --version: unknown version '2010'\n"_s;
     QTest::newRow("option twice") << QStringList{u"Paste"_s, u"--app"_s, u"word"_s, u"--app"_s,
                                                  u"excel"_s}
                                   << 2 << QStringList() << u"control"_s
-                                  << u"usage: talpora-cli lookup"_s;
+                                  << u"talpora-cli: lookup: --app given twice\n"_s;
 }
 
 void TestLookup::lookup()

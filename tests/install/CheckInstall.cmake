@@ -73,10 +73,11 @@ expect_equal("talpora-cli entries, lines" "${entry_count}" 57)
 list(GET entry_lines 0 first_entry)
 expect_equal("talpora-cli entries, first line" "${first_entry}" "0\t101\tAccess_2013_backstage_cn\n")
 check_run(cli_version ${prefix}/bin/talpora-cli --version)
-expect_equal("talpora-cli --version" "${cli_version}" "talpora-cli ${VERSION}\n")
+set(copyright "Copyright (c) 2026 the Talpora developers\nLicence: MIT <https://opensource.org/license/mit>\n")
+expect_equal("talpora-cli --version" "${cli_version}" "talpora-cli ${VERSION}\n${copyright}")
 check_run(gui_version ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
           ${prefix}/bin/Talpora --version)
-expect_equal("Talpora --version" "${gui_version}" "Talpora ${VERSION}\n")
+expect_equal("Talpora --version" "${gui_version}" "Talpora ${VERSION}\n${copyright}")
 
 # The validators.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)

@@ -64,13 +64,23 @@ void TestOpening::commandLine_data()
     QTest::newRow("a file") << QStringList{u"本地.xml"_s} << -1 << QString() << u"本地.xml"_s;
     QTest::newRow("a file after --")
         << QStringList{u"--"_s, u"--version"_s} << -1 << QString() << u"--version"_s;
-    QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << u"Talpora 1.00\n"_s
-                               << QString();
+    const QString version = u"Talpora 1.00\nCopyright (c) 2026 the Talpora developers\n"
+                            "Licence: MIT <https://opensource.org/license/mit>\n"_s;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << version << QString();
+    QTest::newRow("-V") << QStringList{u"-V"_s} << 0 << version << QString();
+    QTest::newRow("Qt's own options are left to Qt")
+        << QStringList{u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"a.xml"_s} << -1 << QString()
+        << u"a.xml"_s;
     QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << u"[file]"_s << QString();
     QTest::newRow("-h with a file")
         << QStringList{u"a.xml"_s, u"-h"_s} << 0 << u"--version"_s << QString();
-    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << u"bogus"_s << QString();
-    QTest::newRow("two files") << QStringList{u"a.xml"_s, u"b.xml"_s} << 2 << u"[file]"_s
+    // One line in English (no translation is installed yet), then where the help is.
+    QTest::newRow("unknown option")
+        << QStringList{u"--bogus"_s} << 2
+        << u"Talpora: Unknown option 'bogus'.\nTry 'Talpora --help' for more information.\n"_s
+        << QString();
+    QTest::newRow("two files") << QStringList{u"a.xml"_s, u"b.xml"_s} << 2
+                               << u"Talpora: Only one file can be opened at start.\n"_s
                                << QString();
 }
 
@@ -85,6 +95,8 @@ void TestOpening::commandLine()
     QVERIFY2(request.message.contains(message), qPrintable(request.message));
     if (exitStatus == 0 && message.endsWith(u'\n'))
         QCOMPARE(request.message, message);
+    if (exitStatus == 2)
+        QVERIFY(request.message.startsWith(message));
     QCOMPARE(request.fileToOpen, fileToOpen);
 }
 

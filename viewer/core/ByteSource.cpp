@@ -1,6 +1,7 @@
 #include "ByteSource.h"
 
-#include <QFile>
+#include "NativeFileNames.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -86,7 +87,7 @@ std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error
         error = errorFromErrno(ENOENT);
         return nullptr;
     }
-    const QByteArray nativePath = QFile::encodeName(path);
+    const QByteArray nativePath = nativeFileName(path);
     // O_NONBLOCK: opening a named pipe must not wait for a writer. It changes
     // nothing for the regular files that are read afterwards.
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

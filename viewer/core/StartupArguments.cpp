@@ -1,5 +1,7 @@
 #include "StartupArguments.h"
 
+#include "ProgramVersion.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -7,30 +9,55 @@ using namespace Qt::StringLiterals;
 
 namespace talpora {
 
+namespace {
+
+// The options QGuiApplication and QApplication take for themselves. They are
+// known here, hidden from the help, so that the arguments can be checked
+// before anything connects to a display.
+void addQtOptions(QCommandLineParser& parser)
+{
+    const auto add = [&parser](QStringList names, const QString& valueName) {
+        for (const QString& name : names) {
+            QCommandLineOption option(name, {}, valueName);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    };
+    add({u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
+         u"qwindowgeometry"_s, u"geometry"_s, u"qwindowtitle"_s, u"title"_s, u"qwindowicon"_s,
+         u"icon"_s, u"style"_s, u"stylesheet"_s, u"session"_s, u"display"_s, u"name"_s,
+         u"qmljsdebugger"_s, u"fontengine"_s, u"dialogs"_s},
+        u"value"_s);
+    add({u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s}, {});
+}
+
+} // namespace
+
 StartupRequest parseStartupArguments(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    // "-platform offscreen" as Qt spells its own options.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         u"Browse the Office 2013 control identifiers (idMso) and build customUI snippets."_s);
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption version({u"V"_s, u"v"_s, u"version"_s},
+                                     u"Displays version information."_s);
+    parser.addOption(version);
     parser.addPositionalArgument(u"file"_s, u"An XML file to open at start."_s, u"[file]"_s);
+    addQtOptions(parser);
 
-    const auto wrongCall = [&parser](const QString& reason) {
-        return StartupRequest{2, reason + u"\n\n"_s + parser.helpText(), {}};
+    const QString program = QCoreApplication::applicationName();
+    const auto wrongCall = [&program](const QString& reason) {
+        return StartupRequest{
+            2, u"%1: %2\nTry '%1 --help' for more information.\n"_s.arg(program, reason), {}};
     };
     if (!parser.parse(arguments))
         return wrongCall(parser.errorText());
-    // Qt's own options are taken by QApplication before the parser sees the
-    // arguments, so --help-all has nothing more to show than --help.
     if (parser.isSet(help) || parser.isSet(u"help-all"_s))
         return {0, parser.helpText(), {}};
-    if (parser.isSet(version)) {
-        return {0,
-                QCoreApplication::applicationName() + u' ' +
-                    QCoreApplication::applicationVersion() + u'\n',
-                {}};
-    }
+    if (parser.isSet(version))
+        return {0, programVersionText(program), {}};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return wrongCall(u"Only one file can be opened at start."_s);

@@ -17,7 +17,9 @@ struct StartupRequest
 };
 
 // `arguments` start with the program's name, as QCoreApplication::arguments()
-// has them. The help and version texts use the application's name and version.
+// has them; Qt's own options (-platform, -style, ...) are accepted and left to
+// QApplication. The texts use the application's name, in English: they are
+// made before any translation is installed.
 StartupRequest parseStartupArguments(const QStringList& arguments);
 
 } // namespace talpora

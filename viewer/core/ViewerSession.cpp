@@ -37,6 +37,15 @@ LoadError ViewerSession::loadFile(const QString& path)
     return {};
 }
 
+LoadError ViewerSession::loadBytes(QByteArrayView bytes, const QString& documentName)
+{
+    const LoadResult result = loadXmlBytes(bytes);
+    if (!result)
+        return result.error;
+    show(result.tree, documentName);
+    return {};
+}
+
 LoadError ViewerSession::loadSource(const QString& source)
 {
     // "excel_2013_tabs_en" means the entry unless such a file really exists.

@@ -4,6 +4,7 @@
 #include "NodeTree.h"
 #include "SnippetBuilder.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
 
@@ -20,6 +21,8 @@ public:
     // Each returns no error on success; on failure nothing changes.
     LoadError loadCatalogueEntry(int index);
     LoadError loadFile(const QString& path);
+    // A document read from elsewhere (standard input), shown as `documentName`.
+    LoadError loadBytes(QByteArrayView bytes, const QString& documentName);
     // A path to an existing file, or else a catalogue entry name in any letter
     // case, or else a path (whose failure is reported).
     LoadError loadSource(const QString& source);

@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "NativeFileNames.h"
 #include "ProgramVersion.h"
 #include "QtTranslation.h"
 #include "StartMainWindow.h"
@@ -22,7 +23,11 @@ int finish(const talpora::StartupRequest& request)
     const QByteArray text = request.message.toLocal8Bit();
     std::FILE* stream = *request.exitStatus == 0 ? stdout : stderr;
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stream);
-    std::fflush(stream);
+    // "Talpora --help > /dev/full" must not claim success.
+    if (std::fflush(stream) != 0 || std::ferror(stream)) {
+        std::fputs("Talpora: write error\n", stderr);
+        return *request.exitStatus == 0 ? 1 : *request.exitStatus;
+    }
     return *request.exitStatus;
 }
 
@@ -30,16 +35,18 @@ int finish(const talpora::StartupRequest& request)
 
 int main(int argc, char* argv[])
 {
-    // --help and --version answer before anything connects to a display, so
-    // they work in a terminal without one. Qt's own options (-platform ...)
-    // are unknown here; they are taken out once QApplication exists.
+    // The arguments are checked before anything connects to a display, so
+    // --help, --version and a wrong call answer in a terminal without one,
+    // in English, before the translation is installed. File names arrive as
+    // the system holds them.
+    talpora::StartupRequest request;
     {
         const QCoreApplication core(argc, argv);
         setApplicationNames();
-        const talpora::StartupRequest early =
-            talpora::parseStartupArguments(QCoreApplication::arguments());
-        if (early.exitStatus == 0)
-            return finish(early);
+        request = talpora::parseStartupArguments(QStringList{QCoreApplication::applicationName()} +
+                                                 talpora::commandLineArguments(argc, argv));
+        if (request.exitStatus)
+            return finish(request);
     }
 
     QApplication application(argc, argv);
@@ -47,11 +54,6 @@ int main(int argc, char* argv[])
     talpora::installQtTranslation();
     // Wayland compositors find the window's icon and name through the desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(TALPORA_APP_ID));
-    const talpora::StartupRequest request =
-        talpora::parseStartupArguments(QCoreApplication::arguments());
-    if (request.exitStatus)
-        return finish(request);
-
     talpora::Form1* window = talpora::startMainWindow(request.fileToOpen);
     window->setAttribute(Qt::WA_DeleteOnClose);
     return QApplication::exec();
