@@ -14,9 +14,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "(Access, Excel, PowerPoint and Word) with their identifiers (idMso) as"
        "trees, searches them and builds the customUI snippet that reaches a"
        "chosen control. Any local XML file can be browsed the same way."
-       "talpora-cli gives scripts the same catalogue; Quillet registers the"
-       "component files of its folder. The user interface is in Simplified"
-       "Chinese.")
+       "talpora-cli gives scripts the same catalogue, looks up identifiers of"
+       "every Office version and checks customUI files and Office documents."
+       "The user interface is in Simplified Chinese.")
 set(CPACK_PACKAGE_CONTACT "${TALPORA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine:
-#   tools/dev.sh run    install what is missing, build, start Talpora
+#   tools/dev.sh run    install what is missing, build Talpora alone, start it
 #   tools/dev.sh test   install what is missing, build twice (plain and with
 #                       AddressSanitizer + UBSan), run every test in both builds
 set -euo pipefail
@@ -12,6 +12,8 @@ runtime_packages=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-
                   qt6-translations-l10n)
 test_packages=(libbenchmark-dev xvfb xauth xdotool g++-mingw-w64-x86-64 wine64 wine64-preloader wine
                clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+# The package checks: lintian on the .deb, xdg-mime for the XML default.
+test_packages+=(lintian xdg-utils)
 
 install_missing() {
     local missing=()
@@ -27,16 +29,20 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build <preset> [target...]: everything, or only the targets named.
 build() {
     local preset=$1
+    shift
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --build --preset "$preset" "${targets[@]}"
 }
 
 case "${1:-}" in
 run)
     install_missing "${runtime_packages[@]}"
-    build default
+    build default Talpora
     exec ./build/viewer/ui/Talpora
     ;;
 test)

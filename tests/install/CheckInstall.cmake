@@ -39,9 +39,10 @@ check_run(ignored ${CMAKE_COMMAND} -E env DESTDIR=${root}
 
 set(desktop_entry share/applications/${APP_ID}.desktop)
 set(metainfo share/metainfo/${APP_ID}.metainfo.xml)
-set(expected bin/Talpora bin/talpora-cli bin/Quillet ${desktop_entry} ${metainfo}
-    share/icons/hicolor/scalable/apps/${APP_ID}.svg share/man/man1/Talpora.1
-    share/man/man1/talpora-cli.1 share/doc/talpora/NOTICE)
+set(expected bin/Talpora bin/talpora-cli ${desktop_entry} ${metainfo}
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg share/man/man1/Talpora.1.gz
+    share/man/man1/talpora-cli.1.gz share/doc/talpora/NOTICE share/doc/talpora/copyright
+    share/doc/talpora/changelog.gz)
 foreach(file IN LISTS expected)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "not installed: ${file}")
