@@ -24,7 +24,7 @@ file(REMOVE_RECURSE ${WORK_DIR})
 set(system ${WORK_DIR}/system/applications)
 file(MAKE_DIRECTORY ${system} ${WORK_DIR}/home ${WORK_DIR}/config)
 file(WRITE ${system}/xml-editor.desktop
-     "[Desktop Entry]\nType=Application\nName=XML Editor\nExec=xml-editor %f\n"
+     "[Desktop Entry]\nType=Application\nName=XML Editor\nExec=cat %f\n"
      "MimeType=application/xml;text/xml;\n")
 file(WRITE ${WORK_DIR}/config/mimeapps.list
      "[Default Applications]\napplication/xml=xml-editor.desktop\n")
