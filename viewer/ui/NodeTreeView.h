@@ -51,7 +51,8 @@ public:
     // the node's picture and text is in view.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint& point) const override;
-    // Typing the start of a row's text goes to the next shown row that has it.
+    // Typing the start of a row's text, or of its element name without the
+    // "<", goes to the next shown row that has it.
     void keyboardSearch(const QString& search) override;
     void reset() override;
     void doItemsLayout() override;
@@ -60,9 +61,11 @@ signals:
     void expanded(const QModelIndex& index);
     void collapsed(const QModelIndex& index);
     void findNextRequested();
-    // The user moved the selection with the keyboard (arrows, Home, End,
-    // Page Up, Page Down or typing a node's first letters).
-    void nodeSelectedByKeyboard(const QModelIndex& index);
+    // The user moved the selection otherwise than by clicking a row: with the
+    // keyboard (arrows, Home, End, Page Up, Page Down or typing a node's first
+    // letters), or by closing a branch over the current node, which moves the
+    // selection up to the branch.
+    void nodeSelectedByMove(const QModelIndex& index);
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -78,7 +81,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -94,6 +100,8 @@ private:
     qint64 rowTop(std::size_t row) const;
     int itemLeft(Position position) const;
     void toggleExpanded(const QModelIndex& index);
+    // Whether the row shows its whole text in the view, from picture to end.
+    bool showsWhole(const QModelIndex& index) const;
     bool isOnBranchIndicator(const QPoint& point) const;
     bool toggleBranchAt(const QPoint& point);
 
@@ -118,6 +126,9 @@ private:
     TreeOutline m_outline;
     int m_rowHeight = 1;
     int m_widestRow = 0; // the widest row seen in view, indentation included
+    // While a press selects a row, the view does not scroll sideways to it.
+    bool m_pressing = false;
+    QPersistentModelIndex m_pressedRow;
     QString m_typedText;
     QElapsedTimer m_lastTyped;
 };

@@ -3,8 +3,12 @@
 #include "NodeTreeView.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace talpora {
 
@@ -76,7 +80,11 @@ void NodeTreeView::keyboardSearch(const QString& search)
     const std::size_t rows = m_outline.rowCount();
     for (std::size_t step = 0; step < rows; ++step) {
         const std::size_t row = (start + step) % rows;
-        if (m_tree->text(m_outline.positionAt(row)).startsWith(wanted, Qt::CaseInsensitive)) {
+        const QString text = m_tree->text(m_outline.positionAt(row));
+        const bool matches = text.startsWith(wanted, Qt::CaseInsensitive) ||
+                             (text.startsWith(QLatin1Char('<')) &&
+                              QStringView(text).sliced(1).startsWith(wanted, Qt::CaseInsensitive));
+        if (matches) {
             const QModelIndex index = indexOfRow(row);
             selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
             scrollTo(index);
@@ -103,21 +111,51 @@ bool NodeTreeView::toggleBranchAt(const QPoint& point)
     return true;
 }
 
+// Only the left button selects. Another button changes nothing, so that the
+// highlighted row, the status bar, the snippet and the start of F3 agree.
 void NodeTreeView::mousePressEvent(QMouseEvent* event)
 {
-    // A press on the branch indicator opens or closes the branch; it selects nothing.
-    if (event->button() == Qt::LeftButton && toggleBranchAt(event->position().toPoint()))
+    m_pressedRow = QPersistentModelIndex();
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
         return;
+    }
+    // A press on the branch indicator opens or closes the branch; it selects nothing.
+    if (toggleBranchAt(event->position().toPoint()))
+        return;
+    m_pressedRow = indexAt(event->position().toPoint());
+    m_pressing = true;
     QAbstractItemView::mousePressEvent(event);
+    m_pressing = false;
+}
+
+// Dragging does not move the selection: the pressed row stays selected.
+void NodeTreeView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QAbstractItemView::mouseMoveEvent(event);
 }
 
 void NodeTreeView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (isOnBranchIndicator(event->position().toPoint())) {
-        setState(NoState);
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
         return;
     }
-    QAbstractItemView::mouseReleaseEvent(event);
+    const QPersistentModelIndex pressed = m_pressedRow;
+    m_pressedRow = QPersistentModelIndex();
+    // A press on one row released elsewhere still clicked the row it selected.
+    const bool releasedElsewhere = pressed.isValid() && pressed == currentIndex() &&
+                                   indexAt(event->position().toPoint()) != pressed;
+    if (isOnBranchIndicator(event->position().toPoint()))
+        setState(NoState);
+    else
+        QAbstractItemView::mouseReleaseEvent(event);
+    if (releasedElsewhere)
+        emit clicked(pressed);
 }
 
 void NodeTreeView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -169,7 +207,39 @@ void NodeTreeView::keyPressEvent(QKeyEvent* event)
     QAbstractItemView::keyPressEvent(event);
     const QModelIndex after = currentIndex();
     if (after.isValid() && after != before && selectionModel()->isSelected(after))
-        emit nodeSelectedByKeyboard(after);
+        emit nodeSelectedByMove(after);
+    // Home shows the root even when it is current already but out of view.
+    if (event->key() == Qt::Key_Home && after.isValid())
+        scrollTo(after);
+}
+
+void NodeTreeView::wheelEvent(QWheelEvent* event)
+{
+    // Shift turns the wheel sideways, as in other tree views.
+    const QPoint delta = event->angleDelta();
+    if (!(event->modifiers() & Qt::ShiftModifier) || delta.x() != 0) {
+        QAbstractItemView::wheelEvent(event);
+        return;
+    }
+    QWheelEvent sideways(event->position(), event->globalPosition(), event->pixelDelta(), delta,
+                         event->buttons(), event->modifiers() & ~Qt::ShiftModifier, event->phase(),
+                         event->inverted(), event->source());
+    QCoreApplication::sendEvent(horizontalScrollBar(), &sideways);
+    event->accept();
+}
+
+bool NodeTreeView::viewportEvent(QEvent* event)
+{
+    // A row whose text is all in view needs no tooltip.
+    if (event->type() == QEvent::ToolTip) {
+        const QModelIndex index = indexAt(static_cast<QHelpEvent*>(event)->pos());
+        if (!index.isValid() || showsWhole(index)) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+    }
+    return QAbstractItemView::viewportEvent(event);
 }
 
 } // namespace talpora
