@@ -147,15 +147,21 @@ void NodeTreeView::mouseReleaseEvent(QMouseEvent* event)
     }
     const QPersistentModelIndex pressed = m_pressedRow;
     m_pressedRow = QPersistentModelIndex();
-    // A press on one row released elsewhere still clicked the row it selected.
-    const bool releasedElsewhere = pressed.isValid() && pressed == currentIndex() &&
-                                   indexAt(event->position().toPoint()) != pressed;
-    if (isOnBranchIndicator(event->position().toPoint()))
+    const QPoint point = event->position().toPoint();
+    if (!pressed.isValid()) { // a press on a branch indicator or below the rows
         setState(NoState);
-    else
+        return;
+    }
+    if (indexAt(point) == pressed && !isOnBranchIndicator(point)) {
         QAbstractItemView::mouseReleaseEvent(event);
-    if (releasedElsewhere)
-        emit clicked(pressed);
+        return;
+    }
+    // A press on a row released elsewhere clicks the row it pressed: the view
+    // would otherwise select the row under the release, without a click.
+    const QPointF onPressed = visualRect(pressed).center();
+    QMouseEvent release(event->type(), onPressed, viewport()->mapToGlobal(onPressed),
+                        event->button(), event->buttons(), event->modifiers());
+    QAbstractItemView::mouseReleaseEvent(&release);
 }
 
 void NodeTreeView::mouseDoubleClickEvent(QMouseEvent* event)
