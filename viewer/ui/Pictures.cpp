@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
-#include <cmath>
+#include <QtMath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -24,20 +24,31 @@ public:
         : m_renderer(std::make_shared<QSvgRenderer>(svgResource))
     {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
     {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+        painter->drawPixmap(rect, rendered(rect.size(), ratio));
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    // Asked for a pixmap, the engine is given its size in device pixels.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
+        return rendered(size, 1.0);
     }
 
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+
+    QString key() const override { return u"talpora-svg-picture"_s; }
+    QIconEngine* clone() const override { return new SvgPictureEngine(*this); }
+    bool isNull() override { return !m_renderer->isValid(); }
+
+private:
+    QPixmap rendered(const QSize& size, qreal scale)
     {
         const QSize devicePixels(qCeil(size.width() * scale), qCeil(size.height() * scale));
         if (devicePixels.isEmpty())
@@ -56,16 +67,6 @@ public:
         return pixmap;
     }
 
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
-    }
-
-    QString key() const override { return u"talpora-svg-picture"_s; }
-    QIconEngine* clone() const override { return new SvgPictureEngine(*this); }
-    bool isNull() override { return !m_renderer->isValid(); }
-
-private:
     std::shared_ptr<QSvgRenderer> m_renderer;
     QHash<QString, QPixmap> m_cache;
 };
