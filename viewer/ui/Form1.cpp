@@ -99,12 +99,14 @@ void Form1::createControls()
     List1 = new QListWidget(m_clientArea);
     List1->setObjectName(u"List1"_s);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(texts::catalogueListName());
     List1->viewport()->installEventFilter(this);
 
     m_model = new NodeTreeModel(this);
     m_model->setPictureIcons(treePictures());
     TreeView1 = new NodeTreeView(m_clientArea);
     TreeView1->setObjectName(u"TreeView1"_s);
+    TreeView1->setAccessibleName(texts::documentTreeName());
     TreeView1->setFont(simSunFont(18));
     TreeView1->setModel(m_model);
 

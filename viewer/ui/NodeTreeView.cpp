@@ -118,18 +118,23 @@ bool NodeTreeView::isExpanded(const QModelIndex& index) const
 void NodeTreeView::expand(const QModelIndex& index)
 {
     const Position position = positionOf(index);
+    const std::size_t rowsBefore = m_outline.rowCount();
     if (!m_outline.open(position))
         return;
     rowsChanged();
+    announceBranchToggled(this, m_outline.rowOf(position), true, m_outline.rowCount() - rowsBefore);
     emit expanded(m_model->indexOf(position));
 }
 
 void NodeTreeView::collapse(const QModelIndex& index)
 {
     const Position position = positionOf(index);
+    const std::size_t rowsBefore = m_outline.rowCount();
     if (!m_outline.close(position))
         return;
     rowsChanged();
+    announceBranchToggled(this, m_outline.rowOf(position), false,
+                          rowsBefore - m_outline.rowCount());
     const QModelIndex closed = m_model->indexOf(position);
     emit collapsed(closed);
     // A hidden current node would leave no row highlighted and make "+", "-"
@@ -138,6 +143,14 @@ void NodeTreeView::collapse(const QModelIndex& index)
         selectionModel()->setCurrentIndex(closed, QItemSelectionModel::ClearAndSelect);
         emit nodeSelectedByMove(closed);
     }
+}
+
+void NodeTreeView::clickRow(const QModelIndex& index)
+{
+    if (isIndexHidden(index))
+        return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    emit clicked(index);
 }
 
 void NodeTreeView::toggleExpanded(const QModelIndex& index)
@@ -165,6 +178,7 @@ void NodeTreeView::announceOpened(const std::vector<Position>& opened)
     if (opened.empty())
         return;
     rowsChanged();
+    announceRowsRelaidOut(this);
     for (const Position position : opened)
         emit expanded(m_model->indexOf(position));
 }

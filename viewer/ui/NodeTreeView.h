@@ -34,12 +34,15 @@ public:
 
     NodeTreeModel* nodeTreeModel() const { return m_model; }
     const NodeTree* nodeTree() const { return m_tree.get(); }
+    const std::shared_ptr<const NodeTree>& sharedTree() const { return m_tree; }
     const TreeOutline& outline() const { return m_outline; }
 
     int indentation() const;
     bool isExpanded(const QModelIndex& index) const;
     void expand(const QModelIndex& index);
     void collapse(const QModelIndex& index);
+    // What a click on the row does; for screen readers, which activate rows.
+    void clickRow(const QModelIndex& index);
     // Opens every collapsed ancestor of `index` at once; each is reported
     // through expanded(), so the pictures follow.
     void expandAncestors(const QModelIndex& index);
