@@ -268,12 +268,17 @@ void Form1::showScript(const QString& text)
     if (!m_form2)
         m_form2 = new Form2(this);
     m_scriptWindowHiddenByMinimise = false;
+    const bool appearing = !m_form2->isVisible();
     m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
     m_form2->show();
     // Above the main window again after a click there, without taking the
     // keyboard from the tree.
     m_form2->raise();
     m_form2->setScriptText(text);
+    // Some window managers give a window that appears the keyboard even when
+    // it asks not to take it; the next arrow key must still reach the tree.
+    if (appearing && isActiveWindow())
+        activateWindow();
 }
 
 void Form1::FindNext()
