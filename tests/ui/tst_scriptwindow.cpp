@@ -46,6 +46,8 @@ private slots:
     void minimiseAndRestoreKeepTheTextCovering();
     void closedWindowComesBackAtDesignSize();
     void hidesWhileTheMainWindowIsMinimised();
+    void minimiseAndRestoreInAnyOrder_data();
+    void minimiseAndRestoreInAnyOrder();
 
 private:
     void clickTag(const QString& tag);
@@ -215,6 +217,17 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
     QCOMPARE(dialogs.seen().size(), 1);
     QVERIFY(!scriptWindow());
 
+    // A keyboard move cannot build a snippet either; it says why in the script
+    // window, for a box on every arrow key would make the tree unusable.
+    m_ui.tree->setFocus();
+    QTest::keyClick(m_ui.tree, Qt::Key_Down);
+    QCOMPARE(dialogs.seen().size(), 1); // the click's box alone
+    QCOMPARE(m_ui.statusPanel->text(), u"<foo>/<bar idMso=\"X\">"_s);
+    QVERIFY(scriptWindow());
+    const QString reason = m_ui.form->session().snippetFor(2).error;
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(text1()->toPlainText(), reason);
+
     // An area name in other letter case is that area.
     m_ui.form->openFile(writeFile(m_dir, u"upper.xml"_s, "<TABS><tab idMso=\"TabHome\"/></TABS>"));
     clickTag(u"tab|TabHome"_s);
@@ -258,7 +271,7 @@ void TestScriptWindow::keyboardMovesActAsClicks()
             .endsWith(u"idMso="_s + last.data(NodeTreeModel::TagRole).toString().section(u'|', 1)));
     QTest::keyClick(m_ui.tree, Qt::Key_Home);
     QCOMPARE(m_ui.statusPanel->text(), u"<qat>"_s);
-    QTest::keyClicks(m_ui.tree, u"<b"_s); // the first row whose text starts so
+    QTest::keyClicks(m_ui.tree, u"bu"_s); // the first row whose element name starts so
     QVERIFY2(m_ui.statusPanel->text().startsWith(u"<qat>/<sharedControls>/<button "_s),
              qPrintable(m_ui.statusPanel->text()));
 }
@@ -410,6 +423,48 @@ void TestScriptWindow::hidesWhileTheMainWindowIsMinimised()
     m_ui.form->showNormal();
     QTRY_VERIFY(!m_ui.form->isMinimized());
     QVERIFY(!scriptWindow());
+}
+
+void TestScriptWindow::minimiseAndRestoreInAnyOrder_data()
+{
+    // Steps: "main" or "script", minimised ("-") or restored ("+"), in order.
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("main") << QStringList{u"-main"_s, u"+main"_s};
+    // Window managers that minimise an owned window minimise its owner too.
+    QTest::newRow("script, then its owner with it")
+        << QStringList{u"-script"_s, u"-main"_s, u"+main"_s};
+    QTest::newRow("script alone, then main, main restored")
+        << QStringList{u"-script"_s, u"+script"_s, u"-main"_s, u"+main"_s};
+    QTest::newRow("main twice") << QStringList{u"-main"_s, u"+main"_s, u"-main"_s, u"+main"_s};
+}
+
+// Whatever the order, both windows come back usable: the main window normal,
+// the script window shown and normal, and a click still fills it.
+void TestScriptWindow::minimiseAndRestoreInAnyOrder()
+{
+    QFETCH(QStringList, steps);
+    m_ui.loadEntry("Excel_2013_qat_en");
+    clickTag(u"button|FileSave"_s);
+    QPointer<Form2> form2 = scriptWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(form2));
+    for (const QString& step : std::as_const(steps)) {
+        QWidget* window = step.endsWith(u"main"_s) ? static_cast<QWidget*>(m_ui.form) : form2;
+        QVERIFY2(window, qPrintable(step));
+        if (step.startsWith(u'-')) {
+            window->showMinimized();
+            QTRY_VERIFY2(window->isMinimized(), qPrintable(step));
+        } else {
+            window->showNormal();
+            QTRY_VERIFY2(!window->isMinimized(), qPrintable(step));
+        }
+    }
+    QVERIFY(!m_ui.form->isMinimized());
+    QTRY_VERIFY(form2 && form2->isVisible());
+    QVERIFY(!form2->isMinimized());
+    QCOMPARE(form2, scriptWindow());
+    clickTag(u"control|Undo"_s);
+    QVERIFY(xmlOutline(text1()->toPlainText()).endsWith(u"control idMso=Undo"_s));
+    QVERIFY(!m_ui.form->isMinimized());
 }
 
 QTEST_MAIN(TestScriptWindow)

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 using namespace talpora;
@@ -41,6 +42,10 @@ private slots:
     void expandAllLeavesChildlessNodesClosed();
     void longTextsShowWhole();
     void screenReadersReadTheShownRows();
+    void selectionAndStatusBarAgree_data();
+    void selectionAndStatusBarAgree();
+    void viewScrollsOnlyWhereAsked_data();
+    void viewScrollsOnlyWhereAsked();
 
 private:
     SeenDialog askForKeyword(ModalDialogs::Answer answer, std::optional<QString> typed = {});
@@ -393,7 +398,16 @@ void TestTreeBrowsing::screenReadersReadTheShownRows()
     QCOMPARE(tree->indexOfChild(firstTab), 1);
     QCOMPARE(tree->child(0)->state().selected, true); // the root, selected after loading
 
-    m_ui.tree->expand(m_ui.model->index(0, 0, root));
+    QVERIFY(!tree->text(QAccessible::Name).isEmpty());
+    QVERIFY(!QAccessible::queryAccessibleInterface(m_ui.list)->text(QAccessible::Name).isEmpty());
+
+    // A row can be opened and activated through its actions; activating is clicking.
+    QAccessibleActionInterface* actions = firstTab->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(u"collapse"_s));
+    actions->doAction(u"expand"_s);
+    actions->doAction(actions->pressAction());
+    QCOMPARE(m_ui.form->statusPanel1->text(), u"<tabs>/"_s + firstTab->text(QAccessible::Name));
     QVERIFY(firstTab->state().expanded);
     QCOMPARE(tree->childCount(),
              1 + m_ui.model->rowCount(root) + m_ui.model->rowCount(m_ui.model->index(0, 0, root)));
@@ -401,8 +415,104 @@ void TestTreeBrowsing::screenReadersReadTheShownRows()
     QCOMPARE(tree->child(2)->text(QAccessible::Name),
              m_ui.model->index(0, 0, m_ui.model->index(0, 0, root)).data().toString());
 
+    // A row of the document that is gone is invalid, or deleted altogether.
+    const QAccessible::Id firstTabId = QAccessible::uniqueId(firstTab);
     m_ui.loadEntry("Access_2013_qat_en");
-    QVERIFY(!firstTab->isValid()); // a row of the document that is gone
+    tree->child(0); // a reader asks for a row of the new document
+    const QAccessibleInterface* gone = QAccessible::accessibleInterface(firstTabId);
+    QVERIFY(!gone || !gone->isValid());
+}
+
+void TestTreeBrowsing::selectionAndStatusBarAgree_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<QString>("expectedTag"); // the current node afterwards
+    QTest::newRow("closing an ancestor of the current node") << u"collapse"_s << u"tab|TabHome"_s;
+    QTest::newRow("press on one row, release on another") << u"drag"_s << u"group|GroupFont"_s;
+    QTest::newRow("right click on another row") << u"right"_s << u"group|GroupFont"_s;
+}
+
+// Whatever the mouse does, the highlighted row is the current node, the
+// status bar shows its path, and F3 starts from it.
+void TestTreeBrowsing::selectionAndStatusBarAgree()
+{
+    QFETCH(QString, gesture);
+    QFETCH(QString, expectedTag);
+    m_ui.loadEntry("Excel_2013_tabs_en");
+    const QModelIndex font = node(u"group|GroupFont"_s);
+    const QModelIndex clipboard = node(u"group|GroupClipboard"_s);
+    clickNode(m_ui.tree, font);
+    QCOMPARE(m_ui.tree->currentIndex(), font);
+    const QPoint other = m_ui.tree->visualRect(clipboard).center();
+    if (gesture == u"collapse"_s) {
+        const QModelIndex child = m_ui.model->index(0, 0, font);
+        clickNode(m_ui.tree, child);
+        QCOMPARE(m_ui.tree->currentIndex(), child);
+        const QRect tab = m_ui.tree->visualRect(font.parent());
+        QTest::mouseClick(m_ui.tree->viewport(), Qt::LeftButton, {},
+                          QPoint(tab.left() - m_ui.tree->indentation() / 2, tab.center().y()));
+        QVERIFY(!m_ui.tree->isExpanded(font.parent()));
+    } else if (gesture == u"drag"_s) {
+        const QPoint start = m_ui.tree->visualRect(font).center();
+        QTest::mousePress(m_ui.tree->viewport(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(m_ui.tree->viewport(), other);
+        QTest::mouseRelease(m_ui.tree->viewport(), Qt::LeftButton, {}, other);
+    } else {
+        QTest::mouseClick(m_ui.tree->viewport(), Qt::RightButton, {}, other);
+    }
+    const QModelIndex current = m_ui.tree->currentIndex();
+    QCOMPARE(current.data(NodeTreeModel::TagRole).toString(), expectedTag);
+    QCOMPARE(m_ui.tree->selectionModel()->selectedIndexes(), QModelIndexList{current});
+    QCOMPARE(m_ui.form->statusPanel1->text(),
+             m_ui.form->session().pathOf(m_ui.model->positionOf(current)));
+    QVERIFY(xmlOutline(m_ui.form->scriptWindow()->Text1->toPlainText())
+                .endsWith(u"idMso="_s + expectedTag.section(u'|', 1)));
+}
+
+void TestTreeBrowsing::viewScrollsOnlyWhereAsked_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::newRow("click on the visible end of a long row") << u"click end"_s;
+    QTest::newRow("Home with the current root out of view") << u"home"_s;
+    QTest::newRow("Shift+wheel") << u"shift wheel"_s;
+}
+
+void TestTreeBrowsing::viewScrollsOnlyWhereAsked()
+{
+    QFETCH(QString, gesture);
+    m_ui.loadEntry("Word_2013_tabs_en");
+    const QModelIndex longest =
+        node(u"button|MailMergeJapaneseGreetingJapaneseOpeningSentenceInsert"_s);
+    clickNode(m_ui.tree, longest);
+    QScrollBar* sideways = m_ui.tree->horizontalScrollBar();
+    QScrollBar* upDown = m_ui.tree->verticalScrollBar();
+    QTRY_VERIFY(sideways->maximum() > 0);
+    const QPoint end(m_ui.tree->viewport()->width() - 5,
+                     m_ui.tree->visualRect(longest).center().y());
+    if (gesture == u"click end"_s) {
+        sideways->setValue(sideways->maximum());
+        QTest::mouseClick(m_ui.tree->viewport(), Qt::LeftButton, {}, end);
+        QCOMPARE(m_ui.tree->currentIndex(), longest);
+        QCOMPARE(sideways->value(), sideways->maximum());
+    } else if (gesture == u"home"_s) {
+        const QModelIndex root = m_ui.model->indexOf(1);
+        m_ui.tree->setCurrentIndex(root);
+        sideways->setValue(sideways->maximum());
+        upDown->setValue(upDown->maximum());
+        QVERIFY(!m_ui.tree->viewport()->rect().contains(m_ui.tree->visualRect(root).topLeft()));
+        QTest::keyClick(m_ui.tree, Qt::Key_Home);
+        QCOMPARE(m_ui.tree->currentIndex(), root);
+        QVERIFY(m_ui.tree->viewport()->rect().contains(m_ui.tree->visualRect(root).topLeft()));
+    } else {
+        sideways->setValue(0);
+        const int top = upDown->value();
+        QWheelEvent wheel(QPointF(end), m_ui.tree->viewport()->mapToGlobal(QPointF(end)), {},
+                          QPoint(0, -120), Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase,
+                          false);
+        QCoreApplication::sendEvent(m_ui.tree->viewport(), &wheel);
+        QVERIFY(sideways->value() > 0);
+        QCOMPARE(upDown->value(), top);
+    }
 }
 
 QTEST_MAIN(TestTreeBrowsing)

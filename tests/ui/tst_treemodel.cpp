@@ -2,11 +2,14 @@
 #include "DocumentLoader.h"
 #include "NodeTreeModel.h"
 #include "Pictures.h"
+#include "ToolTipText.h"
 #include "UiTestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QColor>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTextDocument>
 
@@ -63,6 +66,8 @@ private slots:
     void picturesFollowExpansion();
     void deeplyNestedFileRoundTrips();
     void longTextIsCutWhereItIsDrawn();
+    void picturesAreSharpAtTheScreensScale_data();
+    void picturesAreSharpAtTheScreensScale();
 
 private:
     QTemporaryDir m_dir;
@@ -257,7 +262,49 @@ void TestTreeModel::longTextIsCutWhereItIsDrawn()
     QCOMPARE(root.data(Qt::DisplayRole).toString(), start + u"\u2026"_s);
     QTextDocument tooltip;
     tooltip.setHtml(root.data(Qt::ToolTipRole).toString());
-    QCOMPARE(tooltip.toPlainText().remove(u'\n'), start + u"\u2026"_s);
+    // The tooltip shows less still: some twenty lines of it fit any screen.
+    QCOMPARE(tooltip.toPlainText().remove(u'\n'), start.first(maximumToolTipLength) + u"\u2026"_s);
+}
+
+void TestTreeModel::picturesAreSharpAtTheScreensScale_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+// Each picture is drawn from its SVG at the screen's pixels, not scaled up
+// from a small rendering, and a selected row shows the very same picture.
+void TestTreeModel::picturesAreSharpAtTheScreensScale()
+{
+    QFETCH(qreal, scale);
+    const QStringList sources{u":/icons/globe.svg"_s, u":/icons/folder-closed.svg"_s,
+                              u":/icons/folder-open.svg"_s, u":/icons/books.svg"_s};
+    const std::array<QIcon, 4> pictures = treePictures();
+    const int devicePixels = qCeil(32 * scale);
+    // What a row draws: the picture painted into a 32-pixel square of a
+    // surface at the screen's scale.
+    const auto painted = [&](const QIcon& icon, QIcon::Mode mode) {
+        QImage image(devicePixels, devicePixels, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        icon.paint(&painter, QRect(0, 0, 32, 32), Qt::AlignCenter, mode);
+        return image;
+    };
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        QImage direct(devicePixels, devicePixels, QImage::Format_ARGB32_Premultiplied);
+        direct.fill(Qt::transparent);
+        QPainter painter(&direct);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(sources.at(qsizetype(i))).render(&painter);
+        painter.end();
+        direct.setDevicePixelRatio(scale);
+        const QImage shown = painted(pictures[i], QIcon::Normal);
+        QCOMPARE(shown, direct);
+        QCOMPARE(painted(pictures[i], QIcon::Selected), shown);
+    }
 }
 
 QTEST_MAIN(TestTreeModel)

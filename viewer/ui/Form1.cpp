@@ -8,6 +8,7 @@
 #include "MenuSkin.h"
 #include "NodeTreeModel.h"
 #include "NodeTreeView.h"
+#include "OneLineLabel.h"
 #include "Pictures.h"
 #include "UiTexts.h"
 
@@ -98,12 +99,14 @@ void Form1::createControls()
     List1 = new QListWidget(m_clientArea);
     List1->setObjectName(u"List1"_s);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(texts::catalogueListName());
     List1->viewport()->installEventFilter(this);
 
     m_model = new NodeTreeModel(this);
     m_model->setPictureIcons(treePictures());
     TreeView1 = new NodeTreeView(m_clientArea);
     TreeView1->setObjectName(u"TreeView1"_s);
+    TreeView1->setAccessibleName(texts::documentTreeName());
     TreeView1->setFont(simSunFont(18));
     TreeView1->setModel(m_model);
 
@@ -111,9 +114,8 @@ void Form1::createControls()
     StatusBar1->setObjectName(u"StatusBar1"_s);
     StatusBar1->setSizeGripEnabled(true);
     StatusBar1->setFont(simSunFont(12));
-    statusPanel1 = new QLabel(StatusBar1);
+    statusPanel1 = new OneLineLabel(StatusBar1);
     statusPanel1->setObjectName(u"statusPanel1"_s);
-    statusPanel1->setTextFormat(Qt::PlainText);
     // A long path must not widen the window: the panel takes the bar's width.
     statusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusPanel1->setMinimumWidth(1);
@@ -172,7 +174,7 @@ void Form1::connectControls()
     });
 
     connect(TreeView1, &NodeTreeView::clicked, this, &Form1::nodeClicked);
-    connect(TreeView1, &NodeTreeView::nodeSelectedByKeyboard, this, &Form1::nodeClicked);
+    connect(TreeView1, &NodeTreeView::nodeSelectedByMove, this, &Form1::nodeSelectedByMove);
     connect(TreeView1, &NodeTreeView::findNextRequested, this, &Form1::FindNext);
     connect(TreeView1, &NodeTreeView::expanded, m_model, &NodeTreeModel::nodeExpanded);
     connect(TreeView1, &NodeTreeView::collapsed, m_model, &NodeTreeModel::nodeCollapsed);
@@ -232,19 +234,33 @@ void Form1::reportLoadFailure(const QString& documentName, const QString& reason
 
 void Form1::nodeClicked(const QModelIndex& index)
 {
+    showNode(index, FailureShown::InABox);
+}
+
+void Form1::nodeSelectedByMove(const QModelIndex& index)
+{
+    showNode(index, FailureShown::InScriptWindow);
+}
+
+void Form1::showNode(const QModelIndex& index, FailureShown failureShown)
+{
     const NodeTree::Position position = m_model->positionOf(index);
     if (position == NodeTree::noNode)
         return;
     // One line: a line break in a value shows as its mark, not as a second line.
-    statusPanel1->setText(withVisibleMarks(m_session.pathOf(position)));
+    statusPanel1->setFullText(withVisibleMarks(m_session.pathOf(position)));
     if (!menuScripts->isChecked())
         return;
     const SnippetResult snippet = m_session.snippetFor(position);
-    if (!snippet) {
+    if (snippet) {
+        showScript(snippet.text);
+    } else if (failureShown == FailureShown::InABox) {
         showMessageBox(this, QMessageBox::NoIcon, texts::programTitle(), snippet.error);
-        return;
+    } else {
+        // A box on every arrow key would make the tree unusable by keyboard;
+        // the script window says why it has no snippet instead.
+        showScript(snippet.error);
     }
-    showScript(snippet.text);
 }
 
 void Form1::showScript(const QString& text)
@@ -252,11 +268,17 @@ void Form1::showScript(const QString& text)
     if (!m_form2)
         m_form2 = new Form2(this);
     m_scriptWindowHiddenByMinimise = false;
+    const bool appearing = !m_form2->isVisible();
+    m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
     m_form2->show();
     // Above the main window again after a click there, without taking the
     // keyboard from the tree.
     m_form2->raise();
     m_form2->setScriptText(text);
+    // Some window managers give a window that appears the keyboard even when
+    // it asks not to take it; the next arrow key must still reach the tree.
+    if (appearing && isActiveWindow())
+        activateWindow();
 }
 
 void Form1::FindNext()
@@ -332,12 +354,18 @@ void Form1::changeEvent(QEvent* event)
         return;
     // The script window belongs to this one: it goes away while this one is
     // minimised and comes back with it, whatever the window manager does.
+    // Some window managers minimise it together with this one; it must come
+    // back normal, for a minimised owned window shown again makes them
+    // minimise its owner too, and the two would never come back.
     if (isMinimized() && m_form2->isVisible()) {
         m_form2->hide();
+        m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
         m_scriptWindowHiddenByMinimise = true;
     } else if (!isMinimized() && m_scriptWindowHiddenByMinimise) {
-        m_form2->show();
         m_scriptWindowHiddenByMinimise = false;
+        m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
+        m_form2->show();
+        m_form2->raise();
     }
 }
 

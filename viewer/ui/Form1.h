@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OneLineLabel.h"
 #include "ViewerSession.h"
 
 #include <QMainWindow>
@@ -7,7 +8,6 @@
 #include <functional>
 
 class QAction;
-class QLabel;
 class QListWidget;
 class QMenu;
 
@@ -33,7 +33,7 @@ public:
     QListWidget* List1 = nullptr;
     NodeTreeView* TreeView1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    QLabel* statusPanel1 = nullptr;
+    OneLineLabel* statusPanel1 = nullptr;
 
     QMenu* menuFile = nullptr;
     QAction* menuOpen = nullptr;
@@ -58,6 +58,10 @@ public:
     // What a click on a tree node does: the path in the status bar and, with
     // the Scripts option on, the snippet in the script window.
     void nodeClicked(const QModelIndex& index);
+    // The same for a node the user went to otherwise (the keyboard, closing
+    // a branch over the current node), except that a snippet that cannot be
+    // built is explained in the script window instead of a message box.
+    void nodeSelectedByMove(const QModelIndex& index);
     // What F3 in the tree does.
     void FindNext();
 
@@ -78,6 +82,12 @@ private:
     void layoutClientArea();
     void reportLoadFailure(const QString& documentName, const QString& reason);
     void showScript(const QString& text);
+    enum class FailureShown
+    {
+        InABox,
+        InScriptWindow
+    };
+    void showNode(const QModelIndex& index, FailureShown failureShown);
 
     void chooseAndOpenFile();
     void askForKeyword();

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPointer>
 #include <limits>
+#include <memory>
 
 namespace talpora {
 
@@ -17,21 +18,53 @@ using Position = NodeTree::Position;
 
 // One shown row. It names its node by position and by the tree it belongs
 // to, so once another document is loaded it reports itself invalid.
-class NodeRowAccessible : public QAccessibleInterface
+class NodeRowAccessible : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
-    NodeRowAccessible(NodeTreeView* view, const NodeTree* tree, Position position)
-        : m_view(view), m_tree(tree), m_position(position)
+    NodeRowAccessible(NodeTreeView* view, const std::shared_ptr<const NodeTree>& tree,
+                      Position position)
+        : m_view(view), m_owner(tree), m_tree(tree.get()), m_position(position)
     {}
 
     Position position() const { return m_position; }
 
     bool isValid() const override
     {
-        return m_view && m_view->nodeTree() == m_tree &&
+        // The tree is held weakly: a new document may be built where the old one was.
+        return m_view && !m_owner.expired() && m_view->nodeTree() == m_tree &&
                m_view->outline().rowOf(m_position) != TreeOutline::noRow;
     }
     QObject* object() const override { return nullptr; }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    // Activating a row is clicking it; a row with children expands and collapses.
+    QStringList actionNames() const override
+    {
+        if (!isValid())
+            return {};
+        QStringList names{pressAction()};
+        if (m_tree->childCount(m_position) > 0)
+            names << expandAction() << collapseAction();
+        return names;
+    }
+    void doAction(const QString& name) override
+    {
+        if (!isValid())
+            return;
+        if (name == pressAction())
+            m_view->clickRow(index());
+        else if (name == expandAction())
+            m_view->expand(index());
+        else if (name == collapseAction())
+            m_view->collapse(index());
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    static QString expandAction() { return QStringLiteral("expand"); }
+    static QString collapseAction() { return QStringLiteral("collapse"); }
     QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override
@@ -81,6 +114,7 @@ private:
     QModelIndex index() const { return m_view->nodeTreeModel()->indexOf(m_position); }
 
     QPointer<NodeTreeView> m_view;
+    std::weak_ptr<const NodeTree> m_owner;
     const NodeTree* m_tree;
     Position m_position;
 };
@@ -136,13 +170,14 @@ private:
 
     QAccessibleInterface* rowInterface(Position position) const
     {
-        if (view()->nodeTree() != m_rowsOf) {
+        const std::shared_ptr<const NodeTree>& shown = view()->sharedTree();
+        if (m_rowsOf.expired() || m_rowsOf.lock() != shown) {
             forgetRows();
-            m_rowsOf = view()->nodeTree();
+            m_rowsOf = shown;
         }
         if (const auto found = m_rows.constFind(position); found != m_rows.constEnd())
             return QAccessible::accessibleInterface(*found);
-        auto* row = new NodeRowAccessible(view(), m_rowsOf, position);
+        auto* row = new NodeRowAccessible(view(), shown, position);
         m_rows.insert(position, QAccessible::registerAccessibleInterface(row));
         return row;
     }
@@ -154,7 +189,7 @@ private:
         m_rows.clear();
     }
 
-    mutable const NodeTree* m_rowsOf = nullptr;
+    mutable std::weak_ptr<const NodeTree> m_rowsOf;
     mutable QHash<Position, QAccessible::Id> m_rows;
 };
 
@@ -167,6 +202,34 @@ QAccessibleInterface* nodeTreeAccessibleFactory(const QString& className, QObjec
 }
 
 } // namespace
+
+void announceBranchToggled(NodeTreeView* view, std::size_t row, bool opened,
+                           std::size_t rowsChanged)
+{
+    constexpr std::size_t intMax = std::numeric_limits<int>::max();
+    if (row >= intMax)
+        return;
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    QAccessibleStateChangeEvent stateEvent(view, changed);
+    stateEvent.setChild(static_cast<int>(row));
+    QAccessible::updateAccessibility(&stateEvent);
+    if (rowsChanged == 0)
+        return;
+    QAccessibleTableModelChangeEvent rowsEvent(
+        view, opened ? QAccessibleTableModelChangeEvent::RowsInserted
+                     : QAccessibleTableModelChangeEvent::RowsRemoved);
+    rowsEvent.setFirstRow(static_cast<int>(row + 1));
+    rowsEvent.setLastRow(static_cast<int>(std::min(row + rowsChanged, intMax)));
+    QAccessible::updateAccessibility(&rowsEvent);
+}
+
+void announceRowsRelaidOut(NodeTreeView* view)
+{
+    QAccessibleTableModelChangeEvent event(view, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&event);
+}
 
 void installNodeTreeAccessibility()
 {

@@ -1,9 +1,9 @@
 #include "NodeTreeModel.h"
 
 #include "DisplayText.h"
+#include "ToolTipText.h"
 
 #include <QColor>
-#include <QTextDocument>
 
 namespace talpora {
 
@@ -95,8 +95,7 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return displayText(m_tree->textUtf8(position));
     case Qt::ToolTipRole:
-        // Escaped, so that a text such as "<b>" shows as written and not as markup.
-        return Qt::convertFromPlainText(displayText(m_tree->textUtf8(position)), Qt::WhiteSpaceNormal);
+        return toolTipText(displayText(m_tree->textUtf8(position)));
     case Qt::DecorationRole:
         return m_icons[static_cast<std::size_t>(m_pictures.picture(position)) - 1];
     case Qt::ForegroundRole:

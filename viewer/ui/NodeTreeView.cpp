@@ -118,19 +118,39 @@ bool NodeTreeView::isExpanded(const QModelIndex& index) const
 void NodeTreeView::expand(const QModelIndex& index)
 {
     const Position position = positionOf(index);
+    const std::size_t rowsBefore = m_outline.rowCount();
     if (!m_outline.open(position))
         return;
     rowsChanged();
+    announceBranchToggled(this, m_outline.rowOf(position), true, m_outline.rowCount() - rowsBefore);
     emit expanded(m_model->indexOf(position));
 }
 
 void NodeTreeView::collapse(const QModelIndex& index)
 {
     const Position position = positionOf(index);
+    const std::size_t rowsBefore = m_outline.rowCount();
     if (!m_outline.close(position))
         return;
     rowsChanged();
-    emit collapsed(m_model->indexOf(position));
+    announceBranchToggled(this, m_outline.rowOf(position), false,
+                          rowsBefore - m_outline.rowCount());
+    const QModelIndex closed = m_model->indexOf(position);
+    emit collapsed(closed);
+    // A hidden current node would leave no row highlighted and make "+", "-"
+    // and F3 act on a node out of sight: the branch that hid it takes over.
+    if (const QModelIndex current = currentIndex(); current.isValid() && isIndexHidden(current)) {
+        selectionModel()->setCurrentIndex(closed, QItemSelectionModel::ClearAndSelect);
+        emit nodeSelectedByMove(closed);
+    }
+}
+
+void NodeTreeView::clickRow(const QModelIndex& index)
+{
+    if (isIndexHidden(index))
+        return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    emit clicked(index);
 }
 
 void NodeTreeView::toggleExpanded(const QModelIndex& index)
@@ -158,6 +178,7 @@ void NodeTreeView::announceOpened(const std::vector<Position>& opened)
     if (opened.empty())
         return;
     rowsChanged();
+    announceRowsRelaidOut(this);
     for (const Position position : opened)
         emit expanded(m_model->indexOf(position));
 }
@@ -319,6 +340,8 @@ void NodeTreeView::scrollTo(const QModelIndex& index, ScrollHint hint)
     expandAncestors(index);
     const std::size_t row = m_outline.rowOf(position);
     scrollToRow(row, hint);
+    if (m_pressing)
+        return; // the row is under the mouse; its start may stay out of view
     // The rows now in view may be wider than the content so far. A horizontal
     // scroll bar that appears for them takes height from the view, which the
     // scroll area would otherwise lay out only later, leaving the row under it.
@@ -354,17 +377,21 @@ void NodeTreeView::scrollToRow(std::size_t row, ScrollHint hint)
     verticalScrollBar()->setValue(clampedToInt(offset));
 }
 
+bool NodeTreeView::showsWhole(const QModelIndex& index) const
+{
+    const QRect cell = visualRect(index);
+    return !cell.isEmpty() && cell.left() >= 0 &&
+           cell.left() + sizeHintForIndex(index).width() <= viewport()->width();
+}
+
 void NodeTreeView::scrollToStartOf(const QModelIndex& index)
 {
     const QRect cell = visualRect(index);
     if (cell.isEmpty())
         return;
     const int left = cell.left();
-    const int neededWidth = sizeHintForIndex(index).width();
-    const int viewWidth = viewport()->width();
-    const bool whollyVisible = left >= 0 && left + neededWidth <= viewWidth;
-    const bool startVisible = left >= 0 && left <= viewWidth / 2;
-    if (whollyVisible || startVisible)
+    const bool startVisible = left >= 0 && left <= viewport()->width() / 2;
+    if (startVisible || showsWhole(index))
         return;
     // The node's branch indicator goes to the left edge of the view.
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - indentation());

@@ -34,12 +34,15 @@ public:
 
     NodeTreeModel* nodeTreeModel() const { return m_model; }
     const NodeTree* nodeTree() const { return m_tree.get(); }
+    const std::shared_ptr<const NodeTree>& sharedTree() const { return m_tree; }
     const TreeOutline& outline() const { return m_outline; }
 
     int indentation() const;
     bool isExpanded(const QModelIndex& index) const;
     void expand(const QModelIndex& index);
     void collapse(const QModelIndex& index);
+    // What a click on the row does; for screen readers, which activate rows.
+    void clickRow(const QModelIndex& index);
     // Opens every collapsed ancestor of `index` at once; each is reported
     // through expanded(), so the pictures follow.
     void expandAncestors(const QModelIndex& index);
@@ -51,7 +54,8 @@ public:
     // the node's picture and text is in view.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint& point) const override;
-    // Typing the start of a row's text goes to the next shown row that has it.
+    // Typing the start of a row's text, or of its element name without the
+    // "<", goes to the next shown row that has it.
     void keyboardSearch(const QString& search) override;
     void reset() override;
     void doItemsLayout() override;
@@ -60,9 +64,11 @@ signals:
     void expanded(const QModelIndex& index);
     void collapsed(const QModelIndex& index);
     void findNextRequested();
-    // The user moved the selection with the keyboard (arrows, Home, End,
-    // Page Up, Page Down or typing a node's first letters).
-    void nodeSelectedByKeyboard(const QModelIndex& index);
+    // The user moved the selection otherwise than by clicking a row: with the
+    // keyboard (arrows, Home, End, Page Up, Page Down or typing a node's first
+    // letters), or by closing a branch over the current node, which moves the
+    // selection up to the branch.
+    void nodeSelectedByMove(const QModelIndex& index);
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -78,7 +84,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -94,6 +103,8 @@ private:
     qint64 rowTop(std::size_t row) const;
     int itemLeft(Position position) const;
     void toggleExpanded(const QModelIndex& index);
+    // Whether the row shows its whole text in the view, from picture to end.
+    bool showsWhole(const QModelIndex& index) const;
     bool isOnBranchIndicator(const QPoint& point) const;
     bool toggleBranchAt(const QPoint& point);
 
@@ -118,6 +129,9 @@ private:
     TreeOutline m_outline;
     int m_rowHeight = 1;
     int m_widestRow = 0; // the widest row seen in view, indentation included
+    // While a press selects a row, the view does not scroll sideways to it.
+    bool m_pressing = false;
+    QPersistentModelIndex m_pressedRow;
     QString m_typedText;
     QElapsedTimer m_lastTyped;
 };

@@ -3,8 +3,12 @@
 #include "NodeTreeView.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace talpora {
 
@@ -76,7 +80,11 @@ void NodeTreeView::keyboardSearch(const QString& search)
     const std::size_t rows = m_outline.rowCount();
     for (std::size_t step = 0; step < rows; ++step) {
         const std::size_t row = (start + step) % rows;
-        if (m_tree->text(m_outline.positionAt(row)).startsWith(wanted, Qt::CaseInsensitive)) {
+        const QString text = m_tree->text(m_outline.positionAt(row));
+        const bool matches = text.startsWith(wanted, Qt::CaseInsensitive) ||
+                             (text.startsWith(QLatin1Char('<')) &&
+                              QStringView(text).sliced(1).startsWith(wanted, Qt::CaseInsensitive));
+        if (matches) {
             const QModelIndex index = indexOfRow(row);
             selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
             scrollTo(index);
@@ -103,21 +111,57 @@ bool NodeTreeView::toggleBranchAt(const QPoint& point)
     return true;
 }
 
+// Only the left button selects. Another button changes nothing, so that the
+// highlighted row, the status bar, the snippet and the start of F3 agree.
 void NodeTreeView::mousePressEvent(QMouseEvent* event)
 {
-    // A press on the branch indicator opens or closes the branch; it selects nothing.
-    if (event->button() == Qt::LeftButton && toggleBranchAt(event->position().toPoint()))
+    m_pressedRow = QPersistentModelIndex();
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
         return;
+    }
+    // A press on the branch indicator opens or closes the branch; it selects nothing.
+    if (toggleBranchAt(event->position().toPoint()))
+        return;
+    m_pressedRow = indexAt(event->position().toPoint());
+    m_pressing = true;
     QAbstractItemView::mousePressEvent(event);
+    m_pressing = false;
+}
+
+// Dragging does not move the selection: the pressed row stays selected.
+void NodeTreeView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QAbstractItemView::mouseMoveEvent(event);
 }
 
 void NodeTreeView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (isOnBranchIndicator(event->position().toPoint())) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    const QPersistentModelIndex pressed = m_pressedRow;
+    m_pressedRow = QPersistentModelIndex();
+    const QPoint point = event->position().toPoint();
+    if (!pressed.isValid()) { // a press on a branch indicator or below the rows
         setState(NoState);
         return;
     }
-    QAbstractItemView::mouseReleaseEvent(event);
+    if (indexAt(point) == pressed && !isOnBranchIndicator(point)) {
+        QAbstractItemView::mouseReleaseEvent(event);
+        return;
+    }
+    // A press on a row released elsewhere clicks the row it pressed: the view
+    // would otherwise select the row under the release, without a click.
+    const QPointF onPressed = visualRect(pressed).center();
+    QMouseEvent release(event->type(), onPressed, viewport()->mapToGlobal(onPressed),
+                        event->button(), event->buttons(), event->modifiers());
+    QAbstractItemView::mouseReleaseEvent(&release);
 }
 
 void NodeTreeView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -169,7 +213,39 @@ void NodeTreeView::keyPressEvent(QKeyEvent* event)
     QAbstractItemView::keyPressEvent(event);
     const QModelIndex after = currentIndex();
     if (after.isValid() && after != before && selectionModel()->isSelected(after))
-        emit nodeSelectedByKeyboard(after);
+        emit nodeSelectedByMove(after);
+    // Home shows the root even when it is current already but out of view.
+    if (event->key() == Qt::Key_Home && after.isValid())
+        scrollTo(after);
+}
+
+void NodeTreeView::wheelEvent(QWheelEvent* event)
+{
+    // Shift turns the wheel sideways, as in other tree views.
+    const QPoint delta = event->angleDelta();
+    if (!(event->modifiers() & Qt::ShiftModifier) || delta.x() != 0) {
+        QAbstractItemView::wheelEvent(event);
+        return;
+    }
+    QWheelEvent sideways(event->position(), event->globalPosition(), event->pixelDelta(), delta,
+                         event->buttons(), event->modifiers() & ~Qt::ShiftModifier, event->phase(),
+                         event->inverted(), event->source());
+    QCoreApplication::sendEvent(horizontalScrollBar(), &sideways);
+    event->accept();
+}
+
+bool NodeTreeView::viewportEvent(QEvent* event)
+{
+    // A row whose text is all in view needs no tooltip.
+    if (event->type() == QEvent::ToolTip) {
+        const QModelIndex index = indexAt(static_cast<QHelpEvent*>(event)->pos());
+        if (!index.isValid() || showsWhole(index)) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+    }
+    return QAbstractItemView::viewportEvent(event);
 }
 
 } // namespace talpora

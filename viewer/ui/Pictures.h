@@ -6,8 +6,8 @@
 
 namespace talpora {
 
-// Icons drawn from the SVG pictures compiled into the program, rendered at
-// 16, 32 and 48 pixels so that every size is crisp.
+// Icons drawn from the SVG pictures compiled into the program at the size and
+// device pixel ratio they are shown at; one picture serves every mode and state.
 QIcon pictureIcon(const QString& svgResource);
 
 // Pictures 1..4 of the tree's image list: globe, closed folder, open folder, books.

@@ -50,4 +50,14 @@ QString loadFailure(const QString& documentName, const QString& reason)
     return u"无法加载\u201C%1\u201D：\n%2"_s.arg(documentName, reason);
 }
 
+QString catalogueListName()
+{
+    return u"控件标识文档"_s;
+}
+
+QString documentTreeName()
+{
+    return u"文档结构"_s;
+}
+
 } // namespace talpora::texts

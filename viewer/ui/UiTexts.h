@@ -14,5 +14,8 @@ QString aboutTitle();
 // and the date line.
 QString aboutText(const QString& productName);
 QString loadFailure(const QString& documentName, const QString& reason);
+// What screen readers call the catalogue list and the document tree.
+QString catalogueListName();
+QString documentTreeName();
 
 } // namespace talpora::texts
