@@ -1,8 +1,10 @@
 #include "FileChecker.h"
 
+#include "ApplicationGuess.h"
 #include "CustomUiChecker.h"
 #include "OfficePackage.h"
 #include "PackageRelationships.h"
+#include "Utf8View.h"
 #include "XmlEventReader.h"
 
 #include <QFile>
@@ -29,23 +31,18 @@ struct ExtensionApplication
     Application application;
 };
 
-constexpr std::array<ExtensionApplication, 16> packageExtensions = {{
-    {"xlsx", Application::Excel},
-    {"xlsm", Application::Excel},
-    {"xltx", Application::Excel},
-    {"xltm", Application::Excel},
-    {"xlam", Application::Excel},
-    {"docx", Application::Word},
-    {"docm", Application::Word},
-    {"dotx", Application::Word},
-    {"dotm", Application::Word},
-    {"pptx", Application::PowerPoint},
-    {"pptm", Application::PowerPoint},
-    {"potx", Application::PowerPoint},
-    {"potm", Application::PowerPoint},
-    {"ppsx", Application::PowerPoint},
-    {"ppsm", Application::PowerPoint},
-    {"ppam", Application::PowerPoint},
+constexpr std::array<ExtensionApplication, 22> packageExtensions = {{
+    {"xlsx", Application::Excel},      {"xlsm", Application::Excel},
+    {"xltx", Application::Excel},      {"xltm", Application::Excel},
+    {"xlam", Application::Excel},      {"docx", Application::Word},
+    {"docm", Application::Word},       {"dotx", Application::Word},
+    {"dotm", Application::Word},       {"pptx", Application::PowerPoint},
+    {"pptm", Application::PowerPoint}, {"potx", Application::PowerPoint},
+    {"potm", Application::PowerPoint}, {"ppsx", Application::PowerPoint},
+    {"ppsm", Application::PowerPoint}, {"ppam", Application::PowerPoint},
+    {"vsdx", Application::Visio},      {"vsdm", Application::Visio},
+    {"vstx", Application::Visio},      {"vstm", Application::Visio},
+    {"vssx", Application::Visio},      {"vssm", Application::Visio},
 }};
 
 std::optional<Application> applicationOfExtension(const QString& fileName)
@@ -58,7 +55,7 @@ std::optional<Application> applicationOfExtension(const QString& fileName)
     return std::nullopt;
 }
 
-// The application whose main part the package holds: xl/, word/ or ppt/.
+// The application whose main part the package holds: xl/, word/, ppt/ or visio/.
 std::optional<Application> applicationOfPackage(const OfficePackage& package)
 {
     if (package.contains(u"xl/workbook.xml"_s))
@@ -67,6 +64,8 @@ std::optional<Application> applicationOfPackage(const OfficePackage& package)
         return Application::Word;
     if (package.contains(u"ppt/presentation.xml"_s))
         return Application::PowerPoint;
+    if (package.contains(u"visio/document.xml"_s))
+        return Application::Visio;
     return std::nullopt;
 }
 
@@ -96,7 +95,7 @@ IdentifierRules rulesFor(const IdentifierIndex& index, const CheckOptions& optio
                          std::optional<Application> application)
 {
     const ApplicationSet applications =
-        application ? ApplicationSet::only(*application) : ApplicationSet::all();
+        application ? ApplicationSet::only(*application) : ApplicationSet::documentApplications();
     return IdentifierRules(index, applications, options.versions,
                            options.versions.bits != VersionSet::all().bits);
 }
@@ -187,12 +186,26 @@ bool startsLikeZip(const QString& path)
     return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayView("PK\x03\x04");
 }
 
-// A customUI document on its own, read by `read`.
+// A customUI document on its own, read by `read` (twice when its
+// identifiers must tell its application).
 template <typename Read>
 CheckReport checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index, Read read)
 {
     CheckReport report;
-    IdentifierRules rules = rulesFor(index, options, options.application);
+    std::optional<AssumedApplication> assumed;
+    if (!options.application) {
+        BuiltInNames names;
+        if (!read(names))
+            assumed = guessApplication(names.names(), index, options.versions);
+    }
+    IdentifierRules rules =
+        rulesFor(index, options, assumed ? assumed->application : options.application);
+    if (assumed) {
+        rules.setAssumed(assumed->evidence);
+        report.notes.append(
+            u"checked against %1, assumed from its identifiers; --app chooses another"_s.arg(
+                fromUtf8View(applicationName(assumed->application))));
+    }
     checkCustomUi(rules, report, {}, read);
     return report;
 }

@@ -24,6 +24,10 @@ public:
     // Identifiers are matched in their exact case, as Office does.
     std::optional<QString> unknown(std::string_view name);
 
+    // The single application of the rules was assumed from the file's
+    // identifiers, `evidence` among them (may be empty); messages say so.
+    void setAssumed(std::string evidence) { m_assumedFrom = std::move(evidence); }
+
     // Why a known identifier does not fit the element (a group's identifier on
     // a tab, ...); nullopt when it fits or the element is not a tab, a group or
     // a control.
@@ -40,11 +44,13 @@ private:
 
     Kinds kindsOf(std::string_view name);
     QString unknownMessage(std::string_view name);
+    QString knownElsewhere(std::string_view name) const;
 
     const catalogue::IdentifierIndex& m_index;
     catalogue::ApplicationSet m_applications;
     catalogue::VersionSet m_versions;
     bool m_versionChosen;
+    std::optional<std::string> m_assumedFrom;
     std::unordered_map<std::string, Kinds> m_kinds;
     std::unordered_map<std::string, QString> m_unknownMessages;
 };

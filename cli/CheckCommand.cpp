@@ -13,7 +13,8 @@ namespace {
 
 constexpr char checkUsage[] =
     "usage: talpora-cli check <customUI file | Office document> "
-    "[--app access|excel|powerpoint|word] [--version 2013|2016|2019|365]\n";
+    "[--app access|excel|powerpoint|word|outlook|onenote|project|publisher|visio|infopath|"
+    "sharepointdesigner] [--version 2013|2016|2019|365]\n";
 
 } // namespace
 
