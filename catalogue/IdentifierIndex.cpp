@@ -106,7 +106,10 @@ std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* 
     std::vector<PendingRecord> pending;
     // Room for every line up front: growing by copies costs more than the
     // parse itself, and untouched room costs nothing.
-    const auto lineCount = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n'));
+    std::size_t lineCount = 0;
+    for (std::size_t at = rest.find('\n'); at != std::string_view::npos;
+         at = rest.find('\n', at + 1))
+        ++lineCount;
     places.reserve(lineCount);
     pending.reserve(lineCount);
     index.m_placements.reserve(lineCount);

@@ -7,19 +7,6 @@ namespace talpora::checker {
 
 using namespace talpora::catalogue;
 
-bool BuiltInNames::startElement(const XmlElementStart& element)
-{
-    for (const XmlAttribute& attribute : element.attributes) {
-        if (attribute.name != "idMso" && attribute.name != "insertAfterMso" &&
-            attribute.name != "insertBeforeMso")
-            continue;
-        std::string name(attribute.value);
-        if (m_seen.insert(name).second)
-            m_names.push_back(std::move(name));
-    }
-    return true;
-}
-
 std::optional<AssumedApplication> guessApplication(const std::vector<std::string>& names,
                                                    const IdentifierIndex& index,
                                                    VersionSet versions)

@@ -186,28 +186,29 @@ bool startsLikeZip(const QString& path)
     return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayView("PK\x03\x04");
 }
 
-// A customUI document on its own, read by `read` (twice when its
-// identifiers must tell its application).
+// A customUI document on its own, read by `read`; read again when its
+// identifiers, unknown to Access, Excel, PowerPoint and Word, point to
+// another application.
 template <typename Read>
 CheckReport checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index, Read read)
 {
     CheckReport report;
-    std::optional<AssumedApplication> assumed;
-    if (!options.application) {
-        BuiltInNames names;
-        if (!read(names))
-            assumed = guessApplication(names.names(), index, options.versions);
-    }
-    IdentifierRules rules =
-        rulesFor(index, options, assumed ? assumed->application : options.application);
-    if (assumed) {
-        rules.setAssumed(assumed->evidence);
-        report.notes.append(
-            u"checked against %1, assumed from its identifiers; --app chooses another"_s.arg(
-                fromUtf8View(applicationName(assumed->application))));
-    }
+    IdentifierRules rules = rulesFor(index, options, options.application);
     checkCustomUi(rules, report, {}, read);
-    return report;
+    if (options.application || !rules.sawOtherApplications())
+        return report;
+    const std::optional<AssumedApplication> assumed =
+        guessApplication(rules.names(), index, options.versions);
+    if (!assumed)
+        return report;
+    CheckReport assumedReport;
+    IdentifierRules assumedRules = rulesFor(index, options, assumed->application);
+    assumedRules.setAssumed(assumed->evidence);
+    checkCustomUi(assumedRules, assumedReport, {}, read);
+    assumedReport.notes.append(
+        u"checked against %1, assumed from its identifiers; --app chooses another"_s.arg(
+            fromUtf8View(applicationName(assumed->application))));
+    return assumedReport;
 }
 
 // An Office package opened by `open`, which says why when it cannot.

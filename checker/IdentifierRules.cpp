@@ -68,6 +68,7 @@ IdentifierRules::Kinds IdentifierRules::kindsOf(std::string_view name)
                                          "toggleButton", "button (dialogBoxLauncher)"},
                                         m_versions);
     }
+    m_names.push_back(key);
     return m_kinds.emplace(key, kinds).first->second;
 }
 
@@ -117,7 +118,7 @@ QString IdentifierRules::unknownMessage(std::string_view name)
 
 // "; known in Outlook; use --app outlook" when applications outside the
 // chosen ones know the name in the chosen versions; else empty.
-QString IdentifierRules::knownElsewhere(std::string_view name) const
+QString IdentifierRules::knownElsewhere(std::string_view name)
 {
     const ApplicationSet others{
         static_cast<std::uint16_t>(ApplicationSet::all().bits & ~m_applications.bits)};
@@ -134,6 +135,7 @@ QString IdentifierRules::knownElsewhere(std::string_view name) const
     }
     if (!first)
         return {};
+    m_sawOtherApplications = true;
     return u"; known in %1; use --app %2"_s.arg(names.join(u", "_s),
                                                 fromUtf8View(applicationCode(*first)));
 }
