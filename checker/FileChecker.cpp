@@ -31,18 +31,23 @@ struct ExtensionApplication
     Application application;
 };
 
-constexpr std::array<ExtensionApplication, 22> packageExtensions = {{
-    {"xlsx", Application::Excel},      {"xlsm", Application::Excel},
-    {"xltx", Application::Excel},      {"xltm", Application::Excel},
-    {"xlam", Application::Excel},      {"docx", Application::Word},
-    {"docm", Application::Word},       {"dotx", Application::Word},
-    {"dotm", Application::Word},       {"pptx", Application::PowerPoint},
-    {"pptm", Application::PowerPoint}, {"potx", Application::PowerPoint},
-    {"potm", Application::PowerPoint}, {"ppsx", Application::PowerPoint},
-    {"ppsm", Application::PowerPoint}, {"ppam", Application::PowerPoint},
-    {"vsdx", Application::Visio},      {"vsdm", Application::Visio},
-    {"vstx", Application::Visio},      {"vstm", Application::Visio},
-    {"vssx", Application::Visio},      {"vssm", Application::Visio},
+constexpr std::array<ExtensionApplication, 16> packageExtensions = {{
+    {"xlsx", Application::Excel},
+    {"xlsm", Application::Excel},
+    {"xltx", Application::Excel},
+    {"xltm", Application::Excel},
+    {"xlam", Application::Excel},
+    {"docx", Application::Word},
+    {"docm", Application::Word},
+    {"dotx", Application::Word},
+    {"dotm", Application::Word},
+    {"pptx", Application::PowerPoint},
+    {"pptm", Application::PowerPoint},
+    {"potx", Application::PowerPoint},
+    {"potm", Application::PowerPoint},
+    {"ppsx", Application::PowerPoint},
+    {"ppsm", Application::PowerPoint},
+    {"ppam", Application::PowerPoint},
 }};
 
 std::optional<Application> applicationOfExtension(const QString& fileName)
