@@ -104,6 +104,16 @@ std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* 
     std::string_view rest = viewOf(index.m_text);
     std::vector<std::string_view> places;
     std::vector<PendingRecord> pending;
+    // Room for every line up front: growing by copies costs more than the
+    // parse itself, and untouched room costs nothing.
+    std::size_t lineCount = 0;
+    for (std::size_t at = rest.find('\n'); at != std::string_view::npos;
+         at = rest.find('\n', at + 1))
+        ++lineCount;
+    places.reserve(lineCount);
+    pending.reserve(lineCount);
+    index.m_placements.reserve(lineCount);
+    index.m_nodes.reserve(lineCount);
     std::optional<Application> application;
     int lineNumber = 0;
     const auto fail = [&](const char* why) {
@@ -125,23 +135,43 @@ std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* 
         if (kind == 'P') {
             places.push_back(body);
         } else if (kind == 'A') {
-            application = applicationFromCode(body);
+            const std::size_t tab = body.find('\t');
+            application = applicationFromCode(body.substr(0, tab));
             if (!application)
                 return fail("unknown application");
+            auto& windows = index.m_windows[static_cast<std::size_t>(*application)];
+            windows.clear();
+            for (std::string_view list = tab == std::string_view::npos ? "" : body.substr(tab + 1);
+                 !list.empty();) {
+                const std::size_t comma = list.find(',');
+                windows.push_back(list.substr(0, comma));
+                list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
+            }
+            if (windows.size() > 32)
+                return fail("more windows than a control line can name");
         } else if (kind == 'I') {
             if (!application || body.empty())
                 return fail("an identifier outside an application");
             pending.push_back(
                 {*application, body, index.m_placements.size(), 0, index.m_nodes.size(), 0});
         } else if (kind == 'C') {
-            std::string_view fields[3];
+            // An application of several windows adds the set of windows.
+            const std::size_t windowCount =
+                pending.empty()
+                    ? 0
+                    : index.m_windows[static_cast<std::size_t>(pending.back().application)].size();
+            const bool hasWindows = windowCount != 0;
+            std::string_view fields[4];
             std::size_t place = 0;
             VersionSet versions;
-            if (pending.empty() || !splitFields(body, fields) ||
+            std::uint32_t windows = 0;
+            if (pending.empty() || !splitFields(body, std::span(fields, hasWindows ? 4 : 3)) ||
                 !parseNumber(fields[1], versions.bits, 16) || !parseNumber(fields[2], place) ||
-                place >= places.size())
+                place >= places.size() ||
+                (hasWindows && (!parseNumber(fields[3], windows, 16) || windows == 0 ||
+                                (std::uint64_t{windows} >> windowCount) != 0)))
                 return fail("a malformed control line");
-            index.m_placements.push_back({fields[0], versions, places[place]});
+            index.m_placements.push_back({fields[0], versions, places[place], windows});
             ++pending.back().placementCount;
         } else if (kind == 'K') {
             std::string_view fields[3];
@@ -163,7 +193,9 @@ std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* 
              std::span(index.m_placements).subspan(p.firstPlacement, p.placementCount),
              std::span(index.m_nodes).subspan(p.firstNode, p.nodeCount)});
     }
-    std::stable_sort(index.m_records.begin(), index.m_records.end(), ByApplicationAndName());
+    // The generator writes records in this order already; only other text needs sorting.
+    if (!std::is_sorted(index.m_records.begin(), index.m_records.end(), ByApplicationAndName()))
+        std::stable_sort(index.m_records.begin(), index.m_records.end(), ByApplicationAndName());
     return index;
 }
 

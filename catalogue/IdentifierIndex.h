@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -14,12 +15,14 @@ namespace talpora::catalogue {
 
 // One place where a workbook lists a control: its control type ("button",
 // "group", ...), the versions that list it there, and the place ("None (Core
-// Tab) > TabHome > GroupClipboard", or "not on the Ribbon").
+// Tab) > TabHome > GroupClipboard", or "not on the Ribbon"). An application of
+// several windows (Outlook, InfoPath) also says in which of its windows.
 struct ControlPlacement
 {
     std::string_view type;
     VersionSet versions;
     std::string_view place;
+    std::uint32_t windows = 0; // bit n: IdentifierIndex::windowNames()[n]; 0 for one window
 };
 
 // A node of the catalogue documents that carries the identifier. The cn, en
@@ -43,8 +46,8 @@ struct IdentifierRecord
     bool hasType(std::initializer_list<std::string_view> types, VersionSet versions) const;
 };
 
-// Every control identifier of Access, Excel, PowerPoint and Word in Office
-// 2013, 2016, 2019 and Microsoft 365, from the generated index text (see
+// Every control identifier of the Office applications in Office 2013, 2016,
+// 2019 and Microsoft 365 as Microsoft lists them, from the generated index text (see
 // tools/catalogue/identifiers.py). Views point into the text the index keeps.
 class IdentifierIndex
 {
@@ -79,6 +82,13 @@ public:
 
     std::span<const IdentifierRecord> records() const { return m_records; }
 
+    // The windows of an application that has one workbook per window
+    // ("explorer", "mailitem", ... of Outlook); empty for the others.
+    std::span<const std::string_view> windowNames(Application application) const
+    {
+        return m_windows[static_cast<std::size_t>(application)];
+    }
+
     IdentifierIndex(IdentifierIndex&&) = default;
     IdentifierIndex& operator=(IdentifierIndex&&) = default;
     // The records point into the index's own buffers.
@@ -92,6 +102,7 @@ private:
     std::vector<ControlPlacement> m_placements;
     std::vector<CatalogueNode> m_nodes;
     std::vector<IdentifierRecord> m_records; // by application, then name ignoring case
+    std::array<std::vector<std::string_view>, allApplications.size()> m_windows;
 };
 
 } // namespace talpora::catalogue

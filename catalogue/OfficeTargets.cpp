@@ -8,8 +8,20 @@ namespace talpora::catalogue {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> codes = {"access", "excel", "powerpoint", "word"};
-constexpr std::array<std::string_view, 4> names = {"Access", "Excel", "PowerPoint", "Word"};
+constexpr std::array<std::string_view, allApplications.size()> codes = {
+    "access",  "excel",     "powerpoint", "word",     "outlook",           "onenote",
+    "project", "publisher", "visio",      "infopath", "sharepointdesigner"};
+constexpr std::array<std::string_view, allApplications.size()> names = {"Access",
+                                                                        "Excel",
+                                                                        "PowerPoint",
+                                                                        "Word",
+                                                                        "Outlook",
+                                                                        "OneNote",
+                                                                        "Project",
+                                                                        "Publisher",
+                                                                        "Visio",
+                                                                        "InfoPath",
+                                                                        "SharePoint Designer"};
 constexpr std::array<std::string_view, VersionSet::count> versionNames = {"2013", "2016", "2019",
                                                                           "365"};
 

@@ -8,35 +8,56 @@
 
 namespace talpora::catalogue {
 
-// The four applications whose control identifiers the index knows, in the
-// order the index lists them.
+// The applications whose control identifiers the index knows, in the order
+// the index lists them. The first four also have catalogue documents.
 enum class Application : std::uint8_t
 {
     Access,
     Excel,
     PowerPoint,
-    Word
+    Word,
+    Outlook,
+    OneNote,
+    Project,
+    Publisher,
+    Visio,
+    InfoPath,
+    SharePointDesigner
 };
 
-inline constexpr std::array<Application, 4> allApplications = {
-    Application::Access, Application::Excel, Application::PowerPoint, Application::Word};
+inline constexpr std::array<Application, 11> allApplications = {Application::Access,
+                                                                Application::Excel,
+                                                                Application::PowerPoint,
+                                                                Application::Word,
+                                                                Application::Outlook,
+                                                                Application::OneNote,
+                                                                Application::Project,
+                                                                Application::Publisher,
+                                                                Application::Visio,
+                                                                Application::InfoPath,
+                                                                Application::SharePointDesigner};
 
-// "access", "excel", "powerpoint", "word": the spelling of the index and of --app.
+// "access", "excel", ..., "sharepointdesigner": the spelling of the index and of --app.
 std::string_view applicationCode(Application application);
-// "Access", "Excel", "PowerPoint", "Word": the spelling of the catalogue entry names.
+// "Access", "Excel", ..., "SharePoint Designer": the spelling of the catalogue
+// entry names and of messages.
 std::string_view applicationName(Application application);
+
 // Matches the code ignoring ASCII case; nullopt for anything else.
 std::optional<Application> applicationFromCode(std::string_view code);
 
 // A set of applications as bits (1 << Application).
 struct ApplicationSet
 {
-    std::uint8_t bits = 0;
+    std::uint16_t bits = 0;
 
-    static constexpr ApplicationSet all() { return {0x0f}; }
+    static constexpr ApplicationSet all() { return {(1u << allApplications.size()) - 1}; }
+    // Access, Excel, PowerPoint and Word: what a customUI file is checked
+    // against when nothing names its application.
+    static constexpr ApplicationSet documentApplications() { return {0x0f}; }
     static constexpr ApplicationSet only(Application application)
     {
-        return {static_cast<std::uint8_t>(1u << static_cast<unsigned>(application))};
+        return {static_cast<std::uint16_t>(1u << static_cast<unsigned>(application))};
     }
     constexpr bool contains(Application application) const
     {

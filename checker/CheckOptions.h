@@ -9,8 +9,9 @@ namespace talpora::checker {
 // Which applications and versions an identifier must be known in.
 struct CheckOptions
 {
-    // None: the package's main part or the file extension decides, else any
-    // of the four applications.
+    // None: the package's main part or the file extension decides; for a
+    // loose customUI file its identifiers when they point to an application
+    // other than Access, Excel, PowerPoint and Word; else any of those four.
     std::optional<catalogue::Application> application;
     catalogue::VersionSet versions = catalogue::VersionSet::all();
 };

@@ -1,8 +1,10 @@
 #include "FileChecker.h"
 
+#include "ApplicationGuess.h"
 #include "CustomUiChecker.h"
 #include "OfficePackage.h"
 #include "PackageRelationships.h"
+#include "Utf8View.h"
 #include "XmlEventReader.h"
 
 #include <QFile>
@@ -58,7 +60,7 @@ std::optional<Application> applicationOfExtension(const QString& fileName)
     return std::nullopt;
 }
 
-// The application whose main part the package holds: xl/, word/ or ppt/.
+// The application whose main part the package holds: xl/, word/, ppt/ or visio/.
 std::optional<Application> applicationOfPackage(const OfficePackage& package)
 {
     if (package.contains(u"xl/workbook.xml"_s))
@@ -67,6 +69,8 @@ std::optional<Application> applicationOfPackage(const OfficePackage& package)
         return Application::Word;
     if (package.contains(u"ppt/presentation.xml"_s))
         return Application::PowerPoint;
+    if (package.contains(u"visio/document.xml"_s))
+        return Application::Visio;
     return std::nullopt;
 }
 
@@ -96,7 +100,7 @@ IdentifierRules rulesFor(const IdentifierIndex& index, const CheckOptions& optio
                          std::optional<Application> application)
 {
     const ApplicationSet applications =
-        application ? ApplicationSet::only(*application) : ApplicationSet::all();
+        application ? ApplicationSet::only(*application) : ApplicationSet::documentApplications();
     return IdentifierRules(index, applications, options.versions,
                            options.versions.bits != VersionSet::all().bits);
 }
@@ -187,14 +191,29 @@ bool startsLikeZip(const QString& path)
     return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayView("PK\x03\x04");
 }
 
-// A customUI document on its own, read by `read`.
+// A customUI document on its own, read by `read`; read again when its
+// identifiers, unknown to Access, Excel, PowerPoint and Word, point to
+// another application.
 template <typename Read>
 CheckReport checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index, Read read)
 {
     CheckReport report;
     IdentifierRules rules = rulesFor(index, options, options.application);
     checkCustomUi(rules, report, {}, read);
-    return report;
+    if (options.application || !rules.sawOtherApplications())
+        return report;
+    const std::optional<AssumedApplication> assumed =
+        guessApplication(rules.names(), index, options.versions);
+    if (!assumed)
+        return report;
+    CheckReport assumedReport;
+    IdentifierRules assumedRules = rulesFor(index, options, assumed->application);
+    assumedRules.setAssumed(assumed->evidence);
+    checkCustomUi(assumedRules, assumedReport, {}, read);
+    assumedReport.notes.append(
+        u"checked against %1, assumed from its identifiers; --app chooses another"_s.arg(
+            fromUtf8View(applicationName(assumed->application))));
+    return assumedReport;
 }
 
 // An Office package opened by `open`, which says why when it cannot.

@@ -2,6 +2,7 @@
 
 #include "Utf8View.h"
 
+#include <QStringList>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -67,6 +68,7 @@ IdentifierRules::Kinds IdentifierRules::kindsOf(std::string_view name)
                                          "toggleButton", "button (dialogBoxLauncher)"},
                                         m_versions);
     }
+    m_names.push_back(key);
     return m_kinds.emplace(key, kinds).first->second;
 }
 
@@ -83,14 +85,13 @@ std::optional<QString> IdentifierRules::unknown(std::string_view name)
 QString IdentifierRules::unknownMessage(std::string_view name)
 {
     QString message = quoted(name) + u" is not a known identifier"_s;
-    if (m_applications.bits != ApplicationSet::all().bits) {
-        for (const Application application : allApplications) {
-            if (m_applications.contains(application)) {
-                message += u" of "_s + fromUtf8View(applicationName(application));
-                break;
-            }
-        }
+    for (const Application application : allApplications) {
+        if (m_applications.bits == ApplicationSet::only(application).bits)
+            message += u" of "_s + fromUtf8View(applicationName(application));
     }
+    if (m_assumedFrom)
+        message += m_assumedFrom->empty() ? u" (assumed from the file's identifiers)"_s
+                                          : u" (assumed from "_s + quoted(*m_assumedFrom) + u')';
     if (m_versionChosen)
         message += u" in Office "_s + QString::fromStdString(versionList(m_versions));
 
@@ -109,9 +110,34 @@ QString IdentifierRules::unknownMessage(std::string_view name)
         message += u" (it is in "_s + QString::fromStdString(versionList(otherVersions)) + u')';
     if (suggestions.empty())
         suggestions = m_index.nearest(name, m_applications, m_versions, suggestionCount);
+    message += knownElsewhere(name);
     if (!suggestions.empty())
         message += u"; did you mean "_s + alternatives(suggestions) + u'?';
     return message;
+}
+
+// "; known in Outlook; use --app outlook" when applications outside the
+// chosen ones know the name in the chosen versions; else empty.
+QString IdentifierRules::knownElsewhere(std::string_view name)
+{
+    const ApplicationSet others{
+        static_cast<std::uint16_t>(ApplicationSet::all().bits & ~m_applications.bits)};
+    QStringList names;
+    std::optional<Application> first;
+    for (const IdentifierRecord* record : m_index.find(name, others)) {
+        if (record->name != name || !record->versions().intersects(m_versions))
+            continue;
+        const QString applicationText = fromUtf8View(applicationName(record->application));
+        if (!names.contains(applicationText))
+            names.append(applicationText);
+        if (!first)
+            first = record->application;
+    }
+    if (!first)
+        return {};
+    m_sawOtherApplications = true;
+    return u"; known in %1; use --app %2"_s.arg(names.join(u", "_s),
+                                                fromUtf8View(applicationCode(*first)));
 }
 
 std::optional<QString> IdentifierRules::wrongKind(std::string_view name,

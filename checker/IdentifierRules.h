@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace talpora::checker {
 
@@ -24,6 +25,15 @@ public:
     // Identifiers are matched in their exact case, as Office does.
     std::optional<QString> unknown(std::string_view name);
 
+    // The single application of the rules was assumed from the file's
+    // identifiers, `evidence` among them (may be empty); messages say so.
+    void setAssumed(std::string evidence) { m_assumedFrom = std::move(evidence); }
+
+    // The names asked about so far, each once, in the order first asked.
+    const std::vector<std::string>& names() const { return m_names; }
+    // Whether a name unknown to the chosen applications is known to another.
+    bool sawOtherApplications() const { return m_sawOtherApplications; }
+
     // Why a known identifier does not fit the element (a group's identifier on
     // a tab, ...); nullopt when it fits or the element is not a tab, a group or
     // a control.
@@ -40,11 +50,15 @@ private:
 
     Kinds kindsOf(std::string_view name);
     QString unknownMessage(std::string_view name);
+    QString knownElsewhere(std::string_view name);
 
     const catalogue::IdentifierIndex& m_index;
     catalogue::ApplicationSet m_applications;
     catalogue::VersionSet m_versions;
     bool m_versionChosen;
+    std::optional<std::string> m_assumedFrom;
+    std::vector<std::string> m_names;
+    bool m_sawOtherApplications = false;
     std::unordered_map<std::string, Kinds> m_kinds;
     std::unordered_map<std::string, QString> m_unknownMessages;
 };

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CallbacksCommand.h"
 #include "CatalogueEntries.h"
 #include "CheckCommand.h"
 #include "CliOutput.h"
@@ -27,6 +28,8 @@ constexpr char usageText[] =
     "       talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n"
     "       talpora-cli check <customUI file | Office document | ->... [--app <application>] "
     "[--version <version>]\n"
+    "       talpora-cli callbacks <customUI file | Office document> "
+    "[--language vba|csharp|vbnet]\n"
     "       talpora-cli --help | -h | help | --version | -V\n"
     "\n"
     "An entry name matches in any letter case, unless a file of that name exists;\n"
@@ -275,6 +278,8 @@ int runOne(const QStringList& arguments, std::FILE* out, std::FILE* err, std::FI
         return runLookup(arguments.mid(1), out, err);
     if (command == u"check"_s)
         return runCheck(arguments.mid(1), out, err, in);
+    if (command == u"callbacks"_s)
+        return runCallbacks(arguments.mid(1), out, err);
     return wrongCall(err, command.startsWith(u'-') ? u"unknown option '%1'"_s.arg(command)
                                                    : u"unknown command '%1'"_s.arg(command));
 }

@@ -45,16 +45,33 @@ std::string cataloguePath(const IdentifierIndex& index, const IdentifierRecord& 
     return path;
 }
 
-void printControls(const IdentifierRecord& record, VersionSet versions, std::FILE* out)
+void printControl(const IdentifierRecord& record, const ControlPlacement& placement,
+                  std::string_view window, std::FILE* out)
 {
+    std::string line = "control\t";
+    line.append(applicationCode(record.application)).append("\t").append(record.name);
+    line.append("\t").append(placement.type).append("\t");
+    line.append(versionList(placement.versions)).append("\t");
+    if (!window.empty())
+        line.append(window).append(" window: ");
+    writeLine(out, line.append(placement.place));
+}
+
+// One line per placement, and in an application of several windows one per
+// window that shows the control there.
+void printControls(const IdentifierIndex& index, const IdentifierRecord& record,
+                   VersionSet versions, std::FILE* out)
+{
+    const std::span<const std::string_view> windows = index.windowNames(record.application);
     for (const ControlPlacement& placement : record.placements) {
         if (!placement.versions.intersects(versions))
             continue;
-        std::string line = "control\t";
-        line.append(applicationCode(record.application)).append("\t").append(record.name);
-        line.append("\t").append(placement.type).append("\t");
-        line.append(versionList(placement.versions)).append("\t").append(placement.place);
-        writeLine(out, line);
+        if (windows.empty())
+            printControl(record, placement, {}, out);
+        for (std::size_t window = 0; window < windows.size(); ++window) {
+            if (placement.windows & (1u << window))
+                printControl(record, placement, windows[window], out);
+        }
     }
 }
 
@@ -108,7 +125,7 @@ int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return 1;
     }
     for (const IdentifierRecord* record : records)
-        printControls(*record, options->versions, out);
+        printControls(index, *record, options->versions, out);
     if (options->versions.intersects(catalogueVersion)) {
         for (const IdentifierRecord* record : records)
             printCatalogueNodes(index, *record, out);

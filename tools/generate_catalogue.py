@@ -6,7 +6,8 @@ excelcontrols.xlsx, powerpointcontrols.xlsx, wordcontrols.xlsx): those of
 Office 2013 at the top of the workbooks folder, those of the later versions in
 its folders 2016/, 2019/ and 365-current-channel/. Writes one stored document
 per catalogue entry, named "<identifier>_<entry name>.xml", from the Office
-2013 workbooks, and the identifier index (--index) from all 16.
+2013 workbooks, and the identifier index (--index) from the workbooks of
+every application Microsoft publishes (Outlook: one per window).
 
     python3 tools/generate_catalogue.py [--workbooks DIR] [--output DIR] [--index FILE] [--check]
 

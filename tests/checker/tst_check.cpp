@@ -140,7 +140,23 @@ void TestCheck::check_data()
     QTest::newRow("identifier of another application")
         << file(u"excel.xml"_s, excelOnlyPart) << QStringList{u"--app"_s, u"powerpoint"_s} << 1
         << u"%1:3:42: error: idMso: \"PivotTableInsert\" is not a known identifier of PowerPoint"
-           "; did you mean \"TableInsert\"?\n"_s
+           "; known in Excel; use --app excel; did you mean \"TableInsert\"?\n"_s
+        << QString();
+    QTest::newRow("Outlook's identifiers: Outlook assumed, another application's named")
+        << file(u"outlook.xml"_s,
+                customUi("<tab idMso=\"TabMail\"><group id=\"g\" insertAfterMso=\"GroupMailNew\">"
+                         "<control idMso=\"GroupMailMergeStart\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:82: error: idMso: \"GroupMailMergeStart\" is not a known identifier of "
+           "Outlook (assumed from \"TabMail\"); known in Word; use --app word\n"
+           "%1: note: checked against Outlook, assumed from its identifiers; --app chooses "
+           "another\n"_s
+        << QString();
+    QTest::newRow("Outlook's identifier, another application chosen")
+        << file(u"mail.xml"_s, customUi("<tab idMso=\"TabMail\"/>"))
+        << QStringList{u"--app"_s, u"word"_s} << 1
+        << u"%1:3:13: error: idMso: \"TabMail\" is not a known identifier of Word; known in "
+           "Outlook; use --app outlook; did you mean \"TabMailings\"?\n"_s
         << QString();
     QTest::newRow("not well-formed file")
         << file(u"broken.xml"_s, customUi("<tab idMso=\"Bold\"><group idMso=\"GroupFnt\"></tab>"))
@@ -164,7 +180,7 @@ void TestCheck::check_data()
         << u"%1!customUI/customUI.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
            "identifier of Word; did you mean \"GroupFont\", \"GroupInk\" or \"GroupFootnotes\"?\n"
            "%1!customUI/customUI14.xml:3:42: error: idMso: \"PivotTableInsert\" is not a known "
-           "identifier of Word\n"_s
+           "identifier of Word; known in Excel; use --app excel\n"_s
         << QString();
     QTest::newRow("package without customUI")
         << package(u"plain.xlsx"_s, u"xl/workbook.xml"_s, {}) << QStringList() << 0

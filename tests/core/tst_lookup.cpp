@@ -59,15 +59,26 @@ void TestLookup::lookup_data()
     QTest::newRow("known elsewhere, not in this application")
         << QStringList{u"TabHome"_s, u"--app"_s, u"access"_s} << 1 << QStringList() << u"control"_s
         << u"did you mean \"TabHomeAccess\"?\n"_s;
+    QTest::newRow("Outlook, every placement naming its window")
+        << QStringList{u"TabMail"_s} << 0
+        << QStringList{u"control\toutlook\tTabMail\ttab\t2013,2016,2019,365\t"
+                       "explorer window: None (Core Tab)"_s}
+        << u"mailitem window"_s << QString();
+    QTest::newRow("application that ended before the version")
+        << QStringList{u"TabWorkflowVisualDesigner"_s, u"--app"_s, u"SharePointDesigner"_s,
+                       u"--version"_s, u"2019"_s}
+        << 1 << QStringList() << u"control"_s
+        << u"\"TabWorkflowVisualDesigner\" is not a known identifier of SharePoint Designer in "
+           "Office 2019 (it is in 2013,2016)"_s;
     QTest::newRow("nothing near") << QStringList{u"Qqqqqqqqqqqqqq"_s} << 1 << QStringList()
                                   << u"control"_s << u"is not a known identifier\n"_s;
     QTest::newRow("no identifier")
         << QStringList() << 2 << QStringList() << u"control"_s
         << u"talpora-cli: lookup: give one identifier\nTry 'talpora-cli --help'"_s;
     QTest::newRow("unknown application")
-        << QStringList{u"Paste"_s, u"--app"_s, u"outlook"_s} << 2 << QStringList() << u"control"_s
-        << u"talpora-cli: lookup: --app: unknown application 'outlook'\n"_s;
-    QTest::newRow("unknown version")
+        << QStringList{u"Paste"_s, u"--app"_s, u"outlok"_s} << 2 << QStringList() << u"control"_s
+        << u"talpora-cli: lookup: --app: unknown application 'outlok' "_s;
+        QTest::newRow("unknown version")
         << QStringList{u"Paste"_s, u"--version=2010"_s} << 2 << QStringList() << u"control"_s
         << u"talpora-cli: lookup: --version: unknown version '2010'\n"_s;
     QTest::newRow("option twice") << QStringList{u"Paste"_s, u"--app"_s, u"word"_s, u"--app"_s,

@@ -1,6 +1,8 @@
 // libFuzzer target: the same bytes checked as a customUI part and as an
-// Office package (zip). Run by run-fuzzer.sh; see tests/fuzz/CMakeLists.txt.
+// Office package (zip), and their callbacks written as stubs. Run by run-fuzzer.sh; see
+// tests/fuzz/CMakeLists.txt.
 
+#include "CallbackStubs.h"
 #include "FileChecker.h"
 #include "IdentifierIndex.h"
 
@@ -33,6 +35,19 @@ void checkReport(const checker::CheckReport& report)
     }
 }
 
+void writeStubs(const QByteArray& bytes)
+{
+    checker::CallbackCollector collector([](std::string_view idMso) { return idMso == "Bold"; });
+    readXmlBytes(bytes, collector);
+    for (const checker::CallbackStub& stub : collector.stubs())
+        require(!stub.name.empty() && stub.first.line > 0);
+    for (const auto language : {checker::CallbackLanguage::Vba, checker::CallbackLanguage::CSharp,
+                                checker::CallbackLanguage::VbNet}) {
+        const std::string text = checker::callbackStubsText(collector.stubs(), language);
+        require(text.empty() == collector.stubs().empty());
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -41,5 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     checkReport(checker::checkXmlBytes(bytes, {}, index));
     checkReport(checker::checkPackageBytes(bytes, QStringLiteral("fuzz.xlsm"), {}, index));
+    writeStubs(bytes);
     return 0;
 }

@@ -4,6 +4,7 @@ import os
 import zipfile
 from xml.sax.saxutils import escape
 
+from catalogue.identifiers import INDEX_APPLICATIONS, VERSIONS
 from catalogue.layout import shape_area
 from catalogue.rows import COLUMNS, make_row, place_rows
 from catalogue.tree import build_tree
@@ -67,16 +68,25 @@ HEADER = {"A": "Control Name", "B": "Control Type", "C": "Tab Set", "D": "Tab", 
 
 
 VERSION_FOLDERS = ("2016", "2019", "365-current-channel")
+assert VERSION_FOLDERS == tuple(folder for _, folder in VERSIONS[1:])
 
 
 def write_workbook_folder(folder, extra_rows=None):
     """The four workbooks, each with one tab, one QAT command, one Backstage tab
     (and one context menu except Access); `extra_rows` adds rows per file name.
-    The later versions' folders get the same workbooks without extra rows."""
+    The later versions' folders get the same workbooks without extra rows.
+    The other applications' workbooks get one command each, in the versions
+    that have them."""
     for version in VERSION_FOLDERS:
         os.makedirs(os.path.join(folder, version), exist_ok=True)
         _write_workbooks(os.path.join(folder, version), {})
     _write_workbooks(folder, extra_rows or {})
+    versions = [name for name, _ in VERSIONS]
+    for code, windows, newest in INDEX_APPLICATIONS[4:]:
+        for version, version_folder in VERSIONS[:versions.index(newest) + 1]:
+            for _, file_name in windows:
+                write_xlsx(os.path.join(folder, version_folder, file_name),
+                           [HEADER, {"A": "FileSave", "B": "button", "C": "None (Not in the Ribbon)"}])
 
 
 def _write_workbooks(folder, extra_rows):

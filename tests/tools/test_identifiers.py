@@ -14,17 +14,24 @@ OFF_RIBBON = "None (Not in the Ribbon)"
 QAT = "None (Quick Access Toolbar)"
 
 
-def index_lines(rows_by_version, application="Word"):
-    text = index_text(build_index({version: {application: rows} for version, rows in rows_by_version.items()}))
+def index_lines(rows_by_version, window=("word", "")):
+    text = index_text(build_index({version: {window: rows} for version, rows in rows_by_version.items()}))
     placements = [line[2:] for line in text.splitlines() if line.startswith("P\t")]
     lines = []
     for line in text.splitlines():
         if line.startswith("C\t"):  # the placement by its text, not its number
-            kind, control_type, versions, number = line.split("\t")
-            line = "\t".join((kind, control_type, versions, placements[int(number)]))
+            kind, control_type, versions, number, *windows = line.split("\t")
+            line = "\t".join([kind, control_type, versions, placements[int(number)]] + windows)
         if line[:2] in ("A\t", "I\t", "C\t", "K\t"):
             lines.append(line)
     return lines
+
+
+def application_lines(lines, code):
+    """The lines of one application, its A line first."""
+    first = next(n for n, line in enumerate(lines) if line.split("\t")[:2] == ["A", code])
+    end = next((n for n in range(first + 1, len(lines)) if lines[n].startswith("A\t")), len(lines))
+    return lines[first:end]
 
 
 class IdentifierIndexTest(unittest.TestCase):
@@ -37,8 +44,7 @@ class IdentifierIndexTest(unittest.TestCase):
             "365": [row("paste", "button", QAT, "Quick Access Toolbar"), paste,
                     row("AutoSaveSwitch", "toggleButton", OFF_RIBBON)],
         })
-        word = lines.index("A\tword")
-        self.assertEqual(lines[word:], [
+        self.assertEqual(application_lines(lines, "word"), [
             "A\tword",
             "I\tAutoSaveSwitch", "C\ttoggleButton\t8\tnot on the Ribbon",
             "I\tFileSaveAs", "C\tbutton\t1\tnot on the Ribbon",
@@ -50,7 +56,7 @@ class IdentifierIndexTest(unittest.TestCase):
     def test_a_type_change_between_versions_is_a_placement_of_its_own(self):
         lines = index_lines({"2013": [row("TabSave", "control", OFF_RIBBON)],
                              "2019": [row("TabSave", "tab", OFF_RIBBON), row("TabSave", "control", OFF_RIBBON)]})
-        self.assertEqual(lines[-3:], ["I\tTabSave", "C\tcontrol\t5\tnot on the Ribbon",
+        self.assertEqual(application_lines(lines, "word")[-3:], ["I\tTabSave", "C\tcontrol\t5\tnot on the Ribbon",
                                       "C\ttab\t4\tnot on the Ribbon"])
 
     def test_columns_are_read_by_header_and_tertiary_parent_may_be_missing(self):
@@ -62,8 +68,20 @@ class IdentifierIndexTest(unittest.TestCase):
                 {"A": "TabHome", "B": "button", "C": "Bold", "D": "GroupFont", "E": CORE, "F": "Inner",
                  "G": "Outer"}])
             [only] = read_workbook(path, OPTIONAL_COLUMNS)
-        self.assertEqual(index_lines({"2019": [only]})[-2:],
+        self.assertEqual(application_lines(index_lines({"2019": [only]}), "word")[-2:],
                          ["I\tBold", "C\tbutton\t4\tNone (Core Tab) > TabHome > GroupFont > Outer > Inner"])
+
+    def test_windows_of_one_application_share_a_line_per_set_of_versions(self):
+        tab = row("TabMail", "tab", CORE, "TabMail")
+        lines = {}
+        for version, windows in (("2013", ("explorer", "mailread")), ("2016", ("explorer", "mailread", "taskitem"))):
+            for window in windows:
+                lines.setdefault(version, {})[("outlook", window)] = [tab]
+        text = index_text(build_index(lines))
+        outlook = next(line for line in text.splitlines() if line.startswith("A\toutlook\t"))
+        self.assertTrue(outlook.startswith("A\toutlook\texplorer,mailitem,mailread,"), outlook)
+        self.assertEqual([line.split("\t")[2::2] for line in text.splitlines() if line.startswith("C\t")],
+                         [["2", "200"], ["3", "5"]])  # taskitem (window 9) in 2016; explorer and mailread
 
     def test_catalogue_nodes_count_every_element_and_skip_parents_without_idmso(self):
         split = Element("splitButton", "PasteMenu", [Element("button", "Paste"),

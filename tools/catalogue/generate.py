@@ -6,7 +6,7 @@ from collections import Counter
 from dataclasses import dataclass, field
 
 from .entries import APPLICATIONS, AREAS, catalogue_entries, has_area
-from .identifiers import VERSIONS, build_index, read_version_rows
+from .identifiers import VERSIONS, application_code, build_index, read_version_rows
 from .layout import DroppedPlacements, shape_area
 from .rows import COLUMNS, make_row, place_rows
 from .tree import build_tree
@@ -101,8 +101,10 @@ def build_catalogue(rows_by_application):
 
 
 def read_catalogue_and_index(workbooks_folder):
-    """The catalogue from the four 2013 workbooks and the identifier index from
-    all 16, reading each workbook once."""
+    """The catalogue from the four 2013 workbooks of Access, Excel, PowerPoint
+    and Word and the identifier index from all workbooks, reading each once."""
     rows = read_version_rows(workbooks_folder, read_workbook)
-    catalogue = build_catalogue(rows[VERSIONS[0][0]])
+    first = rows[VERSIONS[0][0]]
+    catalogue = build_catalogue({application: first[(application_code(application), "")]
+                                 for application, _ in APPLICATIONS})
     return catalogue, build_index(rows, catalogue.groups)
