@@ -376,8 +376,9 @@ void TestCallbacks::command_data()
         << QString();
     QTest::newRow("no callbacks") << writeFile(m_dir, u"plain.xml"_s, "<customUI/>")
                                   << QStringList() << 1 << QString() << u"no callbacks"_s;
-    QTest::newRow("unknown language") << file << QStringList{u"--language"_s, u"java"_s} << 2
-                                      << QString() << u"usage: talpora-cli callbacks"_s;
+    QTest::newRow("unknown language")
+        << file << QStringList{u"--language"_s, u"java"_s} << 2 << QString()
+        << u"talpora-cli: callbacks: unknown language 'java' (vba, csharp or vbnet)\nTry"_s;
     QTest::newRow("not well-formed") << writeFile(m_dir, u"broken.xml"_s, "<customUI onLoad=\"x\">")
                                      << QStringList() << 2 << QString() << u"broken.xml"_s;
 }

@@ -77,8 +77,8 @@ void TestLookup::lookup_data()
         << u"talpora-cli: lookup: give one identifier\nTry 'talpora-cli --help'"_s;
     QTest::newRow("unknown application")
         << QStringList{u"Paste"_s, u"--app"_s, u"outlok"_s} << 2 << QStringList() << u"control"_s
-        << u"talpora-cli: lookup: --app: unknown application 'outlok' "_s;
-        QTest::newRow("unknown version")
+        << u"talpora-cli: lookup: --app: unknown application 'outlok'\n"_s;
+    QTest::newRow("unknown version")
         << QStringList{u"Paste"_s, u"--version=2010"_s} << 2 << QStringList() << u"control"_s
         << u"talpora-cli: lookup: --version: unknown version '2010'\n"_s;
     QTest::newRow("option twice") << QStringList{u"Paste"_s, u"--app"_s, u"word"_s, u"--app"_s,
