@@ -165,6 +165,8 @@ void TestLoading::encodings_data()
                             "003C006900740065006D0020006C006100620065006C003D00224E2D0022002F"
                             "003E003C002F0072006F006F0074003E"),
         u"中"_s);
+    row("NUL padding after the root", document({}, everyScript).toUtf8() + QByteArray(9000, '\0'),
+        everyScript);
 }
 
 void TestLoading::encodings()
@@ -235,6 +237,30 @@ void TestLoading::malformedFiles_data()
     QTest::newRow("NUL after the first 8 KiB")
         << QByteArray("<a>\n") + QByteArray(9000, ' ') + QByteArray("\0<b/></a>", 9)
         << u"line 2, column 9001: "_s;
+    QTest::newRow("NUL padding before the root ends")
+        << QByteArray("<a>\n") + QByteArray(9000, ' ') + QByteArray("<b/>\0\0", 6)
+        << u"line 2, column 9005: "_s;
+    const QByteArray u16Start = encoded(u"<a>\n<b x=\""_s, "UTF-16LE");
+    const QByteArray u16End = encoded(u"\"/></a>"_s, "UTF-16LE");
+    QTest::newRow("UTF-16 lone high surrogate")
+        << u16Start + QByteArray("\x00\xD8", 2) + u16End << u"line 2, column 7: "_s;
+    QTest::newRow("UTF-16 lone low surrogate")
+        << u16Start + QByteArray("\x00\xDC", 2) + u16End << u"line 2, column 7: "_s;
+    QTest::newRow("UTF-16 trailing odd byte")
+        << encoded(u"<a>\n</a>\n"_s, "UTF-16LE") + "x" << u"line 3, column 1: "_s;
+    QTest::newRow("UTF-32 code point above U+10FFFF")
+        << encoded(u"<a>\n<b x=\""_s, "UTF-32BE") + QByteArray("\0\x11\0\0", 4) +
+               encoded(u"\"/></a>"_s, "UTF-32BE")
+        << u"line 2, column 7: "_s;
+    QTest::newRow("GBK character cut at the end")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"GBK\"?>\n<a/>\xD6")
+        << u"line 2, column 5: "_s;
+    QTest::newRow("Shift_JIS character cut at the end")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<a/>\x93")
+        << u"line 2, column 5: "_s;
+    QTest::newRow("Big5 character cut at the end")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"Big5\"?>\n<a/>\xA4")
+        << u"line 2, column 5: "_s;
     QTest::newRow("entity left to an external DTD")
         << QByteArray("<!DOCTYPE a SYSTEM \"a.dtd\">\n<a x=\"&e;\"/>") << u"line 2, column 1: "_s;
     QTest::newRow("invalid Shift_JIS bytes")

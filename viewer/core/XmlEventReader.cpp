@@ -6,6 +6,7 @@
 #include "Utf8Converter.h"
 #include "Utf8View.h"
 
+#include <algorithm>
 #include <expat.h>
 #include <memory>
 #include <new>
@@ -95,8 +96,14 @@ public:
     {
         if (!m_parser)
             return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
-        if (XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), last ? 1 : 0) ==
-            XML_STATUS_OK)
+        const XML_Status status =
+            XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), last ? 1 : 0);
+        m_fed += static_cast<long long>(utf8.size());
+        const XML_Index parsedUpTo = XML_GetCurrentByteIndex(m_parser);
+        // Where the parser cannot say, it is taken to have made no progress.
+        m_unparsed =
+            parsedUpTo >= 0 ? m_fed - parsedUpTo : m_unparsed + static_cast<long long>(utf8.size());
+        if (status == XML_STATUS_OK)
             return {};
         if (m_error)
             return m_error;
@@ -107,6 +114,24 @@ public:
                 static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1,
                 static_cast<int>(code), QString::fromUtf8(XML_ErrorString(code))};
     }
+
+    // Bytes fed that the parser holds back as the start of a token it has
+    // not seen the end of yet (a long comment, a huge attribute value).
+    long long unparsedBytes() const { return m_unparsed; }
+
+    // The first bytes of the token held back, where the parser can say.
+    std::string_view heldTokenStart() const
+    {
+        int offset = 0;
+        int size = 0;
+        const char* context = XML_GetInputContext(m_parser, &offset, &size);
+        if (!context || offset < 0 || offset > size)
+            return {};
+        return {context + offset, std::min<std::size_t>(std::size_t(size - offset), 16)};
+    }
+
+    // True once the end tag of the root element was read.
+    bool rootEnded() const { return m_rootEnded; }
 
 private:
     // Stops at the current place in the text.
@@ -160,6 +185,7 @@ private:
     {
         if (m_error)
             return;
+        ++m_depth;
         const int specified = XML_GetSpecifiedAttributeCount(m_parser);
         m_attributes.clear();
         // Only the attributes written in the tag; defaults from a DTD are not
@@ -192,6 +218,7 @@ private:
         if (m_error)
             return;
         m_namespaces.leave();
+        m_rootEnded = --m_depth == 0;
         if (!m_handler.endElement())
             stop(LoadErrorKind::Stopped, {});
     }
@@ -259,6 +286,115 @@ private:
     std::vector<XmlAttribute> m_attributes;
     bool m_dependsOnUnreadDeclarations = false;
     std::unordered_set<std::string> m_declaredEntities;
+    long long m_fed = 0;
+    long long m_unparsed = 0;
+    long long m_depth = 0;
+    bool m_rootEnded = false;
+};
+
+// Hands the converted text to the parser so that reading stays linear in the
+// file size. The parser scans a token it has not seen the end of again on
+// every call, so while it holds such a token back (a long comment, a huge
+// attribute value) the text is gathered instead: until the token's closing
+// mark turns up, or, when that cannot be told or a look-alike keeps turning
+// up, until the gathered text outgrows the held-back text. Each rescan then
+// costs a bounded multiple of new text.
+//
+// NUL bytes after the root element are padding that some programs write,
+// not content, and are dropped; anywhere else the parser refuses them.
+class ParserFeed
+{
+public:
+    explicit ParserFeed(ExpatReader& parser) : m_parser(parser) {}
+
+    LoadError add(std::string_view utf8)
+    {
+        const std::size_t content = utf8.find_last_not_of('\0') + 1; // 0 when all NUL
+        if (content > 0 && m_heldNuls > 0) {
+            if (LoadError fault = pass(std::string(m_heldNuls, '\0')))
+                return fault;
+            m_heldNuls = 0;
+        }
+        m_heldNuls += utf8.size() - content;
+        return content > 0 ? pass(utf8.substr(0, content)) : LoadError{};
+    }
+
+    LoadError finish()
+    {
+        if (m_heldNuls > 0 && !m_parser.rootEnded()) {
+            if (LoadError fault = pass(std::string(m_heldNuls, '\0')))
+                return fault;
+        }
+        if (LoadError fault = flush())
+            return fault;
+        if (LoadError nothing = m_startCheck.atEnd())
+            return nothing;
+        return m_parser.feed({}, true);
+    }
+
+private:
+    // Below this the parser's rescans cost less than gathering would.
+    static constexpr long long smallestHeldToken = 1LL << 20;
+    // The parser takes an int and its buffer must stay below 2 GiB.
+    static constexpr std::size_t largestFeed = std::size_t(1) << 30;
+
+    LoadError pass(std::string_view utf8)
+    {
+        if (LoadError plainlyNotXml = m_startCheck.inspect(utf8))
+            return plainlyNotXml;
+        if (m_gathered.empty() && m_parser.unparsedBytes() < smallestHeldToken)
+            return feed(utf8);
+        const std::size_t searchFrom =
+            m_gathered.size() - std::min(m_gathered.size(), std::size_t(2));
+        m_gathered.append(utf8);
+        const long long gathered = static_cast<long long>(m_gathered.size());
+        const long long held = m_parser.unparsedBytes();
+        const bool closingMarkSeen =
+            !m_closingMark.empty() &&
+            std::string_view(m_gathered).find(m_closingMark, searchFrom) != std::string_view::npos;
+        if (gathered >= 4 * held || (closingMarkSeen && gathered >= held / 8) ||
+            m_gathered.size() >= largestFeed)
+            return flush();
+        return {};
+    }
+
+    LoadError flush()
+    {
+        if (m_gathered.empty())
+            return {};
+        LoadError fault = feed(m_gathered);
+        m_gathered.clear();
+        return fault;
+    }
+
+    LoadError feed(std::string_view utf8)
+    {
+        LoadError fault = m_parser.feed(utf8, false);
+        m_closingMark = closingMarkOf(m_parser.heldTokenStart());
+        return fault;
+    }
+
+    // What ends a token that starts with `start`; empty when unknown.
+    static std::string_view closingMarkOf(std::string_view start)
+    {
+        if (start.starts_with("<!--"))
+            return "-->";
+        if (start.starts_with("<![CDATA["))
+            return "]]>";
+        if (start.starts_with("<?"))
+            return "?>";
+        if (start.starts_with("<!"))
+            return {}; // a document type declaration nests marks of its own
+        if (start.starts_with("<"))
+            return ">"; // may also stand in a value: then the size rule holds
+        return {};
+    }
+
+    ExpatReader& m_parser;
+    StartOfTextCheck m_startCheck;
+    std::string m_gathered;
+    std::string_view m_closingMark;
+    std::size_t m_heldNuls = 0;
 };
 
 LoadError readXml(ByteSource& source, XmlEventHandler& handler)
@@ -271,23 +407,21 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
     if (LoadError notReady = converter.readiness())
         return notReady;
 
-    StartOfTextCheck startCheck;
     ExpatReader parser(handler);
+    ParserFeed feed(parser);
     while (!chunk.empty()) {
         const std::string_view utf8 = converter.convert(chunk, error);
         if (error)
             return error;
-        if (LoadError plainlyNotXml = startCheck.inspect(utf8))
-            return plainlyNotXml;
-        if (LoadError fault = parser.feed(utf8, false))
+        if (LoadError fault = feed.add(utf8))
             return fault;
         chunk = source.next(error);
         if (error)
             return error;
     }
-    if (LoadError nothing = startCheck.atEnd())
-        return nothing;
-    return parser.feed({}, true);
+    if (LoadError truncated = converter.finish())
+        return truncated;
+    return feed.finish();
 }
 
 } // namespace
