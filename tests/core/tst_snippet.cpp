@@ -109,6 +109,7 @@ private slots:
     void rootWithoutArea_data();
     void rootWithoutArea();
     void labelsNeverReachTheSnippet();
+    void prefixedElementsDeclareTheirNamespace();
     void rootNameInOtherCase();
     void rootWithNamespaceHasNoArea();
     void idMsoIsEscaped();
@@ -187,9 +188,10 @@ void TestSnippet::buildSnippet_data()
     chain("node without idMso", {u"menu|"_s, u"tab|T"_s},
           {u"<tab idMso=\"T\">"_s, u"\t<menu/>"_s, u"</tab>"_s});
     chain("empty idMso", {u"tab|"_s}, {u"<tab/>"_s});
-    chain("idMso holding a bar is cut", {u"tab|A|B"_s}, {u"<tab idMso=\"A\"/>"_s});
-    chain("idMso ending in a bar is dropped", {u"tab|A|"_s}, {u"<tab/>"_s});
-    chain("idMso starting with a bar", {u"tab||B"_s}, {u"<tab idMso=\"\"/>"_s});
+    chain("idMso holding a bar is kept whole", {u"tab|Tab|Home"_s},
+          {u"<tab idMso=\"Tab|Home\"/>"_s});
+    chain("idMso ending in a bar", {u"tab|A|"_s}, {u"<tab idMso=\"A|\"/>"_s});
+    chain("idMso starting with a bar", {u"tab||B"_s}, {u"<tab idMso=\"|B\"/>"_s});
     chain("special characters are escaped", {u"tab|a&b<c\"d>e'f"_s},
           {u"<tab idMso=\"a&amp;b&lt;c&quot;d>e'f\"/>"_s});
     chain("non-ASCII names and values", {u"按钮|粘贴"_s, u"组|剪贴板"_s},
@@ -254,6 +256,30 @@ void TestSnippet::labelsNeverReachTheSnippet()
     QCOMPARE(session.snippetFor(5).text,
              inTabs({u"<tab idMso=\"TabHome\">"_s, u"\t<group idMso=\"GroupClipboard\">"_s,
                      u"\t\t<button/>"_s, u"\t</group>"_s, u"</tab>"_s}));
+}
+
+void TestSnippet::prefixedElementsDeclareTheirNamespace()
+{
+    QTemporaryDir dir;
+    ViewerSession session(u"Talpora"_s);
+    const QByteArray xml = "<tabs>\n"
+                           "  <x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\" xmlns:y=\"urn:y\">\n"
+                           "    <y:group xmlns:x=\"urn:inner\"><x:button/></y:group>\n"
+                           "  </x:tab>\n"
+                           "</tabs>\n";
+    QCOMPARE(describeInEnglish(session.loadFile(writeFile(dir, u"prefixes.xml"_s, xml))),
+             QString());
+    const SnippetResult snippet = session.snippetFor(4);
+    // Each element keeps the namespace it has in the document.
+    QCOMPARE(snippet.text,
+             inTabs({u"<x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\">"_s,
+                     u"\t<y:group xmlns:y=\"urn:y\">"_s, u"\t\t<x:button xmlns:x=\"urn:inner\"/>"_s,
+                     u"\t</y:group>"_s, u"</x:tab>"_s}));
+    // The loader refuses a prefix that is not declared.
+    QCOMPARE(
+        describeInEnglish(ViewerSession(u"Talpora"_s)
+                              .loadFile(writeFile(dir, u"snippet.xml"_s, snippet.text.toUtf8()))),
+        QString());
 }
 
 void TestSnippet::rootNameInOtherCase()

@@ -1,5 +1,7 @@
 #include "LoadError.h"
 
+#include "DisplayText.h"
+
 #include <expat.h>
 
 using namespace Qt::StringLiterals;
@@ -68,7 +70,9 @@ ReasonFormats reasonFormats(LoadErrorKind kind)
 
 QString filledIn(QStringView format, const QString& detail)
 {
-    return format.contains(u"%1") ? format.toString().arg(detail) : format.toString();
+    // A detail comes from the file (a name, an entity): shown whole it could be
+    // megabytes long or span lines.
+    return format.contains(u"%1") ? format.toString().arg(displayLine(detail)) : format.toString();
 }
 
 // The parser's faults in the interface's language; codes not listed here

@@ -235,8 +235,7 @@ void Form1::nodeClicked(const QModelIndex& index)
     const NodeTree::Position position = m_model->positionOf(index);
     if (position == NodeTree::noNode)
         return;
-    // One line: a line break in a value shows as its mark, not as a second line.
-    statusPanel1->setText(withVisibleMarks(m_session.pathOf(position)));
+    statusPanel1->setText(m_session.statusTextOf(position));
     if (!menuScripts->isChecked())
         return;
     const SnippetResult snippet = m_session.snippetFor(position);
