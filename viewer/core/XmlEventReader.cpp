@@ -6,6 +6,8 @@
 #include "Utf8Converter.h"
 #include "Utf8View.h"
 
+#include <QStringDecoder>
+#include <QStringList>
 #include <algorithm>
 #include <expat.h>
 #include <memory>
@@ -68,12 +70,28 @@ std::string_view view(const XML_Char* text)
 // (with hashed duplicate-attribute detection, internal entities expanded and
 // entity amplification refused); this class adds the namespace check, keeps
 // external entities out and passes the elements on.
+// The legacy encodings whose bytes a document most often holds without
+// declaring them: their names, joined by "/", when `bytes` read as them.
+QString undeclaredLegacyEncodingOf(std::string_view bytes)
+{
+    QStringList readable;
+    for (const char* name : {"GBK", "Shift_JIS"}) {
+        QStringDecoder decoder(name);
+        const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+        if (decoder.isValid() && !decoder.hasError())
+            readable.append(QString::fromLatin1(name));
+    }
+    return readable.join(u'/');
+}
+
 class ExpatReader
 {
 public:
-    explicit ExpatReader(XmlEventHandler& handler)
+    // `undeclaredUtf8`: the document is read as UTF-8 only because it
+    // declares no encoding.
+    ExpatReader(XmlEventHandler& handler, bool undeclaredUtf8)
         : m_handler(handler), m_wantsPlaces(handler.wantsPlaces()),
-          m_parser(XML_ParserCreate("UTF-8"))
+          m_undeclaredUtf8(undeclaredUtf8), m_parser(XML_ParserCreate("UTF-8"))
     {
         if (!m_parser)
             return;
@@ -110,9 +128,22 @@ public:
         const XML_Error code = XML_GetErrorCode(m_parser);
         if (code == XML_ERROR_NO_MEMORY)
             return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
-        return {LoadErrorKind::Syntax, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
-                static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1,
-                static_cast<int>(code), QString::fromUtf8(XML_ErrorString(code))};
+        LoadError fault{LoadErrorKind::Syntax,
+                        static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+                        static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1,
+                        static_cast<int>(code), QString::fromUtf8(XML_ErrorString(code))};
+        if (code == XML_ERROR_TAG_MISMATCH && !m_openElements.empty()) {
+            fault.kind = LoadErrorKind::MismatchedTag;
+            fault.detail =
+                fromUtf8View(std::string_view(m_openNames).substr(m_openElements.back().nameStart));
+            fault.relatedLine = m_openElements.back().line;
+        } else if (code == XML_ERROR_INVALID_TOKEN && m_undeclaredUtf8) {
+            if (QString legacy = undeclaredLegacyEncodingOf(textFromFault()); !legacy.isEmpty()) {
+                fault.kind = LoadErrorKind::UndeclaredEncoding;
+                fault.detail = legacy;
+            }
+        }
+        return fault;
     }
 
     // Bytes fed that the parser holds back as the start of a token it has
@@ -148,6 +179,20 @@ private:
             return;
         m_error = error;
         XML_StopParser(m_parser, XML_FALSE);
+    }
+
+    // The text from the place of a fault on, as far as the parser holds it,
+    // cut before a line end; empty unless it starts with a byte above ASCII.
+    std::string_view textFromFault() const
+    {
+        int offset = 0;
+        int size = 0;
+        const char* context = XML_GetInputContext(m_parser, &offset, &size);
+        if (!context || offset < 0 || offset >= size ||
+            static_cast<unsigned char>(context[offset]) < 0x80)
+            return {};
+        const std::string_view rest(context + offset, std::size_t(size - offset));
+        return rest.substr(0, std::min<std::size_t>(rest.find('\n'), 256));
     }
 
     std::string_view markup() const
@@ -186,6 +231,9 @@ private:
         if (m_error)
             return;
         ++m_depth;
+        m_openElements.push_back(
+            {m_openNames.size(), static_cast<long long>(XML_GetCurrentLineNumber(m_parser))});
+        m_openNames.append(view(name));
         const int specified = XML_GetSpecifiedAttributeCount(m_parser);
         m_attributes.clear();
         // Only the attributes written in the tag; defaults from a DTD are not
@@ -219,6 +267,8 @@ private:
             return;
         m_namespaces.leave();
         m_rootEnded = --m_depth == 0;
+        m_openNames.resize(m_openElements.back().nameStart);
+        m_openElements.pop_back();
         if (!m_handler.endElement())
             stop(LoadErrorKind::Stopped, {});
     }
@@ -280,6 +330,7 @@ private:
 
     XmlEventHandler& m_handler;
     const bool m_wantsPlaces;
+    const bool m_undeclaredUtf8;
     XML_Parser m_parser;
     LoadError m_error;
     NamespaceScope m_namespaces;
@@ -290,6 +341,15 @@ private:
     long long m_unparsed = 0;
     long long m_depth = 0;
     bool m_rootEnded = false;
+    // The open elements, for naming the one an end tag fails to close: their
+    // names back to back, and where each starts in that text and in the file.
+    struct OpenElement
+    {
+        std::size_t nameStart;
+        long long line;
+    };
+    std::vector<OpenElement> m_openElements;
+    std::string m_openNames;
 };
 
 // Hands the converted text to the parser so that reading stays linear in the
@@ -403,11 +463,12 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
     std::string_view chunk = source.next(error);
     if (error)
         return error;
-    Utf8Converter converter(detectXmlEncoding(chunk.data(), chunk.size()));
+    const DetectedEncoding encoding = detectXmlEncoding(chunk.data(), chunk.size());
+    Utf8Converter converter(encoding);
     if (LoadError notReady = converter.readiness())
         return notReady;
 
-    ExpatReader parser(handler);
+    ExpatReader parser(handler, encoding.isUtf8() && !encoding.declared);
     ParserFeed feed(parser);
     while (!chunk.empty()) {
         const std::string_view utf8 = converter.convert(chunk, error);
