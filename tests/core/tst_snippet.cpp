@@ -1,3 +1,4 @@
+#include "DisplayText.h"
 #include "SnippetBuilder.h"
 #include "TestDocuments.h"
 #include "ViewerSession.h"
@@ -113,6 +114,7 @@ private slots:
     void rootNameInOtherCase();
     void rootWithNamespaceHasNoArea();
     void idMsoIsEscaped();
+    void nameOrIdMsoTooLongForAWindowIsRefused();
     void everyCatalogueNode_data();
     void everyCatalogueNode();
 };
@@ -221,6 +223,8 @@ void TestSnippet::rootWithoutArea_data()
     QTest::newRow("customUI itself") << u"<customUI>"_s;
     QTest::newRow("ribbon") << u"<ribbon>"_s;
     QTest::newRow("dotted capital I") << u"<\u0130ABS>"_s;
+    QTest::newRow("start tag of megabytes")
+        << u"<tabs label=\""_s + QString(2 * 1024 * 1024, u'x') + u"\">"_s;
 }
 
 void TestSnippet::rootWithoutArea()
@@ -230,7 +234,9 @@ void TestSnippet::rootWithoutArea()
         const SnippetResult snippet = BuildSnippet(tags, rootText);
         QVERIFY(!snippet);
         QCOMPARE(snippet.text, QString());
-        QVERIFY2(snippet.error.contains(rootText), qPrintable(snippet.error));
+        // A long root text is cut as a tree row shows it.
+        QVERIFY2(snippet.error.contains(displayLine(rootText)), qPrintable(snippet.error));
+        QVERIFY(snippet.error.size() < 2 * maximumDisplayLength);
         for (const QString& area :
              {u"qat"_s, u"tabs"_s, u"contextualTabs"_s, u"backstage"_s, u"contextMenus"_s})
             QVERIFY2(snippet.error.contains(area), qPrintable(snippet.error));
@@ -325,6 +331,20 @@ void TestSnippet::idMsoIsEscaped()
         parsed->document.first_element_by_path("customUI/contextMenus/contextMenu");
     QCOMPARE(QString::fromUtf8(menu.attribute("idMso").value()), u"a&b<c\"d"_s);
     QCOMPARE(QString::fromUtf8(menu.child("button").attribute("idMso").value()), u"x\ty\nz\r'>"_s);
+}
+
+void TestSnippet::nameOrIdMsoTooLongForAWindowIsRefused()
+{
+    const QString huge(maximumDisplayLength + 1, u'x');
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{u"button|"_s + huge, u"tab|T"_s}, u"第 2 层"_s}, // an idMso
+        {{u"button|B"_s, huge + u"|"_s}, u"第 1 层"_s},    // a name
+    };
+    for (const auto& [tags, level] : cases) {
+        const SnippetResult snippet = BuildSnippet(tags, u"<tabs>"_s);
+        QVERIFY(!snippet);
+        QVERIFY2(snippet.error.contains(level), qPrintable(snippet.error));
+    }
 }
 
 void TestSnippet::everyCatalogueNode_data()

@@ -156,6 +156,12 @@ QString describeMissingArea(const QString& rootText)
            u"contextMenus）"_s.arg(displayLine(rootText));
 }
 
+QString describeLineTooLong(qsizetype levels)
+{
+    return u"无法生成脚本：第 %1 层节点的名称或 idMso 超过 %2 个字符"_s.arg(levels).arg(
+        maximumDisplayLength);
+}
+
 QString describeTooLarge(qsizetype levels)
 {
     return u"无法生成脚本：节点位于第 %1 层，脚本将超过 16 MiB"_s.arg(levels);
@@ -197,8 +203,13 @@ SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& r
         chain.append(elementFromTag(*tag));
     declarePrefixes(chain, firstTagElement, namespacesClickedFirst);
     QStringList startTags;
-    for (const SnippetElement& element : chain)
+    for (const SnippetElement& element : chain) {
+        // The script window lays out a line of megabytes for minutes, and no
+        // customUI name or identifier is anywhere near this long.
+        if (element.name.size() + element.attributeValue.size() > maximumDisplayLength)
+            return {{}, describeLineTooLong(startTags.size() - firstTagElement + 1)};
         startTags.append(startTag(element));
+    }
     if (chainLength(chain, startTags) > maximumSnippetLength)
         return {{}, describeTooLarge(tagsClickedFirst.size())};
     return {writeChain(chain, startTags), {}};
