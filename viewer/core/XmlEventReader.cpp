@@ -371,20 +371,24 @@ public:
     {
         const std::size_t content = utf8.find_last_not_of('\0') + 1; // 0 when all NUL
         if (content > 0 && m_heldNuls > 0) {
-            if (LoadError fault = pass(std::string(m_heldNuls, '\0')))
+            // Something follows the padding: the document goes wrong at its first NUL.
+            if (LoadError fault = pass(std::string_view("\0", 1)))
                 return fault;
             m_heldNuls = 0;
         }
-        m_heldNuls += utf8.size() - content;
-        return content > 0 ? pass(utf8.substr(0, content)) : LoadError{};
+        if (LoadError fault = pass(utf8.substr(0, content)))
+            return fault;
+        const std::string_view nuls = utf8.substr(content);
+        // Counted, never kept: a file of gigabytes of padding costs no memory.
+        if (m_parser.rootEnded() && m_gathered.empty()) {
+            m_heldNuls += nuls.size();
+            return {};
+        }
+        return pass(nuls);
     }
 
     LoadError finish()
     {
-        if (m_heldNuls > 0 && !m_parser.rootEnded()) {
-            if (LoadError fault = pass(std::string(m_heldNuls, '\0')))
-                return fault;
-        }
         if (LoadError fault = flush())
             return fault;
         if (LoadError nothing = m_startCheck.atEnd())
@@ -400,6 +404,8 @@ private:
 
     LoadError pass(std::string_view utf8)
     {
+        if (utf8.empty())
+            return {};
         if (LoadError plainlyNotXml = m_startCheck.inspect(utf8))
             return plainlyNotXml;
         if (m_gathered.empty() && m_parser.unparsedBytes() < smallestHeldToken)
