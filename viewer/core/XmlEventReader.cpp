@@ -410,11 +410,13 @@ private:
             return plainlyNotXml;
         if (m_gathered.empty() && m_parser.unparsedBytes() < smallestHeldToken)
             return feed(utf8);
+        const long long held = m_parser.unparsedBytes();
+        if (m_gathered.empty()) // room for all that the size rule may gather, in one block
+            m_gathered.reserve(std::min(std::size_t(4 * held) + utf8.size(), largestFeed));
         const std::size_t searchFrom =
             m_gathered.size() - std::min(m_gathered.size(), std::size_t(2));
         m_gathered.append(utf8);
         const long long gathered = static_cast<long long>(m_gathered.size());
-        const long long held = m_parser.unparsedBytes();
         const bool closingMarkSeen =
             !m_closingMark.empty() &&
             std::string_view(m_gathered).find(m_closingMark, searchFrom) != std::string_view::npos;
@@ -429,7 +431,7 @@ private:
         if (m_gathered.empty())
             return {};
         LoadError fault = feed(m_gathered);
-        m_gathered.clear();
+        std::string().swap(m_gathered); // a huge token's room is not kept for the rest
         return fault;
     }
 
