@@ -22,6 +22,16 @@ bool put(std::FILE* file, const std::string& text)
     return std::fwrite(text.data(), 1, text.size(), file) == text.size();
 }
 
+// hugeValueBytes of one letter, the body of the one huge token or text.
+bool putFiller(std::FILE* file)
+{
+    const std::string block(1 << 20, 'x');
+    bool ok = true;
+    for (std::size_t written = 0; ok && written < hugeValueBytes; written += block.size())
+        ok = put(file, block);
+    return ok;
+}
+
 bool writeText(std::FILE* file, HostileShape shape)
 {
     bool ok = true;
@@ -37,13 +47,15 @@ bool writeText(std::FILE* file, HostileShape shape)
         for (std::size_t i = 0; ok && i <= count; ++i)
             ok = put(file, "</e>");
         return ok;
-    case HostileShape::HugeValue: {
-        ok = put(file, "<tabs>\n<tab idMso=\"TabHome\" label=\"");
-        const std::string block(1 << 20, 'x');
-        for (std::size_t written = 0; ok && written < hugeValueBytes; written += block.size())
-            ok = put(file, block);
-        return ok && put(file, "\"/>\n</tabs>\n");
-    }
+    case HostileShape::HugeValue:
+        return put(file, "<tabs>\n<tab idMso=\"TabHome\" label=\"") && putFiller(file) &&
+               put(file, "\"/>\n</tabs>\n");
+    case HostileShape::HugeComment:
+        return put(file, "<tabs>\n<tab idMso=\"TabHome\"/><!--") && putFiller(file) &&
+               put(file, "-->\n</tabs>\n");
+    case HostileShape::HugeText:
+        return put(file, "<tabs>\n<tab idMso=\"TabHome\">") && putFiller(file) &&
+               put(file, "</tab>\n</tabs>\n");
     case HostileShape::Binary: {
         std::mt19937_64 random(20261207);
         std::string block(1 << 20, '\0');
@@ -68,6 +80,8 @@ std::vector<HostileSubject> hostileSubjects()
     return {{"many_attributes", HostileShape::ManyAttributes, 2, false},
             {"deep_nesting", HostileShape::DeepNesting, count + 1, false},
             {"huge_value", HostileShape::HugeValue, 2, false},
+            {"huge_comment", HostileShape::HugeComment, 2, false},
+            {"huge_text", HostileShape::HugeText, 2, false},
             {"binary_100MB", HostileShape::Binary, 0, true},
             {"sparse_2GB", HostileShape::Sparse, 0, true}};
 }

@@ -14,6 +14,8 @@ enum class HostileShape
     ManyAttributes, // 100,000 attributes on one element
     DeepNesting,    // 100,000 levels
     HugeValue,      // one attribute value of 100 MB
+    HugeComment,    // one comment of 100 MB
+    HugeText,       // 100 MB of text in one element, the yardstick for the two above
     Binary,         // 100 MB of random bytes named .xml
     Sparse          // a 2 GB sparse file: holes read as NUL bytes, no disk used
 };

@@ -4,7 +4,8 @@
 // chunks (the floor for a conforming parser), and, for the record, a pugixml
 // parse and walk. Subjects: the largest catalogue document, generated
 // catalogue-like files, and hostile shapes (100,000 attributes on one element,
-// 100,000 levels, a 100 MB attribute value, binary data, a 2 GB sparse file),
+// 100,000 levels, a 100 MB attribute value, a 100 MB comment and 100 MB of
+// text to compare them with, binary data, a 2 GB sparse file),
 // written to a temporary folder at start-up.
 //
 // After the timings, every case runs once more in a child process of its own,

@@ -13,6 +13,8 @@ struct CommandResult
     // Why the command could not be started, in the system's words. It leaves out the
     // program's name, which the report already gives.
     std::string error;
+    // It did not end within the runner's time limit and was ended.
+    bool timedOut = false;
 
     explicit operator bool() const { return error.empty(); }
 };
@@ -22,7 +24,8 @@ class CommandRunner
 public:
     virtual ~CommandRunner() = default;
 
-    // Starts the command without a visible window and waits for it to end.
+    // Starts the command without a visible window and waits for it to end, at most for the
+    // runner's time limit.
     virtual CommandResult run(const Command& command) = 0;
 };
 

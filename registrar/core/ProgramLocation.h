@@ -11,8 +11,11 @@ struct ProgramLocation
 {
     std::string folder;
     std::string fileName;
+    // The system's own separator, for paths built in that folder.
+    char separator = '/';
 
-    // Splits a full executable path at its last separator, any character of `separators`.
+    // Splits a full executable path at its last separator, any character of `separators`;
+    // the first of them is the system's own.
     static ProgramLocation fromExecutablePath(std::string_view path, std::string_view separators);
 };
 

@@ -30,25 +30,28 @@ bool RegistrationRun::registerExtension(const ProgramLocation& program, std::str
         return false;
     }
     for (const std::string& name : selectComponents(listing.entries, extension, program.fileName)) {
-        if (!registerFile(program.folder, name, summary))
+        if (!registerFile(program, name, summary))
             return false;
     }
     return true;
 }
 
-bool RegistrationRun::registerFile(const std::string& folder, const std::string& name,
+bool RegistrationRun::registerFile(const ProgramLocation& program, const std::string& name,
                                    RunSummary& summary)
 {
     // A file that was never registered fails to unregister; that is expected and not reported.
     CommandResult unregistered;
-    if (!runOrReport(unregisterCommand(folder, name), unregistered))
+    if (!runOrReport(unregisterCommand(program, name), unregistered))
         return false;
 
     CommandResult registered;
-    if (!runOrReport(registerCommand(folder, name), registered))
+    if (!unregistered.timedOut && !runOrReport(registerCommand(program, name), registered))
         return false;
 
-    if (registered.exitCode == 0) {
+    if (unregistered.timedOut || registered.timedOut) {
+        ++summary.failed;
+        reporter_.show(registrationTimedOutReport(name));
+    } else if (registered.exitCode == 0) {
         ++summary.registered;
         reporter_.show(registeredReport(name));
     } else {

@@ -24,7 +24,7 @@ private:
     // False when the run has to stop.
     bool registerExtension(const ProgramLocation& program, std::string_view extension,
                            RunSummary& summary);
-    bool registerFile(const std::string& folder, const std::string& name, RunSummary& summary);
+    bool registerFile(const ProgramLocation& program, const std::string& name, RunSummary& summary);
     // Runs a command; when it cannot be started at all, says so and returns false.
     bool runOrReport(const Command& command, CommandResult& result);
 

@@ -10,6 +10,7 @@ enum class ReportKind
     RegistrationFailed,
     ToolUnavailable,
     FolderUnreadable,
+    Usage, // the program was given arguments, which it does not take
 };
 
 struct Report

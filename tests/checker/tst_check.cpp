@@ -163,7 +163,7 @@ void TestCheck::check_data()
         << QStringList() << 2
         << u"%1:3:33: error: idMso: \"GroupFnt\" is not a known identifier; did you mean "
            "\"GroupFont\", \"GroupInk\" or \"Grouping\"?\n"
-           "%1:3:45: error: mismatched tag\n"_s
+           "%1:3:45: error: mismatched tag: the open element is <group>, started on line 3\n"_s
         << QString();
     QTest::newRow("missing file") << m_dir.filePath(u"missing.xml"_s) << QStringList() << 2
                                   << u"%1: error: file not found\n"_s << QString();
@@ -213,7 +213,9 @@ void TestCheck::check_data()
     QTest::newRow("part not well-formed")
         << package(u"broken.docm"_s, u"word/document.xml"_s,
                    {{u"customUI/customUI14.xml"_s, "<customUI>\n<ribbon></customUI>"}})
-        << QStringList() << 2 << u"%1!customUI/customUI14.xml:2:11: error: mismatched tag\n"_s
+        << QStringList() << 2
+        << u"%1!customUI/customUI14.xml:2:11: error: mismatched tag: the open element is "
+           "<ribbon>, started on line 2\n"_s
         << QString();
     QTest::newRow("several files: the worst status, standard input as -")
         << m_dir.filePath(u"clean.xml"_s)

@@ -1,3 +1,4 @@
+#include "DisplayText.h"
 #include "SnippetBuilder.h"
 #include "TestDocuments.h"
 #include "ViewerSession.h"
@@ -109,9 +110,11 @@ private slots:
     void rootWithoutArea_data();
     void rootWithoutArea();
     void labelsNeverReachTheSnippet();
+    void prefixedElementsDeclareTheirNamespace();
     void rootNameInOtherCase();
     void rootWithNamespaceHasNoArea();
     void idMsoIsEscaped();
+    void nameOrIdMsoTooLongForAWindowIsRefused();
     void everyCatalogueNode_data();
     void everyCatalogueNode();
 };
@@ -187,9 +190,10 @@ void TestSnippet::buildSnippet_data()
     chain("node without idMso", {u"menu|"_s, u"tab|T"_s},
           {u"<tab idMso=\"T\">"_s, u"\t<menu/>"_s, u"</tab>"_s});
     chain("empty idMso", {u"tab|"_s}, {u"<tab/>"_s});
-    chain("idMso holding a bar is cut", {u"tab|A|B"_s}, {u"<tab idMso=\"A\"/>"_s});
-    chain("idMso ending in a bar is dropped", {u"tab|A|"_s}, {u"<tab/>"_s});
-    chain("idMso starting with a bar", {u"tab||B"_s}, {u"<tab idMso=\"\"/>"_s});
+    chain("idMso holding a bar is kept whole", {u"tab|Tab|Home"_s},
+          {u"<tab idMso=\"Tab|Home\"/>"_s});
+    chain("idMso ending in a bar", {u"tab|A|"_s}, {u"<tab idMso=\"A|\"/>"_s});
+    chain("idMso starting with a bar", {u"tab||B"_s}, {u"<tab idMso=\"|B\"/>"_s});
     chain("special characters are escaped", {u"tab|a&b<c\"d>e'f"_s},
           {u"<tab idMso=\"a&amp;b&lt;c&quot;d>e'f\"/>"_s});
     chain("non-ASCII names and values", {u"按钮|粘贴"_s, u"组|剪贴板"_s},
@@ -219,6 +223,8 @@ void TestSnippet::rootWithoutArea_data()
     QTest::newRow("customUI itself") << u"<customUI>"_s;
     QTest::newRow("ribbon") << u"<ribbon>"_s;
     QTest::newRow("dotted capital I") << u"<\u0130ABS>"_s;
+    QTest::newRow("start tag of megabytes")
+        << u"<tabs label=\""_s + QString(2 * 1024 * 1024, u'x') + u"\">"_s;
 }
 
 void TestSnippet::rootWithoutArea()
@@ -228,7 +234,9 @@ void TestSnippet::rootWithoutArea()
         const SnippetResult snippet = BuildSnippet(tags, rootText);
         QVERIFY(!snippet);
         QCOMPARE(snippet.text, QString());
-        QVERIFY2(snippet.error.contains(rootText), qPrintable(snippet.error));
+        // A long root text is cut as a tree row shows it.
+        QVERIFY2(snippet.error.contains(displayLine(rootText)), qPrintable(snippet.error));
+        QVERIFY(snippet.error.size() < 2 * maximumDisplayLength);
         for (const QString& area :
              {u"qat"_s, u"tabs"_s, u"contextualTabs"_s, u"backstage"_s, u"contextMenus"_s})
             QVERIFY2(snippet.error.contains(area), qPrintable(snippet.error));
@@ -254,6 +262,30 @@ void TestSnippet::labelsNeverReachTheSnippet()
     QCOMPARE(session.snippetFor(5).text,
              inTabs({u"<tab idMso=\"TabHome\">"_s, u"\t<group idMso=\"GroupClipboard\">"_s,
                      u"\t\t<button/>"_s, u"\t</group>"_s, u"</tab>"_s}));
+}
+
+void TestSnippet::prefixedElementsDeclareTheirNamespace()
+{
+    QTemporaryDir dir;
+    ViewerSession session(u"Talpora"_s);
+    const QByteArray xml = "<tabs>\n"
+                           "  <x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\" xmlns:y=\"urn:y\">\n"
+                           "    <y:group xmlns:x=\"urn:inner\"><x:button/></y:group>\n"
+                           "  </x:tab>\n"
+                           "</tabs>\n";
+    QCOMPARE(describeInEnglish(session.loadFile(writeFile(dir, u"prefixes.xml"_s, xml))),
+             QString());
+    const SnippetResult snippet = session.snippetFor(4);
+    // Each element keeps the namespace it has in the document.
+    QCOMPARE(snippet.text,
+             inTabs({u"<x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\">"_s,
+                     u"\t<y:group xmlns:y=\"urn:y\">"_s, u"\t\t<x:button xmlns:x=\"urn:inner\"/>"_s,
+                     u"\t</y:group>"_s, u"</x:tab>"_s}));
+    // The loader refuses a prefix that is not declared.
+    QCOMPARE(
+        describeInEnglish(ViewerSession(u"Talpora"_s)
+                              .loadFile(writeFile(dir, u"snippet.xml"_s, snippet.text.toUtf8()))),
+        QString());
 }
 
 void TestSnippet::rootNameInOtherCase()
@@ -299,6 +331,20 @@ void TestSnippet::idMsoIsEscaped()
         parsed->document.first_element_by_path("customUI/contextMenus/contextMenu");
     QCOMPARE(QString::fromUtf8(menu.attribute("idMso").value()), u"a&b<c\"d"_s);
     QCOMPARE(QString::fromUtf8(menu.child("button").attribute("idMso").value()), u"x\ty\nz\r'>"_s);
+}
+
+void TestSnippet::nameOrIdMsoTooLongForAWindowIsRefused()
+{
+    const QString huge(maximumDisplayLength + 1, u'x');
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{u"button|"_s + huge, u"tab|T"_s}, u"第 2 层"_s}, // an idMso
+        {{u"button|B"_s, huge + u"|"_s}, u"第 1 层"_s},    // a name
+    };
+    for (const auto& [tags, level] : cases) {
+        const SnippetResult snippet = BuildSnippet(tags, u"<tabs>"_s);
+        QVERIFY(!snippet);
+        QVERIFY2(snippet.error.contains(level), qPrintable(snippet.error));
+    }
 }
 
 void TestSnippet::everyCatalogueNode_data()

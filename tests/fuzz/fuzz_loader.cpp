@@ -12,6 +12,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -150,7 +151,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const NodeTree::Position last = tree.size();
     if (last > 1) {
         const QString text = tree.text(last);
-        const QString piece = text.mid(static_cast<qsizetype>(size % text.size()), 6);
+        // Cut at character boundaries: half a surrogate pair matches nothing.
+        qsizetype start = static_cast<qsizetype>(size % text.size());
+        if (start > 0 && text.at(start).isLowSurrogate())
+            --start;
+        qsizetype end = std::min(start + 6, text.size());
+        if (end < text.size() && text.at(end).isLowSurrogate())
+            ++end;
+        const QString piece = text.sliced(start, end - start);
         require(piece.isEmpty() || FindNext(tree, last - 1, piece) == last);
     }
 

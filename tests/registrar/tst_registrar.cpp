@@ -6,6 +6,7 @@
 
 #include <QTest>
 #include <map>
+#include <set>
 #include <sstream>
 
 using namespace quillet;
@@ -52,11 +53,15 @@ public:
         if (startsLeft == 0)
             return {0, "No such file or directory"};
         --startsLeft;
+        if (hanging.contains(command.text()))
+            return {0, {}, true};
         const auto code = exitCodes.find(command.text());
         return {code == exitCodes.end() ? 0 : code->second, {}};
     }
 
     std::map<std::string, int> exitCodes;
+    // Commands that do not end within the time limit.
+    std::set<std::string> hanging;
     // How many commands start before the tool disappears.
     int startsLeft = 1000;
     std::vector<Command> commands;
@@ -100,8 +105,8 @@ struct Harness
 
 QStringList filesHandled(const std::string& name, const std::string& report)
 {
-    return {QString::fromStdString("run Regsvr32 /u /s " + name + " @/opt/tools"),
-            QString::fromStdString("run Regsvr32 /s " + name + " @/opt/tools"),
+    return {QString::fromStdString("run Regsvr32 /u /s ./" + name + " @/opt/tools"),
+            QString::fromStdString("run Regsvr32 /s ./" + name + " @/opt/tools"),
             QString::fromStdString("show " + report)};
 }
 
@@ -170,29 +175,35 @@ void TestRegistrar::nameWithSpacesStaysOneArgument()
     QCOMPARE(harness.runner.commands.size(), 2u);
     const Command& unregister = harness.runner.commands[0];
     const Command& registration = harness.runner.commands[1];
-    QCOMPARE(unregister.arguments, (std::vector<std::string>{"/u", "/s", "b c.ocx"}));
-    QCOMPARE(registration.arguments, (std::vector<std::string>{"/s", "b c.ocx"}));
-    QCOMPARE(registration.text(), std::string("Regsvr32 /s \"b c.ocx\""));
+    QCOMPARE(unregister.arguments, (std::vector<std::string>{"/u", "/s", "./b c.ocx"}));
+    QCOMPARE(registration.arguments, (std::vector<std::string>{"/s", "./b c.ocx"}));
+    QCOMPARE(registration.text(), std::string("Regsvr32 /s \"./b c.ocx\""));
     QCOMPARE(harness.reporter.reports.at(0).text, std::string("注册b c.ocx成功!"));
 }
 
 void TestRegistrar::failedRegistrationIsReportedAsFailure()
 {
     Harness harness;
-    harness.lister.listing.entries = {file("a.ocx"), file("e.dll"), file("f.dll")};
-    harness.runner.exitCodes["Regsvr32 /s e.dll"] = 5;
+    harness.lister.listing.entries = {file("a.ocx"), file("e.dll"), file("h.dll"), file("f.dll")};
+    harness.runner.exitCodes["Regsvr32 /s ./e.dll"] = 5;
+    harness.runner.hanging.insert("Regsvr32 /u /s ./h.dll");
 
     const RunSummary summary = harness.run();
 
     const std::vector<Report>& reports = harness.reporter.reports;
-    QCOMPARE(reports.size(), 3u);
+    QCOMPARE(reports.size(), 4u);
     QCOMPARE(reports[0].kind, ReportKind::Registered);
     QCOMPARE(reports[1].kind, ReportKind::RegistrationFailed);
     QCOMPARE(reports[1].text, std::string("注册e.dll失败!（Regsvr32 退出代码 5）"));
+    // A hung tool fails its file; nothing more is tried with it.
+    QCOMPARE(reports[2].kind, ReportKind::RegistrationFailed);
+    QCOMPARE(reports[2].text,
+             std::string("注册h.dll失败!（Regsvr32 超过 60 秒没有结束，已被终止）"));
+    QVERIFY(!harness.log.events.contains(u"run Regsvr32 /s ./h.dll @/opt/tools"_s));
     // The files after a failure are still handled.
-    QCOMPARE(reports[2].text, std::string("注册f.dll成功!"));
+    QCOMPARE(reports[3].text, std::string("注册f.dll成功!"));
     QCOMPARE(summary.registered, 2);
-    QCOMPARE(summary.failed, 1);
+    QCOMPARE(summary.failed, 2);
     QCOMPARE(summary.exitCode(), 1);
 }
 
@@ -200,7 +211,7 @@ void TestRegistrar::failedUnregistrationIsHarmless()
 {
     Harness harness;
     harness.lister.listing.entries = {file("new.ocx")};
-    harness.runner.exitCodes["Regsvr32 /u /s new.ocx"] = 3;
+    harness.runner.exitCodes["Regsvr32 /u /s ./new.ocx"] = 3;
 
     const RunSummary summary = harness.run();
 
@@ -329,12 +340,18 @@ void TestRegistrar::quotesArgumentsForTheWindowsCommandLine()
 
 void TestRegistrar::reportTexts()
 {
-    QCOMPARE(unregisterCommand("C:\\App", "VsMenu.OCX").text(),
-             std::string("Regsvr32 /u /s VsMenu.OCX"));
-    QCOMPARE(registerCommand("C:\\App", "VsMenu.OCX").text(),
-             std::string("Regsvr32 /s VsMenu.OCX"));
-    QCOMPARE(registerCommand("C:\\App", "VsMenu.OCX").workingDirectory, std::string("C:\\App"));
+    const ProgramLocation windowsProgram{"C:\\App", "Quillet.exe", '\\'};
+    QCOMPARE(unregisterCommand(windowsProgram, "VsMenu.OCX").text(),
+             std::string("Regsvr32 /u /s .\\VsMenu.OCX"));
+    // A name that looks like a switch is still a file.
+    QCOMPARE(registerCommand(windowsProgram, "-u.dll").text(),
+             std::string("Regsvr32 /s .\\-u.dll"));
+    QCOMPARE(registerCommand(windowsProgram, "VsMenu.OCX").workingDirectory,
+             std::string("C:\\App"));
     QCOMPARE(registeredReport("VsMenu.OCX").text, std::string("注册VsMenu.OCX成功!"));
+    // A name cannot forge a second report line or send terminal controls.
+    QCOMPARE(registeredReport("a\n注册b.dll成功!\x1b[2K.dll").text,
+             std::string("注册a\\n注册b.dll成功!\\x1b[2K.dll成功!"));
     QCOMPARE(registrationFailedReport("x.dll", -1).text,
              std::string("注册x.dll失败!（Regsvr32 退出代码 -1）"));
     QCOMPARE(toolUnavailableReport("not found").text,
@@ -372,6 +389,7 @@ void TestRegistrar::locatesProgramFolder()
         ProgramLocation::fromExecutablePath(path.toStdString(), separators.toStdString());
     QCOMPARE(QString::fromStdString(location.folder), folder);
     QCOMPARE(QString::fromStdString(location.fileName), fileName);
+    QCOMPARE(location.separator, separators.front().toLatin1());
 }
 
 void TestRegistrar::terminalReporterSendsFailuresToErrorStream()

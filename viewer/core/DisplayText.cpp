@@ -25,6 +25,14 @@ QChar visibleMark(QChar c)
     return c;
 }
 
+QString withVisibleMarks(const QString& text)
+{
+    QString shown = text;
+    for (QChar& c : shown)
+        c = visibleMark(c);
+    return shown;
+}
+
 } // namespace
 
 QString displayText(std::string_view utf8)
@@ -36,7 +44,11 @@ QString displayText(std::string_view utf8)
         std::min(utf8.size(), static_cast<std::size_t>(3 * (maximumDisplayLength + 2)));
     while (prefix < utf8.size() && (static_cast<unsigned char>(utf8[prefix]) & 0xC0) == 0x80)
         --prefix; // never half a character
-    const QString text = fromUtf8View(utf8.substr(0, prefix));
+    return displayLine(fromUtf8View(utf8.substr(0, prefix)));
+}
+
+QString displayLine(const QString& text)
+{
     qsizetype length = text.size();
     if (length <= maximumDisplayLength)
         return withVisibleMarks(text);
@@ -44,14 +56,6 @@ QString displayText(std::string_view utf8)
     if (text.at(length - 1).isHighSurrogate()) // never half a character
         --length;
     return withVisibleMarks(text.first(length)) + QChar(char16_t(0x2026));
-}
-
-QString withVisibleMarks(const QString& text)
-{
-    QString shown = text;
-    for (QChar& c : shown)
-        c = visibleMark(c);
-    return shown;
 }
 
 } // namespace talpora

@@ -15,8 +15,8 @@ inline constexpr qsizetype maximumDisplayLength = 4000;
 // Search, path and snippet work on the real text, never on this one.
 QString displayText(std::string_view utf8);
 
-// The whole text with the visible marks of displayText() and no cut: for a
-// one-line label such as the status bar's path.
-QString withVisibleMarks(const QString& text);
+// A text as one line of a label or a message shows it: the visible marks of
+// displayText() and the same cut, whatever the text's length.
+QString displayLine(const QString& text);
 
 } // namespace talpora

@@ -1,5 +1,7 @@
 #include "LoadError.h"
 
+#include "DisplayText.h"
+
 #include <expat.h>
 
 using namespace Qt::StringLiterals;
@@ -45,6 +47,14 @@ ReasonFormats reasonFormats(LoadErrorKind kind)
         return {u"not enough memory to load the document", u"内存不足，无法载入文档"};
     case LoadErrorKind::Syntax: // in Chinese from the parser's code instead
         return {u"%1", {}};
+    case LoadErrorKind::MismatchedTag:
+        return {u"mismatched tag: the open element is <%1>, started on line %2",
+                u"结束标记与开始标记不匹配：当前打开的元素是第 %2 行开始的 <%1>"};
+    case LoadErrorKind::UndeclaredEncoding:
+        return {u"bytes that are not valid UTF-8; they read as %1, but the encoding declaration "
+                u"is missing (for example <?xml version=\"1.0\" encoding=\"GBK\"?>)",
+                u"含有不符合 UTF-8 编码的字节，可按 %1 编码读取，但缺少编码声明（例如 "
+                u"<?xml version=\"1.0\" encoding=\"GBK\"?>）"};
     case LoadErrorKind::UnboundPrefix:
         return {u"namespace prefix \u201C%1\u201D is not declared", u"命名空间前缀“%1”没有声明"};
     case LoadErrorKind::BadQualifiedName:
@@ -66,9 +76,14 @@ ReasonFormats reasonFormats(LoadErrorKind kind)
     return {};
 }
 
-QString filledIn(QStringView format, const QString& detail)
+QString filledIn(QStringView format, const LoadError& error)
 {
-    return format.contains(u"%1") ? format.toString().arg(detail) : format.toString();
+    // A detail comes from the file (a name, an entity): shown whole it could be
+    // megabytes long or span lines.
+    // The number first: a detail holding "%2" must stay as it is.
+    QString text = format.toString();
+    text.replace(u"%2"_s, QString::number(error.relatedLine));
+    return format.contains(u"%1") ? text.arg(displayLine(error.detail)) : text;
 }
 
 // The parser's faults in the interface's language; codes not listed here
@@ -144,7 +159,7 @@ QString chineseSyntaxReason(int parserCode)
 
 QString describeInEnglish(const LoadError& error)
 {
-    const QString reason = filledIn(reasonFormats(error.kind).english, error.detail);
+    const QString reason = filledIn(reasonFormats(error.kind).english, error);
     if (error.line <= 0)
         return reason;
     return u"line %1, column %2: %3"_s.arg(error.line).arg(error.column).arg(reason);
@@ -154,7 +169,7 @@ QString describeInChinese(const LoadError& error)
 {
     const QString reason = error.kind == LoadErrorKind::Syntax
                                ? chineseSyntaxReason(error.parserCode)
-                               : filledIn(reasonFormats(error.kind).chinese, error.detail);
+                               : filledIn(reasonFormats(error.kind).chinese, error);
     if (error.line <= 0)
         return reason;
     return u"第 %1 行第 %2 列：%3"_s.arg(error.line).arg(error.column).arg(reason);

@@ -18,10 +18,13 @@ enum class LoadErrorKind
     UnsupportedEncoding, // detail: the encoding's name
     InvalidEncodedText,  // bytes that are not valid in the encoding; detail: its name
     OutOfMemory,
-    Syntax,           // not well-formed; parserCode and detail say how
-    UnboundPrefix,    // detail: the prefix
-    BadQualifiedName, // detail: the name
-    ExternalEntity,   // an entity that would need an unread external DTD; detail: its name
+    Syntax,             // not well-formed; parserCode and detail say how
+    MismatchedTag,      // an end tag that does not close the open element; detail: its name
+    UndeclaredEncoding, // bytes that are not UTF-8 but read as a legacy encoding the
+                        // document does not declare; detail: that encoding's name
+    UnboundPrefix,      // detail: the prefix
+    BadQualifiedName,   // detail: the name
+    ExternalEntity,     // an entity that would need an unread external DTD; detail: its name
     TooLarge,
     Stopped,               // the event handler asked to stop
     MissingStoredDocument, // detail: the identifier
@@ -37,6 +40,7 @@ struct LoadError
     long long column = 0; // 1-based, in characters
     int parserCode = 0;   // the XML parser's own error number, for Syntax
     QString detail;
+    long long relatedLine = 0; // MismatchedTag: the line where the open element starts
 
     // True when there is an error.
     explicit operator bool() const { return kind != LoadErrorKind::None; }

@@ -1,5 +1,8 @@
 #include "SnippetBuilder.h"
 
+#include "DisplayText.h"
+
+#include <QHash>
 #include <array>
 #include <optional>
 
@@ -14,6 +17,7 @@ struct SnippetElement
     QString name;
     QString attributeName; // empty when the element carries no attribute
     QString attributeValue;
+    QString namespaceDeclaration; // ' xmlns:p="uri"', or empty
 };
 
 struct Area
@@ -40,16 +44,15 @@ std::optional<Area> areaForRoot(const QString& rootText)
     return std::nullopt;
 }
 
-// name before the first "|"; idMso between the first and a second "|", and
-// only when the tag does not end in "|".
+// Name before the first "|", idMso all after it: an element name never holds
+// a "|", an idMso value may. An empty idMso means there is none.
 SnippetElement elementFromTag(const QString& tag)
 {
     const qsizetype bar = tag.indexOf(QLatin1Char('|'));
-    SnippetElement element{bar < 0 ? tag : tag.left(bar), {}, {}};
-    if (bar >= 0 && !tag.endsWith(QLatin1Char('|'))) {
-        const QString rest = tag.mid(bar + 1);
+    SnippetElement element{bar < 0 ? tag : tag.left(bar), {}, {}, {}};
+    if (bar >= 0 && bar + 1 < tag.size()) {
         element.attributeName = u"idMso"_s;
-        element.attributeValue = rest.section(QLatin1Char('|'), 0, 0);
+        element.attributeValue = tag.mid(bar + 1);
     }
     return element;
 }
@@ -88,9 +91,32 @@ QString escapeAttribute(const QString& value)
     return escaped;
 }
 
+// Declares each element's prefix where the chain above does not bind it to
+// the element's namespace. Every element is the only child of the one before,
+// so what is bound so far is all that is in scope.
+void declarePrefixes(QList<SnippetElement>& chain, qsizetype firstTagElement,
+                     const QStringList& namespacesClickedFirst)
+{
+    QHash<QString, QString> bound;
+    for (qsizetype level = firstTagElement; level < chain.size(); ++level) {
+        const qsizetype tagIndex = chain.size() - 1 - level;
+        SnippetElement& element = chain[level];
+        const qsizetype colon = element.name.indexOf(QLatin1Char(':'));
+        if (colon <= 0 || tagIndex >= namespacesClickedFirst.size())
+            continue;
+        const QString prefix = element.name.left(colon);
+        const QString& uri = namespacesClickedFirst[tagIndex];
+        if (prefix == u"xml"_s || uri.isEmpty() || bound.value(prefix) == uri)
+            continue;
+        bound.insert(prefix, uri);
+        element.namespaceDeclaration =
+            u" xmlns:"_s + prefix + u"=\""_s + escapeAttribute(uri) + u"\""_s;
+    }
+}
+
 QString startTag(const SnippetElement& element)
 {
-    QString tag = u"<"_s + element.name;
+    QString tag = u"<"_s + element.name + element.namespaceDeclaration;
     if (!element.attributeName.isEmpty())
         tag += u" "_s + element.attributeName + u"=\""_s + escapeAttribute(element.attributeValue) +
                u"\""_s;
@@ -127,7 +153,13 @@ QString writeChain(const QList<SnippetElement>& chain, const QStringList& startT
 QString describeMissingArea(const QString& rootText)
 {
     return u"无法生成脚本：根元素 %1 不是 customUI 的区域（qat、tabs、contextualTabs、backstage、"
-           u"contextMenus）"_s.arg(rootText);
+           u"contextMenus）"_s.arg(displayLine(rootText));
+}
+
+QString describeLineTooLong(qsizetype levels)
+{
+    return u"无法生成脚本：第 %1 层节点的名称或 idMso 超过 %2 个字符"_s.arg(levels).arg(
+        maximumDisplayLength);
 }
 
 QString describeTooLarge(qsizetype levels)
@@ -152,7 +184,8 @@ SnippetResult refuseTooDeepSnippet(qsizetype levelsBelowRoot, const QString& roo
     return {{}, describeTooLarge(levelsBelowRoot)};
 }
 
-SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText)
+SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText,
+                           const QStringList& namespacesClickedFirst)
 {
     if (!snippetDepthFits(tagsClickedFirst.size()))
         return refuseTooDeepSnippet(tagsClickedFirst.size(), rootText);
@@ -161,15 +194,22 @@ SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& r
         return {{}, describeMissingArea(rootText)};
 
     QList<SnippetElement> chain;
-    chain.append({u"customUI"_s, u"xmlns"_s, QString::fromUtf16(customUiNamespace)});
+    chain.append({u"customUI"_s, u"xmlns"_s, QString::fromUtf16(customUiNamespace), {}});
     if (!area->startFromScratch.isEmpty())
-        chain.append({u"ribbon"_s, u"startFromScratch"_s, area->startFromScratch.toString()});
-    chain.append({area->areaElement.toString(), {}, {}});
+        chain.append({u"ribbon"_s, u"startFromScratch"_s, area->startFromScratch.toString(), {}});
+    chain.append({area->areaElement.toString(), {}, {}, {}});
+    const qsizetype firstTagElement = chain.size();
     for (auto tag = tagsClickedFirst.crbegin(); tag != tagsClickedFirst.crend(); ++tag)
         chain.append(elementFromTag(*tag));
+    declarePrefixes(chain, firstTagElement, namespacesClickedFirst);
     QStringList startTags;
-    for (const SnippetElement& element : chain)
+    for (const SnippetElement& element : chain) {
+        // The script window lays out a line of megabytes for minutes, and no
+        // customUI name or identifier is anywhere near this long.
+        if (element.name.size() + element.attributeValue.size() > maximumDisplayLength)
+            return {{}, describeLineTooLong(startTags.size() - firstTagElement + 1)};
         startTags.append(startTag(element));
+    }
     if (chainLength(chain, startTags) > maximumSnippetLength)
         return {{}, describeTooLarge(tagsClickedFirst.size())};
     return {writeChain(chain, startTags), {}};

@@ -29,13 +29,18 @@ bool snippetDepthFits(qsizetype levelsBelowRoot);
 SnippetResult refuseTooDeepSnippet(qsizetype levelsBelowRoot, const QString& rootText);
 
 // Builds the customUI document that leads from the customUI root down to a
-// clicked node. `tagsClickedFirst` holds the tags ("name|idMso") of the
-// clicked node and its ancestors below the root, clicked node first (empty
-// when the root itself was clicked); `rootText` is the root node's text, which
-// picks the area ("<qat>", "<tabs>", "<contextualTabs>", "<backstage>",
+// clicked node. `tagsClickedFirst` holds the tags ("name|idMso", split at the
+// first "|") of the clicked node and its ancestors below the root, clicked
+// node first (empty when the root itself was clicked). `namespacesClickedFirst`
+// gives, in the same order, the namespace of each prefixed name (empty for a
+// name without a prefix): an element declares its prefix where the snippet
+// does not yet bind it to that namespace, so that the snippet is
+// namespace-well-formed and means what the document meant. `rootText` is the root node's text,
+// which picks the area ("<qat>", "<tabs>", "<contextualTabs>", "<backstage>",
 // "<contextMenus>", compared without regard to case). One element per line,
 // one TAB per level, childless elements as "<x/>", no declaration, no
 // trailing line break. A text longer than maximumSnippetLength is refused.
-SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText);
+SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText,
+                           const QStringList& namespacesClickedFirst = {});
 
 } // namespace talpora

@@ -78,10 +78,11 @@ DetectedEncoding detectXmlEncoding(const char* data, std::size_t size)
     // claims; they are read as UTF-8, as XML parsers commonly do.
     const QByteArray declared = declaredEncoding(data, size);
     const QByteArray upper = declared.toUpper();
-    if (declared.isEmpty() || upper.startsWith("UTF-16") || upper.startsWith("UTF-32") ||
-        upper.startsWith("UCS-"))
+    if (declared.isEmpty())
         return {"UTF-8", 0};
-    return {declared, 0};
+    if (upper.startsWith("UTF-16") || upper.startsWith("UTF-32") || upper.startsWith("UCS-"))
+        return {"UTF-8", 0, true};
+    return {declared, 0, true};
 }
 
 } // namespace talpora

@@ -10,8 +10,9 @@ namespace talpora {
 // bytes or its XML declaration say.
 struct DetectedEncoding
 {
-    QByteArray name;     // e.g. "UTF-8", "UTF-16LE", "GBK"; never empty
-    std::size_t bomSize; // bytes of byte-order mark to skip, 0 when there is none
+    QByteArray name;       // e.g. "UTF-8", "UTF-16LE", "GBK"; never empty
+    std::size_t bomSize;   // bytes of byte-order mark to skip, 0 when there is none
+    bool declared = false; // an XML declaration names the encoding
 
     bool isUtf8() const;
 };

@@ -2,16 +2,20 @@
 
 #include "LoadError.h"
 #include "TextEncoding.h"
+#include "WideUnicodeDecoder.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace talpora {
 
 // Turns a document's chunks into UTF-8, chunk by chunk: UTF-8 passes through
-// untouched (the parser checks it), every other encoding goes through Qt's
-// decoder, which keeps a character split between two chunks.
+// untouched (the parser checks it), UTF-16 and UTF-32 are decoded here, every
+// other encoding goes through Qt's decoder. A character split between two
+// chunks is kept whole.
 class Utf8Converter
 {
 public:
@@ -25,12 +29,20 @@ public:
     // stop the conversion with InvalidEncodedText and their position.
     std::string_view convert(std::string_view bytes, LoadError& error);
 
+    // After the last chunk: InvalidEncodedText when the text ends inside a
+    // character (an odd byte of UTF-16, half a GBK character ...).
+    LoadError finish();
+
 private:
+    std::string_view convertWithQt(std::string_view bytes, LoadError& error);
+    LoadError invalidHere() const;
     void advancePosition(std::string_view utf8);
 
     DetectedEncoding m_encoding;
+    std::optional<WideUnicodeDecoder> m_wide;
     QStringDecoder m_decoder;
     QByteArray m_utf8;
+    std::string m_wideUtf8;
     bool m_first = true;
     // Where the converted text so far ends, for placing a decoding fault.
     long long m_line = 1;

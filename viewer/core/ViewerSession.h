@@ -41,6 +41,8 @@ public:
 
     // The status bar text for a clicked node: the node texts from the root down.
     QString pathOf(NodeTree::Position position) const;
+    // The path as the status bar shows it: one line, cut like a tree row.
+    QString statusTextOf(NodeTree::Position position) const;
     SnippetResult snippetFor(NodeTree::Position position) const;
 
 private:

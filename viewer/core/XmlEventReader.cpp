@@ -6,6 +6,9 @@
 #include "Utf8Converter.h"
 #include "Utf8View.h"
 
+#include <QStringDecoder>
+#include <QStringList>
+#include <algorithm>
 #include <expat.h>
 #include <memory>
 #include <new>
@@ -67,12 +70,28 @@ std::string_view view(const XML_Char* text)
 // (with hashed duplicate-attribute detection, internal entities expanded and
 // entity amplification refused); this class adds the namespace check, keeps
 // external entities out and passes the elements on.
+// The legacy encodings whose bytes a document most often holds without
+// declaring them: their names, joined by "/", when `bytes` read as them.
+QString undeclaredLegacyEncodingOf(std::string_view bytes)
+{
+    QStringList readable;
+    for (const char* name : {"GBK", "Shift_JIS"}) {
+        QStringDecoder decoder(name);
+        const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+        if (decoder.isValid() && !decoder.hasError())
+            readable.append(QString::fromLatin1(name));
+    }
+    return readable.join(u'/');
+}
+
 class ExpatReader
 {
 public:
-    explicit ExpatReader(XmlEventHandler& handler)
+    // `undeclaredUtf8`: the document is read as UTF-8 only because it
+    // declares no encoding.
+    ExpatReader(XmlEventHandler& handler, bool undeclaredUtf8)
         : m_handler(handler), m_wantsPlaces(handler.wantsPlaces()),
-          m_parser(XML_ParserCreate("UTF-8"))
+          m_undeclaredUtf8(undeclaredUtf8), m_parser(XML_ParserCreate("UTF-8"))
     {
         if (!m_parser)
             return;
@@ -95,18 +114,55 @@ public:
     {
         if (!m_parser)
             return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
-        if (XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), last ? 1 : 0) ==
-            XML_STATUS_OK)
+        const XML_Status status =
+            XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), last ? 1 : 0);
+        m_fed += static_cast<long long>(utf8.size());
+        const XML_Index parsedUpTo = XML_GetCurrentByteIndex(m_parser);
+        // Where the parser cannot say, it is taken to have made no progress.
+        m_unparsed =
+            parsedUpTo >= 0 ? m_fed - parsedUpTo : m_unparsed + static_cast<long long>(utf8.size());
+        if (status == XML_STATUS_OK)
             return {};
         if (m_error)
             return m_error;
         const XML_Error code = XML_GetErrorCode(m_parser);
         if (code == XML_ERROR_NO_MEMORY)
             return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
-        return {LoadErrorKind::Syntax, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
-                static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1,
-                static_cast<int>(code), QString::fromUtf8(XML_ErrorString(code))};
+        LoadError fault{LoadErrorKind::Syntax,
+                        static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+                        static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1,
+                        static_cast<int>(code), QString::fromUtf8(XML_ErrorString(code))};
+        if (code == XML_ERROR_TAG_MISMATCH && !m_openElements.empty()) {
+            fault.kind = LoadErrorKind::MismatchedTag;
+            fault.detail =
+                fromUtf8View(std::string_view(m_openNames).substr(m_openElements.back().nameStart));
+            fault.relatedLine = m_openElements.back().line;
+        } else if (code == XML_ERROR_INVALID_TOKEN && m_undeclaredUtf8) {
+            if (QString legacy = undeclaredLegacyEncodingOf(textFromFault()); !legacy.isEmpty()) {
+                fault.kind = LoadErrorKind::UndeclaredEncoding;
+                fault.detail = legacy;
+            }
+        }
+        return fault;
     }
+
+    // Bytes fed that the parser holds back as the start of a token it has
+    // not seen the end of yet (a long comment, a huge attribute value).
+    long long unparsedBytes() const { return m_unparsed; }
+
+    // The first bytes of the token held back, where the parser can say.
+    std::string_view heldTokenStart() const
+    {
+        int offset = 0;
+        int size = 0;
+        const char* context = XML_GetInputContext(m_parser, &offset, &size);
+        if (!context || offset < 0 || offset > size)
+            return {};
+        return {context + offset, std::min<std::size_t>(std::size_t(size - offset), 16)};
+    }
+
+    // True once the end tag of the root element was read.
+    bool rootEnded() const { return m_rootEnded; }
 
 private:
     // Stops at the current place in the text.
@@ -123,6 +179,20 @@ private:
             return;
         m_error = error;
         XML_StopParser(m_parser, XML_FALSE);
+    }
+
+    // The text from the place of a fault on, as far as the parser holds it,
+    // cut before a line end; empty unless it starts with a byte above ASCII.
+    std::string_view textFromFault() const
+    {
+        int offset = 0;
+        int size = 0;
+        const char* context = XML_GetInputContext(m_parser, &offset, &size);
+        if (!context || offset < 0 || offset >= size ||
+            static_cast<unsigned char>(context[offset]) < 0x80)
+            return {};
+        const std::string_view rest(context + offset, std::size_t(size - offset));
+        return rest.substr(0, std::min<std::size_t>(rest.find('\n'), 256));
     }
 
     std::string_view markup() const
@@ -160,6 +230,10 @@ private:
     {
         if (m_error)
             return;
+        ++m_depth;
+        m_openElements.push_back(
+            {m_openNames.size(), static_cast<long long>(XML_GetCurrentLineNumber(m_parser))});
+        m_openNames.append(view(name));
         const int specified = XML_GetSpecifiedAttributeCount(m_parser);
         m_attributes.clear();
         // Only the attributes written in the tag; defaults from a DTD are not
@@ -192,6 +266,9 @@ private:
         if (m_error)
             return;
         m_namespaces.leave();
+        m_rootEnded = --m_depth == 0;
+        m_openNames.resize(m_openElements.back().nameStart);
+        m_openElements.pop_back();
         if (!m_handler.endElement())
             stop(LoadErrorKind::Stopped, {});
     }
@@ -253,12 +330,139 @@ private:
 
     XmlEventHandler& m_handler;
     const bool m_wantsPlaces;
+    const bool m_undeclaredUtf8;
     XML_Parser m_parser;
     LoadError m_error;
     NamespaceScope m_namespaces;
     std::vector<XmlAttribute> m_attributes;
     bool m_dependsOnUnreadDeclarations = false;
     std::unordered_set<std::string> m_declaredEntities;
+    long long m_fed = 0;
+    long long m_unparsed = 0;
+    long long m_depth = 0;
+    bool m_rootEnded = false;
+    // The open elements, for naming the one an end tag fails to close: their
+    // names back to back, and where each starts in that text and in the file.
+    struct OpenElement
+    {
+        std::size_t nameStart;
+        long long line;
+    };
+    std::vector<OpenElement> m_openElements;
+    std::string m_openNames;
+};
+
+// Hands the converted text to the parser so that reading stays linear in the
+// file size. The parser scans a token it has not seen the end of again on
+// every call, so while it holds such a token back (a long comment, a huge
+// attribute value) the text is gathered instead: until the token's closing
+// mark turns up, or, when that cannot be told or a look-alike keeps turning
+// up, until the gathered text outgrows the held-back text. Each rescan then
+// costs a bounded multiple of new text.
+//
+// NUL bytes after the root element are padding that some programs write,
+// not content, and are dropped; anywhere else the parser refuses them.
+class ParserFeed
+{
+public:
+    explicit ParserFeed(ExpatReader& parser) : m_parser(parser) {}
+
+    LoadError add(std::string_view utf8)
+    {
+        const std::size_t content = utf8.find_last_not_of('\0') + 1; // 0 when all NUL
+        if (content > 0 && m_heldNuls > 0) {
+            // Something follows the padding: the document goes wrong at its first NUL.
+            if (LoadError fault = pass(std::string_view("\0", 1)))
+                return fault;
+            m_heldNuls = 0;
+        }
+        if (LoadError fault = pass(utf8.substr(0, content)))
+            return fault;
+        const std::string_view nuls = utf8.substr(content);
+        // Counted, never kept: a file of gigabytes of padding costs no memory.
+        if (m_parser.rootEnded() && m_gathered.empty()) {
+            m_heldNuls += nuls.size();
+            return {};
+        }
+        return pass(nuls);
+    }
+
+    LoadError finish()
+    {
+        if (LoadError fault = flush())
+            return fault;
+        if (LoadError nothing = m_startCheck.atEnd())
+            return nothing;
+        return m_parser.feed({}, true);
+    }
+
+private:
+    // Below this the parser's rescans cost less than gathering would.
+    static constexpr long long smallestHeldToken = 1LL << 20;
+    // The parser takes an int and its buffer must stay below 2 GiB.
+    static constexpr std::size_t largestFeed = std::size_t(1) << 30;
+
+    LoadError pass(std::string_view utf8)
+    {
+        if (utf8.empty())
+            return {};
+        if (LoadError plainlyNotXml = m_startCheck.inspect(utf8))
+            return plainlyNotXml;
+        if (m_gathered.empty() && m_parser.unparsedBytes() < smallestHeldToken)
+            return feed(utf8);
+        const long long held = m_parser.unparsedBytes();
+        if (m_gathered.empty()) // room for all that the size rule may gather, in one block
+            m_gathered.reserve(std::min(std::size_t(4 * held) + utf8.size(), largestFeed));
+        const std::size_t searchFrom =
+            m_gathered.size() - std::min(m_gathered.size(), std::size_t(2));
+        m_gathered.append(utf8);
+        const long long gathered = static_cast<long long>(m_gathered.size());
+        const bool closingMarkSeen =
+            !m_closingMark.empty() &&
+            std::string_view(m_gathered).find(m_closingMark, searchFrom) != std::string_view::npos;
+        if (gathered >= 4 * held || (closingMarkSeen && gathered >= held / 8) ||
+            m_gathered.size() >= largestFeed)
+            return flush();
+        return {};
+    }
+
+    LoadError flush()
+    {
+        if (m_gathered.empty())
+            return {};
+        LoadError fault = feed(m_gathered);
+        std::string().swap(m_gathered); // a huge token's room is not kept for the rest
+        return fault;
+    }
+
+    LoadError feed(std::string_view utf8)
+    {
+        LoadError fault = m_parser.feed(utf8, false);
+        m_closingMark = closingMarkOf(m_parser.heldTokenStart());
+        return fault;
+    }
+
+    // What ends a token that starts with `start`; empty when unknown.
+    static std::string_view closingMarkOf(std::string_view start)
+    {
+        if (start.starts_with("<!--"))
+            return "-->";
+        if (start.starts_with("<![CDATA["))
+            return "]]>";
+        if (start.starts_with("<?"))
+            return "?>";
+        if (start.starts_with("<!"))
+            return {}; // a document type declaration nests marks of its own
+        if (start.starts_with("<"))
+            return ">"; // may also stand in a value: then the size rule holds
+        return {};
+    }
+
+    ExpatReader& m_parser;
+    StartOfTextCheck m_startCheck;
+    std::string m_gathered;
+    std::string_view m_closingMark;
+    std::size_t m_heldNuls = 0;
 };
 
 LoadError readXml(ByteSource& source, XmlEventHandler& handler)
@@ -267,27 +471,26 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
     std::string_view chunk = source.next(error);
     if (error)
         return error;
-    Utf8Converter converter(detectXmlEncoding(chunk.data(), chunk.size()));
+    const DetectedEncoding encoding = detectXmlEncoding(chunk.data(), chunk.size());
+    Utf8Converter converter(encoding);
     if (LoadError notReady = converter.readiness())
         return notReady;
 
-    StartOfTextCheck startCheck;
-    ExpatReader parser(handler);
+    ExpatReader parser(handler, encoding.isUtf8() && !encoding.declared);
+    ParserFeed feed(parser);
     while (!chunk.empty()) {
         const std::string_view utf8 = converter.convert(chunk, error);
         if (error)
             return error;
-        if (LoadError plainlyNotXml = startCheck.inspect(utf8))
-            return plainlyNotXml;
-        if (LoadError fault = parser.feed(utf8, false))
+        if (LoadError fault = feed.add(utf8))
             return fault;
         chunk = source.next(error);
         if (error)
             return error;
     }
-    if (LoadError nothing = startCheck.atEnd())
-        return nothing;
-    return parser.feed({}, true);
+    if (LoadError truncated = converter.finish())
+        return truncated;
+    return feed.finish();
 }
 
 } // namespace

@@ -247,8 +247,7 @@ void Form1::showNode(const QModelIndex& index, FailureShown failureShown)
     const NodeTree::Position position = m_model->positionOf(index);
     if (position == NodeTree::noNode)
         return;
-    // One line: a line break in a value shows as its mark, not as a second line.
-    statusPanel1->setFullText(withVisibleMarks(m_session.pathOf(position)));
+    statusPanel1->setFullText(m_session.statusTextOf(position));
     if (!menuScripts->isChecked())
         return;
     const SnippetResult snippet = m_session.snippetFor(position);

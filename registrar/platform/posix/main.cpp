@@ -3,9 +3,11 @@
 #include "PosixDirectoryLister.h"
 #include "PosixProgramLocator.h"
 #include "RegistrationRun.h"
+#include "RegistrationTexts.h"
 #include "TerminalReporter.h"
 
 #include <QApplication>
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 
@@ -26,7 +28,7 @@ bool hasGraphicalDisplay()
 int registerAll(const quillet::ProgramLocation& program, quillet::Reporter& reporter)
 {
     quillet::PosixDirectoryLister lister;
-    quillet::PosixCommandRunner runner;
+    quillet::PosixCommandRunner runner(std::chrono::seconds(quillet::toolTimeLimitSeconds));
     return quillet::RegistrationRun(lister, runner, reporter).run(program).exitCode();
 }
 
@@ -34,6 +36,12 @@ int registerAll(const quillet::ProgramLocation& program, quillet::Reporter& repo
 
 int main(int argc, char* argv[])
 {
+    // Quillet takes no arguments; one given by mistake ("--help", a file name) must not
+    // set off a registration.
+    if (argc > 1) {
+        std::cerr << quillet::usageText();
+        return 2;
+    }
     QCoreApplication::setApplicationName(u"Quillet"_s);
     QCoreApplication::setApplicationVersion(u"1.00"_s);
     const quillet::ProgramLocation program =

@@ -26,6 +26,10 @@ std::wstring systemProgramPath(const std::string& program)
 
 } // namespace
 
+WindowsCommandRunner::WindowsCommandRunner(unsigned long timeLimitMilliseconds)
+    : timeLimit_(timeLimitMilliseconds)
+{}
+
 CommandResult WindowsCommandRunner::run(const Command& command)
 {
     const std::wstring program = systemProgramPath(command.program);
@@ -46,8 +50,12 @@ CommandResult WindowsCommandRunner::run(const Command& command)
 
     CommandResult result;
     DWORD exitCode = 0;
-    if (WaitForSingleObject(process.hProcess, INFINITE) != WAIT_OBJECT_0 ||
-        !GetExitCodeProcess(process.hProcess, &exitCode))
+    const DWORD waited = WaitForSingleObject(process.hProcess, timeLimit_);
+    if (waited == WAIT_TIMEOUT) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        result.timedOut = true;
+    } else if (waited != WAIT_OBJECT_0 || !GetExitCodeProcess(process.hProcess, &exitCode))
         result = failure();
     else
         result.exitCode = static_cast<int>(exitCode);

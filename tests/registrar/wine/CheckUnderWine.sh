@@ -89,17 +89,17 @@ wineserver -w
 check_run "$status" "$work/quillet.out"
 
 # Each component file is unregistered and then registered, in the program folder, with its
-# name quoted when it has a blank; the ".ocx" file comes first, the ".dll" files follow in
-# Wine's listing order. The text file never loads, so it leaves no call.
+# name as a path in that folder (".\name"), quoted when it has a blank; the ".ocx" file comes
+# first, the ".dll" files follow in Wine's listing order. The text file never loads, so it leaves no call.
 folder=$(winepath -w "$app")
 calls_for() {
     local name=$1 argument=$2
     printf 'unregister|%s|%s|Regsvr32 /u /s %s\n' "$name" "$folder" "$argument"
     printf 'register|%s|%s|Regsvr32 /s %s\n' "$name" "$folder" "$argument"
 }
-ocx_calls=$(calls_for a.ocx a.ocx)
-blank_calls=$(calls_for "b c.dll" '"b c.dll"')
-failing_calls=$(calls_for failing.dll failing.dll)
+ocx_calls=$(calls_for a.ocx '.\a.ocx')
+blank_calls=$(calls_for "b c.dll" '".\b c.dll"')
+failing_calls=$(calls_for failing.dll '.\failing.dll')
 calls=$(tr -d '\r' <"$app/calls.log" 2>/dev/null || true)
 case "$calls" in
 "$ocx_calls"$'\n'"$blank_calls"$'\n'"$failing_calls") ;;
