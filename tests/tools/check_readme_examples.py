@@ -16,9 +16,12 @@ def examples(readme):
             continue
         expected = []
         for following in lines[index + 1:]:
-            if not following.startswith("    ") or following.startswith("    $ "):
+            # A blank line inside the indented block is part of the output.
+            if following and not following.startswith("    ") or following.startswith("    $ "):
                 break
             expected.append(following[4:])
+        while expected and not expected[-1]:
+            expected.pop()
         yield shlex.split(line[len("    $ talpora-cli "):]), expected
 
 
