@@ -75,8 +75,7 @@ TextPosition CustomUiChecker::valuePosition(const XmlElementStart& element,
 
 void CustomUiChecker::add(Severity severity, TextPosition position, QString message)
 {
-    m_report.findings.push_back(
-        {m_part, position.line, position.column, severity, std::move(message)});
+    m_report.add({m_part, position.line, position.column, severity, std::move(message)});
 }
 
 } // namespace talpora::checker
