@@ -32,6 +32,11 @@ void CheckReport::add(Finding finding)
     m_sink.found(finding);
 }
 
+bool CheckReport::wouldShow(const QString& part) const
+{
+    return part != m_part || m_partFindings < m_perPartLimit;
+}
+
 void CheckReport::addUnreadable(Finding finding)
 {
     m_unreadable = true;

@@ -63,6 +63,9 @@ public:
     // not be read, or a part is not well-formed.
     void addUnreadable(Finding finding);
     void addNote(const QString& note);
+    // False once `part` has used up its findings: a finding added then is only
+    // counted, so the caller may leave out the work of wording it.
+    bool wouldShow(const QString& part) const;
     // Says how many findings of the part were held back, if any. Called when
     // the part is done; a part's findings must come together.
     void endPart();

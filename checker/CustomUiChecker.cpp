@@ -41,9 +41,13 @@ bool CustomUiChecker::startElement(const XmlElementStart& element)
 void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::string_view localName,
                                       const XmlAttribute& attribute)
 {
-    if (const std::optional<QString> why = m_rules.unknown(attribute.value)) {
-        add(Severity::Error, valuePosition(element, attribute.name),
-            fromUtf8View(attribute.name) + u": "_s + *why);
+    if (!m_rules.isKnown(attribute.value)) {
+        // Past the part's limit the finding is only counted: no "did you mean".
+        if (!m_report.wouldShow(m_part))
+            add(Severity::Error, {}, {});
+        else
+            add(Severity::Error, valuePosition(element, attribute.name),
+                fromUtf8View(attribute.name) + u": "_s + *m_rules.unknown(attribute.value));
         return;
     }
     if (attribute.name != "idMso")
