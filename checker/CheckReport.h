@@ -1,11 +1,15 @@
 #pragma once
 
+#include "VisibleControls.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstddef>
 #include <vector>
 
 namespace talpora::checker {
+
+using talpora::escapedControls;
 
 enum class Severity
 {
@@ -83,11 +87,6 @@ private:
     bool m_hasErrors = false;
     bool m_unreadable = false;
 };
-
-// `text` with C0 and C1 control characters and the Unicode line and paragraph
-// separators written as visible escapes ("\n", "\t", "\r", "\x1b", "\u2028"),
-// so text read from a file cannot break or forge a line of output.
-QString escapedControls(const QString& text);
 
 // "<file>[!<part>]:<line>:<column>: error|warning: <message>", the compiler
 // format editors jump from; without a place "<file>[!<part>]: error: ...".

@@ -6,6 +6,7 @@
 #include "LookupCommand.h"
 #include "ProgramVersion.h"
 #include "ViewerSession.h"
+#include "VisibleControls.h"
 
 #include <algorithm>
 #include <limits>
@@ -42,27 +43,10 @@ int usage(std::FILE* err)
 }
 
 // Tabs, line breaks and backslashes inside a field would break the one-line,
-// tab-separated format.
+// tab-separated format; other control characters would reach the terminal.
 void appendEscaped(std::string& line, const QString& field)
 {
-    for (const char c : field.toStdString()) {
-        switch (c) {
-        case '\t':
-            line += "\\t";
-            break;
-        case '\n':
-            line += "\\n";
-            break;
-        case '\r':
-            line += "\\r";
-            break;
-        case '\\':
-            line += "\\\\";
-            break;
-        default:
-            line += c;
-        }
-    }
+    line += escapedControls(QString(field).replace(u'\\', u"\\\\"_s)).toStdString();
 }
 
 const char* colourName(NodeColour colour)
@@ -106,8 +90,8 @@ bool load(ViewerSession& session, const QString& source, std::FILE* err)
     const LoadError error = session.loadSource(source);
     if (!error)
         return true;
-    write(err,
-          u"talpora-cli: cannot load \u201C%1\u201D: %2\n"_s.arg(source, describeInEnglish(error)));
+    write(err, u"talpora-cli: cannot load \u201C%1\u201D: %2\n"_s.arg(
+                   escapedControls(source), escapedControls(describeInEnglish(error))));
     return false;
 }
 
