@@ -58,11 +58,17 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
 
 void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute& attribute)
 {
-    const TextPosition here = valuePosition(element, attribute.name);
-    const auto [first, inserted] = m_ids.emplace(std::string(attribute.value), here);
-    if (inserted)
+    std::string value(attribute.value);
+    const auto first = m_ids.find(value);
+    if (first == m_ids.end()) {
+        m_ids.emplace(std::move(value), valuePosition(element, attribute.name));
         return;
-    add(Severity::Error, here,
+    }
+    if (!m_report.wouldShow(m_part)) {
+        add(Severity::Error, {}, {}); // only counted
+        return;
+    }
+    add(Severity::Error, valuePosition(element, attribute.name),
         u"id \"%1\" is already used at line %2, column %3; Office rejects the whole "
         "customisation"_s.arg(fromUtf8View(attribute.value))
             .arg(first->second.line)
