@@ -41,9 +41,13 @@ bool CustomUiChecker::startElement(const XmlElementStart& element)
 void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::string_view localName,
                                       const XmlAttribute& attribute)
 {
-    if (const std::optional<QString> why = m_rules.unknown(attribute.value)) {
-        add(Severity::Error, valuePosition(element, attribute.name),
-            fromUtf8View(attribute.name) + u": "_s + *why);
+    if (!m_rules.isKnown(attribute.value)) {
+        // Past the part's limit the finding is only counted: no "did you mean".
+        if (!m_report.wouldShow(m_part))
+            add(Severity::Error, {}, {});
+        else
+            add(Severity::Error, valuePosition(element, attribute.name),
+                fromUtf8View(attribute.name) + u": "_s + *m_rules.unknown(attribute.value));
         return;
     }
     if (attribute.name != "idMso")
@@ -54,11 +58,17 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
 
 void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute& attribute)
 {
-    const TextPosition here = valuePosition(element, attribute.name);
-    const auto [first, inserted] = m_ids.emplace(std::string(attribute.value), here);
-    if (inserted)
+    std::string value(attribute.value);
+    const auto first = m_ids.find(value);
+    if (first == m_ids.end()) {
+        m_ids.emplace(std::move(value), valuePosition(element, attribute.name));
         return;
-    add(Severity::Error, here,
+    }
+    if (!m_report.wouldShow(m_part)) {
+        add(Severity::Error, {}, {}); // only counted
+        return;
+    }
+    add(Severity::Error, valuePosition(element, attribute.name),
         u"id \"%1\" is already used at line %2, column %3; Office rejects the whole "
         "customisation"_s.arg(fromUtf8View(attribute.value))
             .arg(first->second.line)
@@ -75,8 +85,7 @@ TextPosition CustomUiChecker::valuePosition(const XmlElementStart& element,
 
 void CustomUiChecker::add(Severity severity, TextPosition position, QString message)
 {
-    m_report.findings.push_back(
-        {m_part, position.line, position.column, severity, std::move(message)});
+    m_report.add({m_part, position.line, position.column, severity, std::move(message)});
 }
 
 } // namespace talpora::checker

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +24,25 @@ constexpr auto customUiRelationship =
     "http://schemas.microsoft.com/office/2006/relationships/ui/extensibility";
 constexpr auto customUi14Relationship =
     "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility";
+// The Quick Access Toolbar a user customised (userCustomization/customUI.xml).
+constexpr auto quickAccessRelationship =
+    "http://schemas.microsoft.com/office/2006/relationships/ui/userCustomization";
 constexpr auto relationshipsPart = "_rels/.rels";
+
+bool isCustomUiRelationship(const QString& type)
+{
+    return type == QLatin1StringView(customUiRelationship) ||
+           type == QLatin1StringView(customUi14Relationship) ||
+           type == QLatin1StringView(quickAccessRelationship);
+}
+
+// Where Office writes customUI parts: "customUI/*.xml", "userCustomization/*.xml".
+bool looksLikeCustomUiPart(const QString& foldedName)
+{
+    return foldedName.count(u'/') == 1 && foldedName.endsWith(u".xml"_s) &&
+           (foldedName.startsWith(u"customui/"_s) ||
+            foldedName.startsWith(u"usercustomization/"_s));
+}
 
 struct ExtensionApplication
 {
@@ -85,15 +104,20 @@ QString withoutPlace(const LoadError& error)
 
 void addLoadError(CheckReport& report, const QString& part, const LoadError& error)
 {
-    report.unreadable = true;
-    report.findings.push_back(
-        {part, error.line, error.column, Severity::Error, withoutPlace(error)});
+    report.addUnreadable({part, error.line, error.column, Severity::Error, withoutPlace(error)});
 }
 
 void addPackageError(CheckReport& report, const QString& part, const QString& message)
 {
-    report.unreadable = true;
-    report.findings.push_back({part, 0, 0, Severity::Error, message});
+    report.addUnreadable({part, 0, 0, Severity::Error, message});
+}
+
+QString quotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted.append(u'"' + name + u'"');
+    return quoted.join(u" and "_s);
 }
 
 IdentifierRules rulesFor(const IdentifierIndex& index, const CheckOptions& options,
@@ -121,6 +145,7 @@ void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& p
     CustomUiChecker checker(rules, report, part);
     if (const LoadError error = read(checker))
         addLoadError(report, part, error);
+    report.endPart();
 }
 
 void checkPart(const OfficePackage& package, const QString& partName, IdentifierRules& rules,
@@ -131,6 +156,8 @@ void checkPart(const OfficePackage& package, const QString& partName, Identifier
         addPackageError(report, {},
                         u"the customUI part \"%1\" named in %2 is missing"_s.arg(
                             partName, QLatin1StringView(relationshipsPart)));
+    } else if (part.status == PartBytes::Status::Ambiguous) {
+        return; // reported with the package's names
     } else if (part.status != PartBytes::Status::Read) {
         addPackageError(report, partName, unreadablePart(part));
     } else {
@@ -142,6 +169,10 @@ void checkPart(const OfficePackage& package, const QString& partName, Identifier
 void checkPackage(const OfficePackage& package, const QString& fileName,
                   const CheckOptions& options, const IdentifierIndex& index, CheckReport& report)
 {
+    for (const QStringList& names : package.ambiguousNames())
+        addPackageError(report, {},
+                        u"ambiguous part name: %1 are one name to Office, which may read any "
+                        "of them"_s.arg(quotedList(names)));
     const QString relsName = QLatin1StringView(relationshipsPart);
     const PartBytes rels = package.read(relsName);
     if (rels.status == PartBytes::Status::Missing) {
@@ -149,6 +180,8 @@ void checkPackage(const OfficePackage& package, const QString& fileName,
                         u"not an Office Open XML package: it has no %1"_s.arg(relsName));
         return;
     }
+    if (rels.status == PartBytes::Status::Ambiguous)
+        return;
     if (rels.status != PartBytes::Status::Read) {
         addPackageError(report, relsName, unreadablePart(rels));
         return;
@@ -165,12 +198,11 @@ void checkPackage(const OfficePackage& package, const QString& fileName,
         application = applicationOfExtension(fileName);
     IdentifierRules rules = rulesFor(index, options, application);
 
-    bool hasCustomUi = false;
+    // Each part once, however many relationships name it.
+    QSet<QString> checked;
     for (const Relationship& relationship : list.relationships) {
-        if (relationship.type != QLatin1StringView(customUiRelationship) &&
-            relationship.type != QLatin1StringView(customUi14Relationship))
+        if (!isCustomUiRelationship(relationship.type))
             continue;
-        hasCustomUi = true;
         const std::optional<QString> partName =
             relationship.external ? std::nullopt : resolvePartName(relationship.target);
         if (!partName) {
@@ -179,10 +211,24 @@ void checkPackage(const OfficePackage& package, const QString& fileName,
                                 relationship.target));
             continue;
         }
-        checkPart(package, *partName, rules, report);
+        if (!checked.contains(partName->toCaseFolded())) {
+            checked.insert(partName->toCaseFolded());
+            checkPart(package, *partName, rules, report);
+        }
     }
-    if (!hasCustomUi)
-        report.notes.append(u"the package has no customUI part"_s);
+    bool hasOrphans = false;
+    for (const QString& name : package.partNames()) {
+        const QString folded = name.toCaseFolded();
+        if (!looksLikeCustomUiPart(folded) || checked.contains(folded))
+            continue;
+        hasOrphans = true;
+        report.add(
+            {name, 0, 0, Severity::Warning,
+             u"no relationship in %1 names this customUI part; Office ignores it"_s.arg(relsName)});
+        report.endPart();
+    }
+    if (checked.isEmpty() && !hasOrphans)
+        report.addNote(u"the package has no customUI part"_s);
 }
 
 bool startsLikeZip(const QString& path)
@@ -195,70 +241,76 @@ bool startsLikeZip(const QString& path)
 // identifiers, unknown to Access, Excel, PowerPoint and Word, point to
 // another application.
 template <typename Read>
-CheckReport checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index, Read read)
+void checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index,
+                       CheckReport& report, Read read)
 {
-    CheckReport report;
     IdentifierRules rules = rulesFor(index, options, options.application);
-    checkCustomUi(rules, report, {}, read);
-    if (options.application || !rules.sawOtherApplications())
-        return report;
+    if (options.application) {
+        checkCustomUi(rules, report, {}, read);
+        return;
+    }
+    // Held back until it is known whether the identifiers point to another
+    // application; at most a part's limit of findings, so memory stays bounded.
+    CollectingSink held;
+    CheckReport heldReport(held);
+    checkCustomUi(rules, heldReport, {}, read);
     const std::optional<AssumedApplication> assumed =
-        guessApplication(rules.names(), index, options.versions);
-    if (!assumed)
-        return report;
-    CheckReport assumedReport;
+        rules.sawOtherApplications() ? guessApplication(rules.names(), index, options.versions)
+                                     : std::nullopt;
+    if (!assumed) {
+        report.replay(held, heldReport);
+        return;
+    }
     IdentifierRules assumedRules = rulesFor(index, options, assumed->application);
     assumedRules.setAssumed(assumed->evidence);
-    checkCustomUi(assumedRules, assumedReport, {}, read);
-    assumedReport.notes.append(
-        u"checked against %1, assumed from its identifiers; --app chooses another"_s.arg(
-            fromUtf8View(applicationName(assumed->application))));
-    return assumedReport;
+    checkCustomUi(assumedRules, report, {}, read);
+    report.addNote(u"checked against %1, assumed from its identifiers; --app chooses another"_s.arg(
+        fromUtf8View(applicationName(assumed->application))));
 }
 
 // An Office package opened by `open`, which says why when it cannot.
 template <typename Open>
-CheckReport checkOpenedPackage(const QString& fileName, const CheckOptions& options,
-                               const IdentifierIndex& index, Open open)
+void checkOpenedPackage(const QString& fileName, const CheckOptions& options,
+                        const IdentifierIndex& index, CheckReport& report, Open open)
 {
-    CheckReport report;
     QString error;
     const std::unique_ptr<OfficePackage> package = open(error);
     if (!package)
         addPackageError(report, {}, error);
     else
         checkPackage(*package, fileName, options, index, report);
-    return report;
+    report.endPart();
 }
 
 } // namespace
 
-CheckReport checkXmlBytes(const QByteArray& bytes, const CheckOptions& options,
-                          const IdentifierIndex& index)
+void checkXmlBytes(const QByteArray& bytes, const CheckOptions& options,
+                   const IdentifierIndex& index, CheckReport& report)
 {
-    return checkLoneCustomUi(
-        options, index, [&](XmlEventHandler& checker) { return readXmlBytes(bytes, checker); });
+    checkLoneCustomUi(options, index, report,
+                      [&](XmlEventHandler& checker) { return readXmlBytes(bytes, checker); });
 }
 
-CheckReport checkPackageBytes(const QByteArray& bytes, const QString& fileName,
-                              const CheckOptions& options, const IdentifierIndex& index)
+void checkPackageBytes(const QByteArray& bytes, const QString& fileName,
+                       const CheckOptions& options, const IdentifierIndex& index,
+                       CheckReport& report)
 {
-    return checkOpenedPackage(fileName, options, index, [&](QString& error) {
-        return OfficePackage::openBytes(bytes, error);
-    });
+    checkOpenedPackage(fileName, options, index, report,
+                       [&](QString& error) { return OfficePackage::openBytes(bytes, error); });
 }
 
-CheckReport checkFile(const QString& path, const CheckOptions& options,
-                      const IdentifierIndex& index)
+void checkFile(const QString& path, const CheckOptions& options, const IdentifierIndex& index,
+               CheckReport& report)
 {
     const QFileInfo info(path);
     if (!info.isFile() || !(applicationOfExtension(path) || startsLikeZip(path))) {
         // Not a package: the reader says why a missing or odd file cannot be read.
-        return checkLoneCustomUi(
-            options, index, [&](XmlEventHandler& checker) { return readXmlFile(path, checker); });
+        checkLoneCustomUi(options, index, report,
+                          [&](XmlEventHandler& checker) { return readXmlFile(path, checker); });
+        return;
     }
-    return checkOpenedPackage(path, options, index,
-                              [&](QString& error) { return OfficePackage::openFile(path, error); });
+    checkOpenedPackage(path, options, index, report,
+                       [&](QString& error) { return OfficePackage::openFile(path, error); });
 }
 
 } // namespace talpora::checker

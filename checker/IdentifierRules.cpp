@@ -14,6 +14,15 @@ namespace {
 using namespace talpora::catalogue;
 
 constexpr std::size_t suggestionCount = 3;
+// Answers remembered at most; a file of millions of distinct names must not
+// keep them all.
+constexpr std::size_t rememberedNames = 100'000;
+
+template <typename Map> void makeRoom(Map& map)
+{
+    if (map.size() >= rememberedNames)
+        map.clear();
+}
 
 // customUI elements that are controls and may carry an idMso.
 constexpr std::array<std::string_view, 12> controlElements = {
@@ -68,7 +77,10 @@ IdentifierRules::Kinds IdentifierRules::kindsOf(std::string_view name)
                                          "toggleButton", "button (dialogBoxLauncher)"},
                                         m_versions);
     }
-    m_names.push_back(key);
+    // Enough names to tell an application by; a file of millions adds nothing.
+    if (m_names.size() < rememberedNames)
+        m_names.push_back(key);
+    makeRoom(m_kinds);
     return m_kinds.emplace(key, kinds).first->second;
 }
 
@@ -79,6 +91,7 @@ std::optional<QString> IdentifierRules::unknown(std::string_view name)
     const std::string key(name);
     if (const auto found = m_unknownMessages.find(key); found != m_unknownMessages.end())
         return found->second;
+    makeRoom(m_unknownMessages);
     return m_unknownMessages.emplace(key, unknownMessage(name)).first->second;
 }
 
@@ -108,9 +121,19 @@ QString IdentifierRules::unknownMessage(std::string_view name)
     }
     if (!otherVersions.isEmpty())
         message += u" (it is in "_s + QString::fromStdString(versionList(otherVersions)) + u')';
-    if (suggestions.empty())
-        suggestions = m_index.nearest(name, m_applications, m_versions, suggestionCount);
     message += knownElsewhere(name);
+    if (suggestions.empty()) {
+        if (!m_suggestions) {
+            std::vector<std::string_view> names;
+            for (const IdentifierRecord& record : m_index.records()) {
+                if (m_applications.contains(record.application) &&
+                    record.versions().intersects(m_versions))
+                    names.push_back(record.name);
+            }
+            m_suggestions = std::make_unique<NameSuggestions>(std::move(names));
+        }
+        suggestions = m_suggestions->nearest(name, suggestionCount);
+    }
     if (!suggestions.empty())
         message += u"; did you mean "_s + alternatives(suggestions) + u'?';
     return message;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "IdentifierDistance.h"
 #include "IdentifierIndex.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,13 +14,18 @@
 namespace talpora::checker {
 
 // What the index says about the built-in identifiers a customUI part names,
-// for the chosen applications and versions. Remembers each name's answer, so
-// a large part that repeats names costs one search per name.
+// for the chosen applications and versions. Remembers the answers for the
+// most recent names (a bounded number), so a large part that repeats names
+// costs about one search per name.
 class IdentifierRules
 {
 public:
     IdentifierRules(const catalogue::IdentifierIndex& index, catalogue::ApplicationSet applications,
                     catalogue::VersionSet versions, bool versionChosen);
+
+    // True when `name` is an identifier of the applications and versions, in
+    // its exact case.
+    bool isKnown(std::string_view name) { return kindsOf(name).known; }
 
     // Why `name` is no known identifier ("... is not a known identifier of
     // Excel in Office 2013; did you mean ...?"); nullopt when it is known.
@@ -61,6 +68,7 @@ private:
     bool m_sawOtherApplications = false;
     std::unordered_map<std::string, Kinds> m_kinds;
     std::unordered_map<std::string, QString> m_unknownMessages;
+    std::unique_ptr<catalogue::NameSuggestions> m_suggestions; // made on the first unknown name
 };
 
 } // namespace talpora::checker

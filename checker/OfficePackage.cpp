@@ -58,6 +58,34 @@ std::unique_ptr<OfficePackage> OfficePackage::openBytes(const QByteArray& bytes,
     return std::unique_ptr<OfficePackage>(new OfficePackage(archive));
 }
 
+OfficePackage::OfficePackage(zip* archive) : m_archive(archive)
+{
+    // One pass over the central directory, so finding a part costs a hash
+    // lookup however many entries the archive has.
+    const zip_int64_t count = zip_get_num_entries(m_archive, 0);
+    QHash<QString, qsizetype> ambiguousGroup; // folded name -> index in m_ambiguous
+    for (zip_int64_t index = 0; index < count; ++index) {
+        const char* name = zip_get_name(m_archive, static_cast<zip_uint64_t>(index), 0);
+        if (!name)
+            continue;
+        const QString stored = QString::fromUtf8(name);
+        m_names.append(stored);
+        const QString folded = stored.toCaseFolded();
+        const auto entry = m_indexOfName.find(folded);
+        if (entry == m_indexOfName.end()) {
+            m_indexOfName.insert(folded, index);
+            continue;
+        }
+        if (entry.value() >= 0) {
+            ambiguousGroup.insert(folded, m_ambiguous.size());
+            m_ambiguous.push_back(
+                {QString::fromUtf8(zip_get_name(m_archive, zip_uint64_t(entry.value()), 0))});
+            entry.value() = -1;
+        }
+        m_ambiguous[std::size_t(ambiguousGroup.value(folded))].append(stored);
+    }
+}
+
 OfficePackage::~OfficePackage()
 {
     zip_discard(m_archive);
@@ -65,15 +93,17 @@ OfficePackage::~OfficePackage()
 
 bool OfficePackage::contains(const QString& partName) const
 {
-    return zip_name_locate(m_archive, partName.toUtf8().constData(), ZIP_FL_NOCASE) >= 0;
+    return m_indexOfName.contains(partName.toCaseFolded());
 }
 
 PartBytes OfficePackage::read(const QString& partName, qint64 limit) const
 {
-    const zip_int64_t index =
-        zip_name_locate(m_archive, partName.toUtf8().constData(), ZIP_FL_NOCASE);
-    if (index < 0)
+    const auto found = m_indexOfName.constFind(partName.toCaseFolded());
+    if (found == m_indexOfName.cend())
         return {PartBytes::Status::Missing, {}, {}};
+    if (found.value() < 0)
+        return {PartBytes::Status::Ambiguous, {}, {}};
+    const zip_int64_t index = found.value();
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(m_archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0)

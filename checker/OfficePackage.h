@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 struct zip;
@@ -16,7 +18,8 @@ struct PartBytes
         Read,
         Missing,
         TooLarge, // inflates to more than the cap: refused as a zip bomb
-        Broken    // damaged data, a wrong checksum, an encrypted entry ...
+        Broken,   // damaged data, a wrong checksum, an encrypted entry ...
+        Ambiguous // several entries have this name, ignoring case
     };
     Status status = Status::Missing;
     QByteArray bytes;
@@ -41,14 +44,25 @@ public:
     OfficePackage(const OfficePackage&) = delete;
     OfficePackage& operator=(const OfficePackage&) = delete;
 
+    // Part names are matched ignoring case, as the package format compares them.
     bool contains(const QString& partName) const;
-    // The part `partName` ("customUI/customUI14.xml", matched ignoring case as
-    // package part names are), refused when it inflates to more than `limit`.
+    // The part `partName` ("customUI/customUI14.xml"), refused when it
+    // inflates to more than `limit`.
     PartBytes read(const QString& partName, qint64 limit = defaultPartLimit) const;
 
+    // Every entry name as stored, in archive order.
+    const QStringList& partNames() const { return m_names; }
+    // Groups of two or more entry names that are equal ignoring case: which of
+    // them an application reads is anybody's guess, so none of them is read.
+    const std::vector<QStringList>& ambiguousNames() const { return m_ambiguous; }
+
 private:
-    explicit OfficePackage(zip* archive) : m_archive(archive) {}
+    explicit OfficePackage(zip* archive);
     zip* m_archive;
+    QStringList m_names;
+    // Case-folded name -> archive index; -1 for an ambiguous name.
+    QHash<QString, qint64> m_indexOfName;
+    std::vector<QStringList> m_ambiguous;
 };
 
 } // namespace talpora::checker

@@ -24,7 +24,9 @@ public:
             return true;
         Relationship relationship;
         for (const XmlAttribute& attribute : element.attributes) {
-            if (attribute.name == "Type")
+            if (attribute.name == "Id")
+                relationship.id = fromUtf8View(attribute.value);
+            else if (attribute.name == "Type")
                 relationship.type = fromUtf8View(attribute.value);
             else if (attribute.name == "Target")
                 relationship.target = fromUtf8View(attribute.value);
@@ -51,12 +53,23 @@ RelationshipList readRelationships(QByteArrayView bytes)
     return list;
 }
 
-std::optional<QString> resolvePartName(const QString& target)
+QString relationshipPartName(const QString& sourcePart)
 {
+    const qsizetype slash = sourcePart.lastIndexOf(u'/');
+    return sourcePart.left(slash + 1) + u"_rels/"_s + sourcePart.mid(slash + 1) + u".rels"_s;
+}
+
+std::optional<QString> resolvePartName(const QString& target, const QString& sourcePart)
+{
+    // Part names are URIs: "%20" in a target is a space in the name.
+    const QString decoded = QString::fromUtf8(QByteArray::fromPercentEncoding(target.toUtf8()));
     QStringList segments;
-    // Package-level relationships resolve against the package root, so a
-    // leading "/" changes nothing.
-    for (const QString& segment : target.split(u'/')) {
+    // A leading "/" starts at the package root; anything else at the source
+    // part's folder.
+    if (!decoded.startsWith(u'/'))
+        segments = sourcePart.section(u'/', 0, -2, QString::SectionSkipEmpty)
+                       .split(u'/', Qt::SkipEmptyParts);
+    for (const QString& segment : decoded.split(u'/')) {
         if (segment.isEmpty() || segment == u"."_s)
             continue;
         if (segment == u".."_s) {
@@ -67,7 +80,7 @@ std::optional<QString> resolvePartName(const QString& target)
         }
         segments.append(segment);
     }
-    if (segments.isEmpty() || target.contains(u'\\') || target.contains(u':'))
+    if (segments.isEmpty() || decoded.contains(u'\\') || decoded.contains(u':'))
         return std::nullopt;
     return segments.join(u'/');
 }

@@ -11,6 +11,7 @@ namespace talpora::checker {
 
 struct Relationship
 {
+    QString id;
     QString type;
     QString target;
     bool external = false; // TargetMode="External": not a part of the package
@@ -25,9 +26,16 @@ struct RelationshipList
 // The Relationship elements of a relationship part ("_rels/.rels").
 RelationshipList readRelationships(QByteArrayView bytes);
 
-// The part name a package-level relationship target points at: "/a/b.xml"
-// and "a/./b.xml" both give "a/b.xml". nullopt when the target leaves the
-// package ("../x", "a/../../x"), is empty or names the package itself.
-std::optional<QString> resolvePartName(const QString& target);
+// The relationship part of `sourcePart`: "customUI/_rels/customUI14.xml.rels"
+// for "customUI/customUI14.xml", "_rels/.rels" for the package itself ("").
+QString relationshipPartName(const QString& sourcePart);
+
+// The part name a relationship target of `sourcePart` ("" for the package)
+// points at, percent-encoded characters decoded: "/a/b.xml", "a/./b.xml" and
+// "a/%62.xml" all give "a/b.xml" from the package; "images/i.png" from
+// "customUI/customUI.xml" gives "customUI/images/i.png". nullopt when the
+// target leaves the package ("../x", "a/../../x"), is empty or names the
+// package itself.
+std::optional<QString> resolvePartName(const QString& target, const QString& sourcePart = {});
 
 } // namespace talpora::checker

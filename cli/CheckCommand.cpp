@@ -6,6 +6,7 @@
 #include "TargetOptions.h"
 
 #include <algorithm>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -13,19 +14,40 @@ namespace talpora::cli {
 
 namespace {
 
-checker::CheckReport checkStandardInput(const checker::CheckOptions& options, std::FILE* in)
+// Prints each finding and note the moment it is found, all on standard
+// output: nothing piles up in memory.
+class PrintingSink : public checker::FindingSink
+{
+public:
+    PrintingSink(const QString& file, std::FILE* out) : m_file(file), m_out(out) {}
+
+    void found(const checker::Finding& finding) override
+    {
+        writeLine(m_out, checker::formatFinding(m_file, finding));
+    }
+    void noted(const QString& note) override
+    {
+        writeLine(m_out, u"%1: note: %2"_s.arg(checker::escapedControls(m_file), note));
+    }
+
+private:
+    const QString& m_file;
+    std::FILE* m_out;
+};
+
+void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
+                        checker::CheckReport& report)
 {
     const catalogue::IdentifierIndex& index = catalogue::IdentifierIndex::builtIn();
     QByteArray bytes;
     if (!readAll(in, bytes)) {
-        checker::CheckReport report;
-        report.unreadable = true;
-        report.findings.push_back({{}, 0, 0, checker::Severity::Error, u"cannot read"_s});
-        return report;
+        report.addUnreadable({{}, 0, 0, checker::Severity::Error, u"cannot read"_s});
+        return;
     }
     if (bytes.startsWith("PK\x03\x04"))
-        return checker::checkPackageBytes(bytes, standardInputName(), options, index);
-    return checker::checkXmlBytes(bytes, options, index);
+        checker::checkPackageBytes(bytes, standardInputName(), options, index, report);
+    else
+        checker::checkXmlBytes(bytes, options, index, report);
 }
 
 } // namespace
@@ -44,15 +66,23 @@ int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::
     int status = 0;
     for (const QString& file : options.operands) {
         const bool standardInput = isStandardInput(file);
-        const checker::CheckReport report =
-            standardInput
-                ? checkStandardInput(checkOptions, in)
-                : checker::checkFile(file, checkOptions, catalogue::IdentifierIndex::builtIn());
         const QString name = standardInput ? standardInputName() : file;
-        for (const checker::Finding& finding : report.findings)
-            writeLine(out, checker::formatFinding(name, finding));
-        for (const QString& note : report.notes)
-            writeLine(out, u"%1: note: %2"_s.arg(name, note));
+        PrintingSink sink(name, out);
+        checker::CheckReport report(sink);
+        try {
+            if (standardInput)
+                checkStandardInput(checkOptions, in, report);
+            else
+                checker::checkFile(file, checkOptions, catalogue::IdentifierIndex::builtIn(),
+                                   report);
+        } catch (const std::bad_alloc&) {
+            std::fflush(out);
+            // Nothing is allocated on the way out: the message is plain bytes.
+            std::fputs("talpora-cli: out of memory while checking the file; the findings printed "
+                       "so far are incomplete\n",
+                       err);
+            return 2;
+        }
         status = std::max(status, report.exitStatus());
     }
     return status;

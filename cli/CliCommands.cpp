@@ -7,6 +7,7 @@
 #include "LookupCommand.h"
 #include "ProgramVersion.h"
 #include "ViewerSession.h"
+#include "VisibleControls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -44,27 +45,10 @@ constexpr char usageText[] =
     "a write error, 2 wrong call or a source that cannot be loaded.\n";
 
 // Tabs, line breaks and backslashes inside a field would break the one-line,
-// tab-separated format.
+// tab-separated format; other control characters would reach the terminal.
 void appendEscaped(std::string& line, const QString& field)
 {
-    for (const char c : field.toStdString()) {
-        switch (c) {
-        case '\t':
-            line += "\\t";
-            break;
-        case '\n':
-            line += "\\n";
-            break;
-        case '\r':
-            line += "\\r";
-            break;
-        case '\\':
-            line += "\\\\";
-            break;
-        default:
-            line += c;
-        }
-    }
+    line += escapedControls(QString(field).replace(u'\\', u"\\\\"_s)).toStdString();
 }
 
 const char* colourName(NodeColour colour)
@@ -120,8 +104,8 @@ bool load(ViewerSession& session, const QString& source, std::FILE* in, std::FIL
     if (!error)
         return true;
     const QString name = isStandardInput(source) ? standardInputName() : source;
-    write(err,
-          u"talpora-cli: cannot load \u201C%1\u201D: %2\n"_s.arg(name, describeInEnglish(error)));
+    write(err, u"talpora-cli: cannot load \u201C%1\u201D: %2\n"_s.arg(
+                   escapedControls(name), escapedControls(describeInEnglish(error))));
     return false;
 }
 

@@ -224,6 +224,76 @@ void TestCheck::check_data()
            "did you mean \"FormatPainter\"?\n"_s +
                m_dir.filePath(u"missing.xml"_s) + u": error: file not found\n"_s
         << QString();
+    QTest::newRow("control characters in a finding are escaped: one finding, one line")
+        << file(u"forged.xml"_s, customUi("<tab idMso=\"Tab&#10;x.xml:1:1: error: x&#133;\"/>"))
+        << QStringList() << 1
+        << u"%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not a known "
+           "identifier\n"_s
+        << QString();
+    const auto rels = [](const QString& type, const QString& target, int count = 1) {
+        return std::vector<std::pair<QString, QString>>(count, {type, target});
+    };
+    const QByteArray workbookRels = packageRelationships(
+        {{officeDocumentType, u"xl/workbook.xml"_s}, {customUiType, u"customUI/customUI.xml"_s}});
+    QTest::newRow("names equal ignoring case: ambiguous, none is read")
+        << file(u"ambiguous.xlsm"_s, zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                                                 {u"_rels/.rels"_s, workbookRels},
+                                                 {u"CUSTOMUI/CUSTOMUI.XML"_s, cleanPart},
+                                                 {u"customUI/customUI.xml"_s, typoPart}}))
+        << QStringList() << 2
+        << u"%1: error: ambiguous part name: \"CUSTOMUI/CUSTOMUI.XML\" and "
+           "\"customUI/customUI.xml\" are one name to Office, which may read any of them\n"_s
+        << QString();
+    QTest::newRow("percent-encoded target")
+        << file(u"percent.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s,
+                             packageRelationships(rels(customUiType, u"customUI/my%20UI.xml"_s))},
+                            {u"customUI/my UI.xml"_s, typoPart}}))
+        << QStringList() << 1
+        << u"%1!customUI/my UI.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
+           "identifier of Excel; did you mean \"GroupFont\", \"GroupInk\" or \"GroupForecast\"?\n"_s
+        << QString();
+    auto tenAndToolbar = rels(customUi14Type, u"customUI/customUI14.xml"_s, 10);
+    tenAndToolbar.push_back(
+        {u"http://schemas.microsoft.com/office/2006/relationships/ui/userCustomization"_s,
+         u"userCustomization/customUI.xml"_s});
+    QTest::newRow("part named ten times is checked once; Quick Access Toolbar part")
+        << file(u"toolbar.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s, packageRelationships(tenAndToolbar)},
+                            {u"customUI/customUI14.xml"_s, typoPart},
+                            {u"userCustomization/customUI.xml"_s, excelOnlyPart}}))
+        << QStringList{u"--app"_s, u"word"_s} << 1
+        << u"%1!customUI/customUI14.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a "
+           "known identifier of Word; did you mean \"GroupFont\", \"GroupInk\" or "
+           "\"GroupFootnotes\"?\n"
+           "%1!userCustomization/customUI.xml:3:42: error: idMso: \"PivotTableInsert\" is not a "
+           "known identifier of Word; known in Excel; use --app excel\n"_s
+        << QString();
+    QTest::newRow("customUI part without a relationship")
+        << package(u"orphan.xlsm"_s, u"xl/workbook.xml"_s, {},
+                   {{u"customUI/customUI14.xml"_s, typoPart}})
+        << QStringList() << 0
+        << u"%1!customUI/customUI14.xml: warning: no relationship in _rels/.rels names this "
+           "customUI part; Office ignores it\n"_s
+        << QString();
+    QByteArray manyIds = "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">"
+                         "<ribbon><tabs><tab id=\"t\"><group id=\"g\">\n";
+    QString manyFindings;
+    for (int line = 2; line <= 10'003; ++line) {
+        manyIds += "<button id=\"a\"/>\n";
+        if (line > 2 && line <= 10'002)
+            manyFindings += u"%1:"_s + QString::number(line) +
+                            u":13: error: id \"a\" is already used at line 2, column 13; "
+                            "Office rejects the whole customisation\n"_s;
+    }
+    manyIds += "</group></tab></tabs></ribbon></customUI>\n";
+    QTest::newRow("at most 10,000 findings a part, then how many more")
+        << file(u"many.xml"_s, manyIds) << QStringList() << 1
+        << manyFindings +
+               u"%1: note: 1 more findings in the file not shown (at most 10000 a part)\n"_s
+        << QString();
     QTest::newRow("no file") << QString() << QStringList() << 2 << QString()
                              << u"talpora-cli: check: no file given\nTry 'talpora-cli --help'"_s;
     QTest::newRow("unknown option")

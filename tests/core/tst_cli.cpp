@@ -115,12 +115,12 @@ void TestCli::treeOfEntry()
 void TestCli::treeEscapesFields()
 {
     const QString path = writeFile(m_dir, u"escapes.xml"_s,
-                                   "<r a=\"x&#9;y&#10;z&#13;w\\v\">"
+                                   "<r a=\"x&#9;y&#10;z&#13;w\\v&#133;&#x2028;\">"
                                    "<b idMso=\"t&#9;a\\b\" label=\"中文\"/></r>");
     const CliRun result = run({u"tree"_s, path});
     QCOMPARE(result.status, 0);
     QCOMPARE(result.out,
-             u"1\tk_1\t0\t1\tred\tr\t<r a=\"x\\ty\\nz\\rw\\\\v\">\n"
+             u"1\tk_1\t0\t1\tred\tr\t<r a=\"x\\ty\\nz\\rw\\\\v\\x85\\u2028\">\n"
              "2\tk_2\t1\t2\tblue\tb|t\\ta\\\\b\t<b idMso=\"t\\ta\\\\b\" label=\"中文\">\n"_s);
 }
 
@@ -138,6 +138,11 @@ void TestCli::unloadableSource_data()
         << QStringList{u"snippet"_s, missing, u"1"_s} << u"file not found"_s;
     QTest::newRow("find in a malformed file")
         << QStringList{u"find"_s, broken, u"tab"_s} << u"line 2, "_s;
+    QTest::newRow("control characters of the file reach no terminal")
+        << QStringList{u"tree"_s,
+                       writeFile(m_dir, u"escape.xml"_s,
+                                 "<?xml version=\"1.0\" encoding=\"x\x1b[2J\x07\"?><r/>")}
+        << u"unsupported encoding \u201Cx\u241B[2J\u2407\u201D\n"_s;
     QTest::newRow("unknown entry name")
         << QStringList{u"tree"_s, u"Excel_2013_tabs_xx"_s} << u"file not found"_s;
     QTest::newRow("empty standard input")

@@ -1,0 +1,234 @@
+// "talpora-cli check" on hostile input: a small package whose customUI part
+// inflates to tens of MiB of faults, the same part named by ten relationships,
+// 20,000 relationships in a package of 65,000 entries, and a file of 100,000
+// distinct unknown identifiers. Each case is timed as a whole process, output
+// thrown away; its peak memory is taken from a run of the same check inside a
+// child of this program.
+//
+//   bench_check [--no-memory] [Google Benchmark flags]
+
+#include "BestTimeReporter.h"
+#include "CheckCommand.h"
+#include "IdentifierIndex.h"
+#include "PeakMemoryProbe.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+#include <zip.h>
+
+namespace {
+
+using namespace talpora;
+
+constexpr std::string_view childFlag = "--child-check=";
+constexpr std::string_view noMemoryFlag = "--no-memory";
+
+constexpr char customUiOpen[] =
+    "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">"
+    "<ribbon><tabs><tab id=\"t\"><group id=\"g\">\n";
+constexpr char customUiClose[] = "</group></tab></tabs></ribbon></customUI>\n";
+constexpr char customUiType[] =
+    "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility";
+
+// A zip archive of `parts` (name, bytes), deflated; false when it cannot be written.
+bool writeZip(const std::string& path,
+              const std::vector<std::pair<std::string, std::string>>& parts)
+{
+    int error = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive)
+        return false;
+    for (const auto& [name, bytes] : parts) {
+        zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
+        if (!source || zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            return false;
+        }
+    }
+    return zip_close(archive) == 0;
+}
+
+std::string relationships(const std::vector<std::string>& customUiTargets)
+{
+    std::string text = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                       "relationships\"><Relationship Id=\"rId0\" Type=\"http://schemas."
+                       "openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+                       "Target=\"xl/workbook.xml\"/>";
+    for (std::size_t i = 0; i < customUiTargets.size(); ++i)
+        text += "<Relationship Id=\"rId" + std::to_string(i + 1) + "\" Type=\"" + customUiType +
+                "\" Target=\"" + customUiTargets[i] + "\"/>";
+    return text + "</Relationships>";
+}
+
+// About 63 MiB of faults: an id used again and again, a misspelt built-in one.
+std::string faultPart()
+{
+    std::string part = customUiOpen;
+    while (part.size() < (std::size_t(63) << 20))
+        part += "<button id=\"a\"/>\n<button idMso=\"Pastee\"/>\n";
+    return part + customUiClose;
+}
+
+bool writeFaultPackage(const std::string& path, int references)
+{
+    return writeZip(path, {{"xl/workbook.xml", "<workbook/>"},
+                           {"_rels/.rels", relationships(std::vector<std::string>(
+                                               references, "customUI/customUI14.xml"))},
+                           {"customUI/customUI14.xml", faultPart()}});
+}
+
+// 65,000 entries, 20,000 of them customUI parts named by a relationship each.
+bool writeManyRelationships(const std::string& path)
+{
+    std::vector<std::pair<std::string, std::string>> parts{{"xl/workbook.xml", "<workbook/>"}};
+    std::vector<std::string> targets;
+    const std::string clean = std::string(customUiOpen) + customUiClose;
+    for (int i = 0; i < 20'000; ++i) {
+        targets.push_back("customUI/part" + std::to_string(i) + ".xml");
+        parts.emplace_back(targets.back(), clean);
+    }
+    for (int i = 0; parts.size() < 64'999; ++i)
+        parts.emplace_back("xl/media/image" + std::to_string(i) + ".png", "png");
+    parts.emplace_back("_rels/.rels", relationships(targets));
+    return writeZip(path, parts);
+}
+
+// 100,000 distinct identifiers, each a real one with two letters put in.
+bool writeUnknownIdentifiers(const std::string& path)
+{
+    std::vector<std::string_view> names;
+    std::unordered_set<std::string> known;
+    for (const catalogue::IdentifierRecord& record :
+         catalogue::IdentifierIndex::builtIn().records()) {
+        names.push_back(record.name);
+        known.emplace(record.name);
+    }
+    std::ofstream file(path, std::ios::binary);
+    file << customUiOpen;
+    std::unordered_set<std::string> written;
+    for (std::size_t i = 0; written.size() < 100'000; ++i) {
+        std::string name(names[(i * 7919) % names.size()]);
+        name.insert((i / 7) % (name.size() + 1), 1, "qxzjkvw"[i % 7]);
+        name.insert((i / 11) % (name.size() + 1), 1, char('0' + i % 10));
+        if (known.count(name) || !written.insert(name).second)
+            continue;
+        file << "<button idMso=\"" << name << "\"/>\n";
+    }
+    file << customUiClose;
+    return bool(file);
+}
+
+int runCheckProcess(const QString& path)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(QStringLiteral(TALPORA_CLI_PATH), {QStringLiteral("check"), path});
+    if (!process.waitForFinished(600'000))
+        return -1;
+    return process.exitCode();
+}
+
+void checkProcess(benchmark::State& state, QString path, int expectedStatus)
+{
+    for (auto _ : state) {
+        if (runCheckProcess(path) != expectedStatus) {
+            state.SkipWithError("talpora-cli check does not end as it should");
+            return;
+        }
+    }
+}
+
+// The child: the check as talpora-cli runs it, output thrown away, then the peak.
+int childCheck(const std::string& path)
+{
+    std::FILE* null = std::fopen("/dev/null", "w");
+    if (!null)
+        return 1;
+    cli::runCheck({QString::fromStdString(path)}, null, null, stdin);
+    std::fclose(null);
+    bench::printPeakMemoryLine();
+    return 0;
+}
+
+struct Case
+{
+    std::string name;
+    std::string file;
+    int status;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool measureMemory = true;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.starts_with(childFlag))
+            return childCheck(std::string(argument.substr(childFlag.size())));
+        if (argument == noMemoryFlag)
+            measureMemory = false;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+
+    QTemporaryDir folder;
+    const auto at = [&](const char* name) {
+        return folder.filePath(QString::fromLatin1(name)).toStdString();
+    };
+    const std::vector<Case> cases{{"findings_package", at("findings.xlsm"), 1},
+                                  {"ten_references", at("ten.xlsm"), 1},
+                                  {"relationships_20000", at("relationships.xlsm"), 0},
+                                  {"unknown_identifiers_100000", at("unknown.xml"), 1}};
+    if (!folder.isValid() || !writeFaultPackage(cases[0].file, 1) ||
+        !writeFaultPackage(cases[1].file, 10) || !writeManyRelationships(cases[2].file) ||
+        !writeUnknownIdentifiers(cases[3].file)) {
+        std::fprintf(stderr, "cannot write the files to check\n");
+        return 1;
+    }
+    for (const Case& subject : cases) {
+        benchmark::RegisterBenchmark(("check_process/" + subject.name).c_str(), checkProcess,
+                                     QString::fromStdString(subject.file), subject.status)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(1)
+            ->Repetitions(3)
+            ->ComputeStatistics("min", &bench::fastest)
+            ->DisplayAggregatesOnly(true);
+    }
+    bench::BestTimeReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%-28s %12s %10s %14s\n", "case", "file bytes", "wall ms", "peak memory");
+    for (const Case& subject : cases) {
+        const std::optional<bench::BestTime> time = reporter.best("check_process/" + subject.name);
+        if (!time)
+            continue;
+        std::string peak = "-";
+        if (measureMemory) {
+            const bench::PeakMemory memory =
+                bench::peakMemoryOfSelf({std::string(childFlag) + subject.file});
+            peak = memory ? std::to_string(memory.kilobytes / 1024) + " MiB" : memory.error;
+        }
+        std::printf("%-28s %12lld %10.0f %14s\n", subject.name.c_str(),
+                    static_cast<long long>(QFileInfo(QString::fromStdString(subject.file)).size()),
+                    time->wall, peak.c_str());
+    }
+    benchmark::Shutdown();
+    return 0;
+}
