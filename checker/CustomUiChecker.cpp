@@ -2,16 +2,36 @@
 
 #include "Utf8View.h"
 
+#include <QScopeGuard>
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace talpora::checker {
 
 CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
-    : m_rules(rules), m_report(report), m_part(std::move(part))
+    : m_rules(rules), m_report(report), m_part(part), m_sink(report, std::move(part)),
+      m_schema(m_sink), m_officeRules(rules, m_sink, m_bindings)
 {}
+
+bool CustomUiChecker::endElement()
+{
+    m_schema.endElement();
+    m_officeRules.endElement();
+    m_bindings.leave();
+    return true;
+}
 
 bool CustomUiChecker::startElement(const XmlElementStart& element)
 {
+    const std::size_t findingsBefore = m_report.findings.size();
+    const auto inPlaceOrder = qScopeGuard([&] { sortFindingsFrom(findingsBefore); });
+    m_bindings.enter(element.attributes);
+    const std::string_view namespaceUri = m_bindings.namespaceOfElement(element.name);
+    m_schema.startElement(element, namespaceUri);
+    const schema::Schema* partSchema = m_schema.partSchema();
+    m_officeRules.startElement(element, partSchema && namespaceUri == partSchema->namespaceUri);
+
     const std::string_view localName = localNameOf(element.name);
     const XmlAttribute* id = nullptr;
     const XmlAttribute* idMso = nullptr;
@@ -36,6 +56,15 @@ bool CustomUiChecker::startElement(const XmlElementStart& element)
                 fromUtf8View(element.name)));
     }
     return true;
+}
+
+void CustomUiChecker::sortFindingsFrom(std::size_t first)
+{
+    // The checks of one start tag report in their own order; the reader wants the tag's.
+    std::stable_sort(m_report.findings.begin() + static_cast<std::ptrdiff_t>(first),
+                     m_report.findings.end(), [](const Finding& a, const Finding& b) {
+                         return std::pair(a.line, a.column) < std::pair(b.line, b.column);
+                     });
 }
 
 void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::string_view localName,

@@ -24,7 +24,9 @@ public:
             return true;
         Relationship relationship;
         for (const XmlAttribute& attribute : element.attributes) {
-            if (attribute.name == "Type")
+            if (attribute.name == "Id")
+                relationship.id = fromUtf8View(attribute.value);
+            else if (attribute.name == "Type")
                 relationship.type = fromUtf8View(attribute.value);
             else if (attribute.name == "Target")
                 relationship.target = fromUtf8View(attribute.value);

@@ -11,6 +11,7 @@ namespace talpora::checker {
 
 struct Relationship
 {
+    QString id;
     QString type;
     QString target;
     bool external = false; // TargetMode="External": not a part of the package
