@@ -111,6 +111,9 @@ void OfficeRules::checkQualified(const XmlElementStart& element, std::string_vie
     }
     if (*uri != customUi2006 && *uri != customUi2009)
         return; // an identifier shared between add-ins
+    // A separator or a box named in the customUI namespace names no built-in control.
+    if (attribute.name == "idQ" && !contains(identifiedElements, localName))
+        return;
     if (const std::optional<QString> why = m_identifiers.unknown(name)) {
         m_sink.add(Severity::Error, place, fromUtf8View(attribute.name) + u": "_s + *why);
         return;
