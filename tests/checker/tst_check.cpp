@@ -31,6 +31,16 @@ const QByteArray excelOnlyPart =
 const QByteArray typoPart =
     customUi("<tab idMso=\"TabHome\"><group id=\"g\" insertBeforeMso=\"GroupFnt\"/></tab>");
 
+// The columns of every table of talpora-cli check calls.
+void addColumns()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // exact; %1 stands for the path
+    QTest::addColumn<QString>("err"); // part of standard error; empty: nothing there
+}
+
 } // namespace
 
 class TestCheck : public QObject
@@ -77,11 +87,7 @@ private:
 
 void TestCheck::check_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("out"); // exact; %1 stands for the path
-    QTest::addColumn<QString>("err"); // part of standard error; empty: nothing there
+    addColumns();
 
     QTest::newRow("clean file") << file(u"clean.xml"_s, cleanPart) << QStringList() << 0
                                 << QString() << QString();
@@ -220,11 +226,7 @@ void TestCheck::check_data()
 
 void TestCheck::schema_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
+    addColumns();
 
     const QString seeds = QStringLiteral(TALPORA_CHECK_SEEDS);
     QTest::newRow("2006/01 add-in with every kind of ribbon control")
@@ -331,11 +333,7 @@ void TestCheck::schema_data()
 
 void TestCheck::officeRules_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
+    addColumns();
 
     QTest::newRow("none of id, idQ and idMso; separators need none")
         << file(u"noid.xml"_s, customUi("<tab id=\"t\" label=\"T\"><group label=\"G\">"
