@@ -353,7 +353,9 @@ void SchemaValidator::checkChildrenComplete(const Open& open)
         for (const ChildRule& child : type.childSlots[slot].children)
             names.append(tag(child.name));
         const std::uint32_t least = type.childSlots[slot].min;
-        m_sink.add(Severity::Error, open.place,
+        // A warning: the catalogue's snippets end in such frames, and an empty
+        // frame costs no more than the controls it lacks.
+        m_sink.add(Severity::Warning, open.place,
                    u"%1 needs at least %2 %3"_s.arg(tag(open.name),
                                                     least == 1 ? u"one"_s : QString::number(least),
                                                     alternatives(names)));

@@ -296,7 +296,7 @@ void TestCheck::schema_data()
         << file(u"count.xml"_s,
                 customUi(group + "<dialogBoxLauncher/><dialogBoxLauncher/></group></tab>"))
         << QStringList() << 1
-        << u"%1:3:47: error: <dialogBoxLauncher> needs at least one <button>\n"
+        << u"%1:3:47: warning: <dialogBoxLauncher> needs at least one <button>\n"
            "%1:3:67: error: too many <dialogBoxLauncher> in <group>: at most 1\n"_s
         << QString();
     QTest::newRow("2006/01 too many")
