@@ -70,13 +70,17 @@ void OfficeRules::endElement()
 void OfficeRules::checkIdentity(const XmlElementStart& element, std::string_view localName,
                                 bool inSplitButton)
 {
-    std::vector<std::string_view> present;
+    std::array<std::string_view, identityAttributes.size()> present;
+    std::size_t count = 0;
+    bool idQ = false;
     for (const XmlAttribute& attribute : element.attributes) {
-        if (contains(identityAttributes, attribute.name))
-            present.push_back(attribute.name);
+        if (contains(identityAttributes, attribute.name) && count < present.size()) {
+            present[count++] = attribute.name;
+            idQ = idQ || attribute.name == "idQ";
+        }
     }
     // id beside idMso has its own finding in CustomUiChecker.
-    if (present.size() > 1 && std::find(present.begin(), present.end(), "idQ") != present.end()) {
+    if (count > 1 && idQ) {
         m_sink.add(
             Severity::Error, FindingSink::nameOf(element, present[1]),
             u"<%1> has both %2 and %3; a control takes one of id, idQ and idMso"_s.arg(
@@ -86,7 +90,7 @@ void OfficeRules::checkIdentity(const XmlElementStart& element, std::string_view
     const bool needsOne = m_backstageDepth ? contains(identifiedInBackstage, localName)
                                            : contains(identifiedElements, localName) &&
                                                  !(inSplitButton && localName == "menu");
-    if (present.empty() && needsOne)
+    if (count == 0 && needsOne)
         m_sink.add(Severity::Error, FindingSink::tagStart(element),
                    u"<%1> has none of id, idQ and idMso; Office needs one to tell it apart"_s.arg(
                        fromUtf8View(element.name)));

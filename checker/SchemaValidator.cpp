@@ -52,10 +52,14 @@ const ChildRule* childAnywhere(const ElementType& type, std::string_view name)
 
 const AttributeRule* attributeOf(const ElementType& type, std::string_view name)
 {
-    const auto found =
-        std::find_if(type.attributes.begin(), type.attributes.end(),
-                     [&](const AttributeRule& attribute) { return attribute.name == name; });
-    return found == type.attributes.end() ? nullptr : &*found;
+    // Runs for every attribute of a large part: the first letter and the length
+    // rule out most names before their bytes are compared.
+    for (const AttributeRule& attribute : type.attributes) {
+        if (attribute.name.size() == name.size() && !name.empty() &&
+            attribute.name.front() == name.front() && attribute.name == name)
+            return &attribute;
+    }
+    return nullptr;
 }
 
 const ElementType* typeOf(const Schema& schema, const ChildRule* child)
@@ -83,6 +87,16 @@ std::size_t characterCount(std::string_view utf8)
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
+}
+
+// Whether a UTF-8 text has from `least` to `most` characters.
+bool hasLengthWithin(std::string_view utf8, std::uint32_t least, std::uint32_t most)
+{
+    // A character takes one to four bytes, so the byte count mostly settles it.
+    if (utf8.size() <= most && utf8.size() + 3 >= 4 * static_cast<std::size_t>(least))
+        return true;
+    const std::size_t count = characterCount(utf8);
+    return count >= least && count <= most;
 }
 
 // Token: runs of blanks count as one space.
@@ -458,15 +472,17 @@ void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttrib
                       ? u"use a name of letters, digits, '_', '-' and '.' that starts with a "
                         "letter or '_'"_s
                       : u"use a name, or a prefix and a name (\"x:name\")"_s;
-        else if (characterCount(name) < type.minLength || characterCount(name) > type.maxLength)
+        else if (!hasLengthWithin(name, type.minLength, type.maxLength))
             why = u"use "_s + lengthRule(type);
         break;
     }
     case ValueKind::String:
     case ValueKind::Token: {
-        const std::size_t count =
-            type.kind == ValueKind::Token ? collapsedCount(value) : characterCount(value);
-        if (count < type.minLength || count > type.maxLength)
+        const bool fits =
+            type.kind == ValueKind::Token
+                ? collapsedCount(value) >= type.minLength && collapsedCount(value) <= type.maxLength
+                : hasLengthWithin(value, type.minLength, type.maxLength);
+        if (!fits)
             why = u"use "_s + lengthRule(type);
         break;
     }
