@@ -1,6 +1,8 @@
 // Identifier benchmarks: "talpora-cli lookup" and "talpora-cli check" as a
 // user runs them (a whole process each time), and the check of a 1 MB customUI
 // file inside one process, with the parse of the identifier index it starts with.
+// A second 1 MB file also misspells attribute names, so the schema check has
+// findings of its own to word.
 //
 //   bench_identifiers [Google Benchmark flags, e.g. --benchmark_filter=lookup]
 
@@ -41,8 +43,9 @@ std::vector<std::string> excelControls()
 
 // A customUI file of at least `size` bytes: tabs of 10 groups of 20 controls,
 // half built-in buttons (idMso), half own buttons (id, label, imageMso).
-// Returns the number of misspelt identifiers in it.
-std::size_t writeCustomUi(const std::string& path, std::size_t size)
+// With `attributeTypos`, own buttons misspell "label" as often as built-in
+// ones misspell their identifier. Returns the number of misspellings.
+std::size_t writeCustomUi(const std::string& path, std::size_t size, bool attributeTypos)
 {
     const std::vector<std::string> names = excelControls();
     std::ofstream file(path, std::ios::binary);
@@ -63,8 +66,11 @@ std::size_t writeCustomUi(const std::string& path, std::size_t size)
                     }
                     file << "          <button idMso=\"" << name << "\" size=\"large\"/>\r\n";
                 } else {
-                    file << "          <button id=\"Button" << control << "\" label=\"Button "
-                         << control << "\" imageMso=\"Paste\" onAction=\"OnButton\"/>\r\n";
+                    const bool typo = attributeTypos && control % typoEvery == 1;
+                    typos += typo ? 1 : 0;
+                    file << "          <button id=\"Button" << control
+                         << (typo ? "\" lable=\"Button " : "\" label=\"Button ") << control
+                         << "\" imageMso=\"Paste\" onAction=\"OnButton\"/>\r\n";
                 }
             }
             file << "        </group>\r\n";
@@ -149,8 +155,10 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     const QString customUi = folder.filePath(QStringLiteral("customUI14.xml"));
-    const std::size_t typos = writeCustomUi(customUi.toStdString(), customUiBytes);
-    if (!folder.isValid() || typos == 0)
+    const std::size_t typos = writeCustomUi(customUi.toStdString(), customUiBytes, false);
+    const QString faulty = folder.filePath(QStringLiteral("faulty.xml"));
+    const std::size_t faults = writeCustomUi(faulty.toStdString(), customUiBytes, true);
+    if (!folder.isValid() || typos == 0 || faults <= typos)
         return 1;
     std::printf("customUI file: %lld bytes, %zu misspelt identifiers\n",
                 static_cast<long long>(QFileInfo(customUi).size()), typos);
@@ -169,6 +177,10 @@ int main(int argc, char** argv)
     fastest(benchmark::RegisterBenchmark("check_process/customUI_1MB", checkProcess, customUi));
     fastest(benchmark::RegisterBenchmark("check_in_process/customUI_1MB", checkInProcess, customUi,
                                          typos));
+    fastest(benchmark::RegisterBenchmark("check_process/customUI_1MB_misspelt_attributes",
+                                         checkProcess, faulty));
+    fastest(benchmark::RegisterBenchmark("check_in_process/customUI_1MB_misspelt_attributes",
+                                         checkInProcess, faulty, faults));
     fastest(benchmark::RegisterBenchmark("index_parse", parseIndex));
 
     bench::BestTimeReporter reporter;
@@ -177,6 +189,8 @@ int main(int argc, char** argv)
     printVerdict(reporter, "lookup_process/known", lookupTargetMilliseconds);
     printVerdict(reporter, "lookup_process/unknown", lookupTargetMilliseconds);
     printVerdict(reporter, "check_process/customUI_1MB", checkTargetMilliseconds);
+    printVerdict(reporter, "check_process/customUI_1MB_misspelt_attributes",
+                 checkTargetMilliseconds);
     benchmark::Shutdown();
     return 0;
 }

@@ -2,16 +2,36 @@
 
 #include "Utf8View.h"
 
+#include <QScopeGuard>
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace talpora::checker {
 
 CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
-    : m_rules(rules), m_report(report), m_part(std::move(part))
+    : m_rules(rules), m_report(report), m_part(part), m_sink(report, std::move(part)),
+      m_schema(m_sink), m_officeRules(rules, m_sink, m_bindings)
 {}
+
+bool CustomUiChecker::endElement()
+{
+    m_schema.endElement();
+    m_officeRules.endElement();
+    m_bindings.leave();
+    m_sink.flush();
+    return true;
+}
 
 bool CustomUiChecker::startElement(const XmlElementStart& element)
 {
+    const auto inPlaceOrder = qScopeGuard([&] { m_sink.flush(); });
+    m_bindings.enter(element.attributes);
+    const std::string_view namespaceUri = m_bindings.namespaceOfElement(element.name);
+    m_schema.startElement(element, namespaceUri);
+    const schema::Schema* partSchema = m_schema.partSchema();
+    m_officeRules.startElement(element, partSchema && namespaceUri == partSchema->namespaceUri);
+
     const std::string_view localName = localNameOf(element.name);
     const XmlAttribute* id = nullptr;
     const XmlAttribute* idMso = nullptr;
@@ -85,7 +105,7 @@ TextPosition CustomUiChecker::valuePosition(const XmlElementStart& element,
 
 void CustomUiChecker::add(Severity severity, TextPosition position, QString message)
 {
-    m_report.add({m_part, position.line, position.column, severity, std::move(message)});
+    m_sink.add(severity, position, std::move(message));
 }
 
 } // namespace talpora::checker

@@ -2,26 +2,39 @@
 
 #include "CheckReport.h"
 #include "IdentifierRules.h"
+#include "NamespaceBindings.h"
+#include "OfficeRules.h"
+#include "PartFindings.h"
+#include "SchemaValidator.h"
 #include "StartTagScanner.h"
 #include "XmlEventReader.h"
 
 #include <QString>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace talpora::checker {
 
 // Checks the elements of one customUI part as the reader reports them:
 // unknown identifiers in idMso, insertAfterMso and insertBeforeMso, elements
 // with both id and idMso, id values used twice, and identifiers of the wrong
-// kind for their element. Findings go to `report`, tagged with `part`.
+// kind for their element; the schema of the part's namespace (SchemaValidator)
+// and Office's own rules (OfficeRules). Findings go to `report`, tagged with
+// `part`.
 class CustomUiChecker : public XmlEventHandler
 {
 public:
     CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part);
 
     bool startElement(const XmlElementStart& element) override;
-    bool endElement() override { return true; }
+    bool endElement() override;
+
+    // In a package: the ids of the part's image relationships.
+    void setImageRelationships(std::unordered_set<std::string> ids)
+    {
+        m_officeRules.setImageRelationships(std::move(ids));
+    }
 
 private:
     void add(Severity severity, TextPosition position, QString message);
@@ -34,6 +47,10 @@ private:
     CheckReport& m_report;
     QString m_part;
     std::unordered_map<std::string, TextPosition> m_ids; // id value -> where it was first used
+    PartFindings m_sink;
+    NamespaceBindings m_bindings;
+    SchemaValidator m_schema;
+    OfficeRules m_officeRules;
 };
 
 } // namespace talpora::checker

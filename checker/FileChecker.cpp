@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <array>
+#include <unordered_set>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +29,8 @@ constexpr auto customUi14Relationship =
 constexpr auto quickAccessRelationship =
     "http://schemas.microsoft.com/office/2006/relationships/ui/userCustomization";
 constexpr auto relationshipsPart = "_rels/.rels";
+constexpr auto imageRelationship =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
 
 bool isCustomUiRelationship(const QString& type)
 {
@@ -140,12 +143,34 @@ QString unreadablePart(const PartBytes& part)
 
 // Checks one customUI document, which `read` feeds to the checker it is given.
 template <typename Read>
-void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& part, Read read)
+void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& part, Read read,
+                   std::optional<std::unordered_set<std::string>> imageIds = std::nullopt)
 {
     CustomUiChecker checker(rules, report, part);
+    if (imageIds)
+        checker.setImageRelationships(std::move(*imageIds));
     if (const LoadError error = read(checker))
         addLoadError(report, part, error);
     report.endPart();
+}
+
+// The ids of the image relationships of a part ("customUI/_rels/customUI14.xml.rels");
+// none when it has no relationship part or an unreadable one.
+std::unordered_set<std::string> imageRelationshipIds(const OfficePackage& package,
+                                                     const QString& partName)
+{
+    const qsizetype slash = partName.lastIndexOf(u'/');
+    const QString relsName =
+        partName.left(slash + 1) + u"_rels/"_s + partName.mid(slash + 1) + u".rels"_s;
+    std::unordered_set<std::string> ids;
+    const PartBytes rels = package.read(relsName);
+    if (rels.status != PartBytes::Status::Read)
+        return ids;
+    for (const Relationship& relationship : readRelationships(rels.bytes).relationships) {
+        if (relationship.type == QLatin1StringView(imageRelationship))
+            ids.insert(relationship.id.toStdString());
+    }
+    return ids;
 }
 
 void checkPart(const OfficePackage& package, const QString& partName, IdentifierRules& rules,
@@ -161,8 +186,10 @@ void checkPart(const OfficePackage& package, const QString& partName, Identifier
     } else if (part.status != PartBytes::Status::Read) {
         addPackageError(report, partName, unreadablePart(part));
     } else {
-        checkCustomUi(rules, report, partName,
-                      [&](XmlEventHandler& checker) { return readXmlBytes(part.bytes, checker); });
+        checkCustomUi(
+            rules, report, partName,
+            [&](XmlEventHandler& checker) { return readXmlBytes(part.bytes, checker); },
+            imageRelationshipIds(package, partName));
     }
 }
 

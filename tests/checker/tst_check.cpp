@@ -17,12 +17,29 @@ QByteArray customUi(const QByteArray& ribbonBody)
            ribbonBody + "\n</tabs></ribbon>\n</customUI>\n";
 }
 
+QByteArray customUi2006(const QByteArray& ribbonBody)
+{
+    return "<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">\n"
+           "<ribbon><tabs>\n" +
+           ribbonBody + "\n</tabs></ribbon>\n</customUI>\n";
+}
+
 // Positions in these parts: the third line holds the tested element.
 const QByteArray cleanPart = customUi("<tab idMso=\"TabHome\"><group idMso=\"GroupFont\"/></tab>");
 const QByteArray excelOnlyPart =
     customUi("<tab id=\"t\"><group id=\"g\"><button idMso=\"PivotTableInsert\"/></group></tab>");
 const QByteArray typoPart =
     customUi("<tab idMso=\"TabHome\"><group id=\"g\" insertBeforeMso=\"GroupFnt\"/></tab>");
+
+// The columns of every table of talpora-cli check calls.
+void addColumns()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // exact; %1 stands for the path
+    QTest::addColumn<QString>("err"); // part of standard error; empty: nothing there
+}
 
 } // namespace
 
@@ -34,6 +51,10 @@ private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
     void check_data();
     void check();
+    void schema_data();
+    void schema() { check(); }
+    void officeRules_data();
+    void officeRules() { check(); }
 
 private:
     QString file(const QString& name, const QByteArray& bytes)
@@ -66,11 +87,7 @@ private:
 
 void TestCheck::check_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("out"); // exact; %1 stands for the path
-    QTest::addColumn<QString>("err"); // part of standard error; empty: nothing there
+    addColumns();
 
     QTest::newRow("clean file") << file(u"clean.xml"_s, cleanPart) << QStringList() << 0
                                 << QString() << QString();
@@ -212,7 +229,9 @@ void TestCheck::check_data()
         << u"%1: error: not an Office Open XML package: Not a zip archive\n"_s << QString();
     QTest::newRow("part not well-formed")
         << package(u"broken.docm"_s, u"word/document.xml"_s,
-                   {{u"customUI/customUI14.xml"_s, "<customUI>\n<ribbon></customUI>"}})
+                   {{u"customUI/customUI14.xml"_s,
+                     "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">\n"
+                     "<ribbon></customUI>"}})
         << QStringList() << 2
         << u"%1!customUI/customUI14.xml:2:11: error: mismatched tag: the open element is "
            "<ribbon>, started on line 2\n"_s
@@ -227,7 +246,9 @@ void TestCheck::check_data()
     QTest::newRow("control characters in a finding are escaped: one finding, one line")
         << file(u"forged.xml"_s, customUi("<tab idMso=\"Tab&#10;x.xml:1:1: error: x&#133;\"/>"))
         << QStringList() << 1
-        << u"%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not a known "
+        << u"%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not allowed; use a "
+           "name of letters, digits, '_', '-' and '.' that starts with a letter or '_'\n"
+           "%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not a known "
            "identifier\n"_s
         << QString();
     const auto rels = [](const QString& type, const QString& target, int count = 1) {
@@ -279,16 +300,20 @@ void TestCheck::check_data()
            "customUI part; Office ignores it\n"_s
         << QString();
     QByteArray manyIds = "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">"
-                         "<ribbon><tabs><tab id=\"t\"><group id=\"g\">\n";
+                         "<ribbon><tabs><tab id=\"t\"><group id=\"g\"><menu id=\"m\">\n";
     QString manyFindings;
     for (int line = 2; line <= 10'003; ++line) {
-        manyIds += "<button id=\"a\"/>\n";
+        manyIds += "<button id=\"a\"/>";
+        // A menu holds at most 1,000 items: a new menu every 1,000 lines.
+        if (line % 1000 == 0)
+            manyIds += "</menu><menu id=\"m" + QByteArray::number(line) + "\">";
+        manyIds += '\n';
         if (line > 2 && line <= 10'002)
             manyFindings += u"%1:"_s + QString::number(line) +
                             u":13: error: id \"a\" is already used at line 2, column 13; "
                             "Office rejects the whole customisation\n"_s;
     }
-    manyIds += "</group></tab></tabs></ribbon></customUI>\n";
+    manyIds += "</menu></group></tab></tabs></ribbon></customUI>\n";
     QTest::newRow("at most 10,000 findings a part, then how many more")
         << file(u"many.xml"_s, manyIds) << QStringList() << 1
         << manyFindings +
@@ -299,6 +324,190 @@ void TestCheck::check_data()
     QTest::newRow("unknown option")
         << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--strict"_s} << 2 << QString()
         << u"talpora-cli: check: unknown option '--strict'\n"_s;
+}
+
+void TestCheck::schema_data()
+{
+    addColumns();
+
+    const QString seeds = QStringLiteral(TALPORA_CHECK_SEEDS);
+    QTest::newRow("2006/01 add-in with every kind of ribbon control")
+        << seeds + u"/addin2006.xml"_s << QStringList{u"--app"_s, u"excel"_s} << 0 << QString()
+        << QString();
+    QTest::newRow("2009/07 add-in with qat, backstage and context menus")
+        << seeds + u"/addin2009.xml"_s << QStringList{u"--app"_s, u"excel"_s} << 0 << QString()
+        << QString();
+    const QByteArray group = "<tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\">";
+    QTest::newRow("2009/07 unknown attribute in another case")
+        << file(u"case.xml"_s, customUi(group + "<button id=\"b\" onaction=\"Go\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:62: error: unknown attribute \"onaction\" on <button>; did you mean "
+           "\"onAction\"?\n"_s
+        << QString();
+    QTest::newRow("2006/01 unknown attribute misspelt")
+        << file(u"spelling.xml"_s,
+                customUi2006(group + "<button id=\"b\" lable=\"Go\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:62: error: unknown attribute \"lable\" on <button>; did you mean "
+           "\"label\"?\n"_s
+        << QString();
+    QTest::newRow("2009/07 value outside an enumeration")
+        << file(u"enumeration.xml"_s,
+                customUi(group + "<button id=\"b\" size=\"big\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:68: error: size: \"big\" is not allowed; use \"normal\" or \"large\"\n"_s
+        << QString();
+    QTest::newRow("2006/01 values outside a boolean, a range and a length")
+        << file(u"values.xml"_s,
+                customUi2006(group + "<gallery id=\"b\" visible=\"yes\" columns=\"0\" "
+                                     "keytip=\"ABCD\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:72: error: visible: \"yes\" is not allowed; use true, false, 1 or 0\n"
+           "%1:3:86: error: columns: \"0\" is not allowed; use a whole number from 1 to 1024\n"
+           "%1:3:97: error: keytip: \"ABCD\" is not allowed; use 1 to 3 characters\n"_s
+        << QString();
+    QTest::newRow("2009/07 missing required attribute")
+        << file(u"required.xml"_s,
+                customUi(group + "<dynamicMenu id=\"m\" label=\"M\"/></group></tab>"))
+        << QStringList() << 1 << u"%1:3:47: error: <dynamicMenu> needs the attribute getContent\n"_s
+        << QString();
+    QTest::newRow("2006/01 missing required attribute")
+        << file(u"required2006.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">\n"
+                "<ribbon><contextualTabs>\n<tabSet visible=\"true\"/>\n"
+                "</contextualTabs></ribbon></customUI>\n")
+        << QStringList() << 1 << u"%1:3:1: error: <tabSet> needs the attribute idMso\n"_s
+        << QString();
+    QTest::newRow("2009/07 element not allowed, missing element")
+        << file(u"misplaced.xml"_s, customUi(group + "<item id=\"i\"/></group></tab><tabs/>"))
+        << QStringList() << 1
+        << u"%1:3:47: error: <item> is not allowed in <group>; it may hold <control>, "
+           "<labelControl>, <button>, <toggleButton>, <checkBox>, <editBox>, <comboBox>, "
+           "<dropDown>, <gallery>, <menu>, <dynamicMenu>, <splitButton>, <box>, <buttonGroup>, "
+           "<separator> or <dialogBoxLauncher>\n"
+           "%1:3:75: error: <tabs> is not allowed in <tabs>; it may hold <tab>\n"_s
+        << QString();
+    QTest::newRow("2006/01 element out of order")
+        << file(u"order.xml"_s,
+                customUi2006(group + "<dialogBoxLauncher><button id=\"d\"/></dialogBoxLauncher>"
+                                     "<button id=\"b\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:102: error: <button> cannot stand here in <group>; nothing more may follow\n"_s
+        << QString();
+    QTest::newRow("2009/07 too many, too few")
+        << file(u"count.xml"_s,
+                customUi(group + "<dialogBoxLauncher/><dialogBoxLauncher/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:47: warning: <dialogBoxLauncher> needs at least one <button>\n"
+           "%1:3:67: error: too many <dialogBoxLauncher> in <group>: at most 1\n"_s
+        << QString();
+    QTest::newRow("2006/01 too many")
+        << file(u"count2006.xml"_s,
+                customUi2006(group + "<splitButton id=\"s\"><menu/><menu/></splitButton>"
+                                     "</group></tab>"))
+        << QStringList() << 1 << u"%1:3:74: error: too many <menu> in <splitButton>: at most 1\n"_s
+        << QString();
+    QTest::newRow("2009/07 element and attribute in a 2006/01 part")
+        << file(u"newer.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">\n"
+                "<ribbon><tabs><tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\" "
+                "autoScale=\"true\"/></tab></tabs></ribbon>\n<backstage/>\n</customUI>\n")
+        << QStringList() << 1
+        << u"%1:2:61: error: attribute autoScale is not allowed on <group> in the 2006/01 "
+           "namespace; the 2009/07 namespace "
+           "(http://schemas.microsoft.com/office/2009/07/customui) "
+           "has it\n"
+           "%1:3:1: error: <backstage> is not allowed in <customUI> in the 2006/01 namespace; the "
+           "2009/07 namespace (http://schemas.microsoft.com/office/2009/07/customui) has it\n"_s
+        << QString();
+    QTest::newRow("2006/01 element in a 2009/07 part, foreign element")
+        << file(u"older.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+                "xmlns:x=\"urn:x\">\n<ribbon><officeMenu/></ribbon>\n<x:note x:text=\"a\"/>\n"
+                "</customUI>\n")
+        << QStringList() << 1
+        << u"%1:2:9: error: <officeMenu> is not allowed in <ribbon> in the 2009/07 namespace; the "
+           "2006/01 namespace (http://schemas.microsoft.com/office/2006/01/customui) has it\n"
+           "%1:3:1: warning: <x:note> is in namespace \"urn:x\", not in this part's customUI "
+           "namespace; the schema allows no other elements\n"_s
+        << QString();
+}
+
+void TestCheck::officeRules_data()
+{
+    addColumns();
+
+    QTest::newRow("none of id, idQ and idMso; separators need none")
+        << file(u"noid.xml"_s, customUi("<tab id=\"t\" label=\"T\"><group label=\"G\">"
+                                        "<separator/><button label=\"B\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:23: error: <group> has none of id, idQ and idMso; Office needs one to tell it "
+           "apart\n"
+           "%1:3:52: error: <button> has none of id, idQ and idMso; Office needs one to tell it "
+           "apart\n"_s
+        << QString();
+    QTest::newRow("id with idQ")
+        << file(u"idq.xml"_s, "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/"
+                              "customui\" xmlns:x=\"urn:x\">\n<ribbon><tabs>\n"
+                              "<tab id=\"t\" idQ=\"x:t\" label=\"T\"/>\n"
+                              "</tabs></ribbon></customUI>\n")
+        << QStringList() << 1
+        << u"%1:3:13: error: <tab> has both id and idQ; a control takes one of id, idQ and "
+           "idMso\n"_s
+        << QString();
+    QTest::newRow("static attribute beside its callback")
+        << file(u"getters.xml"_s,
+                customUi("<tab id=\"t\" getLabel=\"L\" label=\"T\"><group id=\"g\" "
+                         "label=\"G\"><button id=\"b\" imageMso=\"Bold\" "
+                         "getImage=\"I\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:26: error: <tab> has both label and getLabel; Office takes one or the other\n"
+           "%1:3:91: error: <button> has both imageMso and getImage; Office takes one or the "
+           "other\n"_s
+        << QString();
+    QTest::newRow("qualified identifiers: built-in, undeclared prefix, shared")
+        << file(u"qualified.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+                "xmlns:mso=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+                "xmlns:x=\"urn:x\">\n<ribbon><tabs>\n"
+                "<tab idQ=\"x:t\" label=\"T\" insertAfterQ=\"mso:TabHomee\"/>"
+                "<tab idQ=\"y:t\" label=\"T\" insertBeforeQ=\"x:other\"/>\n"
+                "</tabs></ribbon></customUI>\n")
+        << QStringList{u"--app"_s, u"excel"_s} << 1
+        << u"%1:3:40: error: insertAfterQ: \"TabHomee\" is not a known identifier of Excel; did "
+           "you mean \"TabHome\"?\n"
+           "%1:3:65: error: idQ: the prefix \"y\" is not declared; declare it with xmlns:y=\"...\" "
+           "on this element or one around it\n"_s
+        << QString();
+    QTest::newRow("root in a namespace of another case")
+        << file(u"root.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customUI\">"
+                "<ribbon/></customUI>")
+        << QStringList() << 1
+        << u"%1:1:1: error: Office ignores this part: its root is <customUI> in namespace "
+           "\"http://schemas.microsoft.com/office/2009/07/customUI\", not <customUI> in "
+           "http://schemas.microsoft.com/office/2006/01/customui or "
+           "http://schemas.microsoft.com/office/2009/07/customui\n"_s
+        << QString();
+    const QByteArray images =
+        customUi("<tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\"><button id=\"a\" "
+                 "image=\"rId1\"/><button id=\"b\" image=\"logo\"/></group></tab>");
+    QTest::newRow("image without an image relationship")
+        << package(u"images.xlsm"_s, u"xl/workbook.xml"_s, {{u"customUI/customUI14.xml"_s, images}},
+                   {{u"customUI/_rels/customUI14.xml.rels"_s,
+                     packageRelationships({{u"http://schemas.openxmlformats.org/officeDocument/"
+                                            "2006/relationships/image"_s,
+                                            u"images/a.png"_s}})}})
+        << QStringList() << 1
+        << u"%1!customUI/customUI14.xml:3:98: error: image: the part has no image relationship "
+           "with the id \"logo\" and the root no loadImage callback, so the control shows no "
+           "image\n"_s
+        << QString();
+    QTest::newRow("image with loadImage")
+        << package(u"loadimage.xlsm"_s, u"xl/workbook.xml"_s,
+                   {{u"customUI/customUI14.xml"_s,
+                     QByteArray(images).replace("customui\">", "customui\" loadImage=\"Load\">")}})
+        << QStringList() << 0 << QString() << QString();
 }
 
 void TestCheck::check()

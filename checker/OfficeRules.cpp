@@ -1,0 +1,141 @@
+#include "OfficeRules.h"
+
+#include "Utf8View.h"
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora::checker {
+
+namespace {
+
+constexpr std::string_view customUi2006 = "http://schemas.microsoft.com/office/2006/01/customui";
+constexpr std::string_view customUi2009 = "http://schemas.microsoft.com/office/2009/07/customui";
+
+// Elements that Office tells apart by their id: tabs, groups and controls.
+// Separators, boxes, button groups, items and the Backstage's layout elements
+// may go without one.
+constexpr std::array<std::string_view, 14> identifiedElements = {
+    "tab",      "group",   "button", "toggleButton", "checkBox",    "editBox",      "comboBox",
+    "dropDown", "gallery", "menu",   "dynamicMenu",  "splitButton", "labelControl", "control"};
+// In the Backstage view only its tabs and groups.
+constexpr std::array<std::string_view, 2> identifiedInBackstage = {"tab", "group"};
+
+constexpr std::array<std::string_view, 3> identityAttributes = {"id", "idQ", "idMso"};
+
+template <std::size_t size>
+bool contains(const std::array<std::string_view, size>& names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+void OfficeRules::startElement(const XmlElementStart& element, bool inCustomUi)
+{
+    ++m_depth;
+    const std::string_view localName = localNameOf(element.name);
+    const bool inSplitButton = !m_inSplitButton.empty() && m_inSplitButton.back();
+    m_inSplitButton.push_back(inCustomUi && localName == "splitButton");
+    if (!inCustomUi)
+        return;
+    if (m_depth == 1) {
+        m_loadImage = std::any_of(element.attributes.begin(), element.attributes.end(),
+                                  [](const XmlAttribute& a) { return a.name == "loadImage"; });
+    }
+    if (localName == "backstage" && m_backstageDepth == 0)
+        m_backstageDepth = m_depth;
+    checkIdentity(element, localName, inSplitButton);
+    for (const XmlAttribute& attribute : element.attributes) {
+        if (attribute.name == "idQ" || attribute.name == "insertAfterQ" ||
+            attribute.name == "insertBeforeQ")
+            checkQualified(element, localName, attribute);
+        else if (attribute.name == "image")
+            checkImage(element, attribute);
+    }
+}
+
+void OfficeRules::endElement()
+{
+    if (m_depth == m_backstageDepth)
+        m_backstageDepth = 0;
+    if (!m_inSplitButton.empty())
+        m_inSplitButton.pop_back();
+    if (m_depth > 0)
+        --m_depth;
+}
+
+void OfficeRules::checkIdentity(const XmlElementStart& element, std::string_view localName,
+                                bool inSplitButton)
+{
+    std::array<std::string_view, identityAttributes.size()> present;
+    std::size_t count = 0;
+    bool idQ = false;
+    for (const XmlAttribute& attribute : element.attributes) {
+        if (contains(identityAttributes, attribute.name) && count < present.size()) {
+            present[count++] = attribute.name;
+            idQ = idQ || attribute.name == "idQ";
+        }
+    }
+    // id beside idMso has its own finding in CustomUiChecker.
+    if (count > 1 && idQ) {
+        m_sink.add(
+            Severity::Error, PartFindings::nameOf(element, present[1]),
+            u"<%1> has both %2 and %3; a control takes one of id, idQ and idMso"_s.arg(
+                fromUtf8View(element.name), fromUtf8View(present[0]), fromUtf8View(present[1])));
+    }
+    // The menu of a split button is a part of it, named by the split button.
+    const bool needsOne = m_backstageDepth ? contains(identifiedInBackstage, localName)
+                                           : contains(identifiedElements, localName) &&
+                                                 !(inSplitButton && localName == "menu");
+    if (count == 0 && needsOne)
+        m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                   u"<%1> has none of id, idQ and idMso; Office needs one to tell it apart"_s.arg(
+                       fromUtf8View(element.name)));
+}
+
+void OfficeRules::checkQualified(const XmlElementStart& element, std::string_view localName,
+                                 const XmlAttribute& attribute)
+{
+    const std::size_t colon = attribute.value.find(':');
+    if (colon == std::string_view::npos)
+        return; // no prefix: the schema's check of the value is all there is
+    const std::string_view prefix = attribute.value.substr(0, colon);
+    const std::string_view name = attribute.value.substr(colon + 1);
+    const std::optional<std::string_view> uri = m_bindings.namespaceOf(prefix);
+    const TextPosition place = PartFindings::valueOf(element, attribute.name);
+    if (!uri) {
+        m_sink.add(Severity::Error, place,
+                   u"%1: the prefix \"%2\" is not declared; declare it with xmlns:%2=\"...\" on "
+                   "this element or one around it"_s.arg(fromUtf8View(attribute.name),
+                                                         fromUtf8View(prefix)));
+        return;
+    }
+    if (*uri != customUi2006 && *uri != customUi2009)
+        return; // an identifier shared between add-ins
+    // A separator or a box named in the customUI namespace names no built-in control.
+    if (attribute.name == "idQ" && !contains(identifiedElements, localName))
+        return;
+    if (const std::optional<QString> why = m_identifiers.unknown(name)) {
+        m_sink.add(Severity::Error, place, fromUtf8View(attribute.name) + u": "_s + *why);
+        return;
+    }
+    if (attribute.name != "idQ")
+        return;
+    if (const std::optional<QString> why = m_identifiers.wrongKind(name, localName))
+        m_sink.add(Severity::Warning, place, *why);
+}
+
+void OfficeRules::checkImage(const XmlElementStart& element, const XmlAttribute& attribute)
+{
+    if (!m_imageIds || m_loadImage || m_imageIds->contains(std::string(attribute.value)))
+        return;
+    m_sink.add(
+        Severity::Error, PartFindings::valueOf(element, attribute.name),
+        u"image: the part has no image relationship with the id \"%1\" and the root no "
+        "loadImage callback, so the control shows no image"_s.arg(fromUtf8View(attribute.value)));
+}
+
+} // namespace talpora::checker

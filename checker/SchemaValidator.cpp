@@ -1,0 +1,499 @@
+#include "SchemaValidator.h"
+
+#include "IdentifierDistance.h"
+#include "Utf8View.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora::checker {
+
+namespace {
+
+using namespace schema;
+
+constexpr std::uint32_t unbounded = 0xFFFFFFFF;
+constexpr std::size_t suggestionCount = 3;
+
+QString tag(std::string_view name)
+{
+    return u'<' + fromUtf8View(name) + u'>';
+}
+
+QString quoted(std::string_view text)
+{
+    return u'"' + fromUtf8View(text) + u'"';
+}
+
+// "A", "A or B", "A, B or C"
+QString alternatives(const QStringList& items)
+{
+    if (items.size() <= 1)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(u", "_s) + u" or "_s + items.last();
+}
+
+const ChildRule* childIn(const Slot& slot, std::string_view name)
+{
+    const auto found = std::find_if(slot.children.begin(), slot.children.end(),
+                                    [&](const ChildRule& child) { return child.name == name; });
+    return found == slot.children.end() ? nullptr : &*found;
+}
+
+const ChildRule* childAnywhere(const ElementType& type, std::string_view name)
+{
+    for (const Slot& slot : type.childSlots) {
+        if (const ChildRule* child = childIn(slot, name))
+            return child;
+    }
+    return nullptr;
+}
+
+const AttributeRule* attributeOf(const ElementType& type, std::string_view name)
+{
+    // Runs for every attribute of a large part: the first letter and the length
+    // rule out most names before their bytes are compared.
+    for (const AttributeRule& attribute : type.attributes) {
+        if (attribute.name.size() == name.size() && !name.empty() &&
+            attribute.name.front() == name.front() && attribute.name == name)
+            return &attribute;
+    }
+    return nullptr;
+}
+
+const ElementType* typeOf(const Schema& schema, const ChildRule* child)
+{
+    return child ? &schema.types[child->elementType] : nullptr;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The value as the schema's non-string types read it: blanks around it do not count.
+std::string_view trimmed(std::string_view value)
+{
+    while (!value.empty() && isBlank(value.front()))
+        value.remove_prefix(1);
+    while (!value.empty() && isBlank(value.back()))
+        value.remove_suffix(1);
+    return value;
+}
+
+std::size_t characterCount(std::string_view utf8)
+{
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Whether a UTF-8 text has from `least` to `most` characters.
+bool hasLengthWithin(std::string_view utf8, std::uint32_t least, std::uint32_t most)
+{
+    // A character takes one to four bytes, so the byte count mostly settles it.
+    if (utf8.size() <= most && utf8.size() + 3 >= 4 * static_cast<std::size_t>(least))
+        return true;
+    const std::size_t count = characterCount(utf8);
+    return count >= least && count <= most;
+}
+
+// Token: runs of blanks count as one space.
+std::size_t collapsedCount(std::string_view value)
+{
+    std::size_t count = 0;
+    bool blank = false;
+    for (const char c : trimmed(value)) {
+        if (isBlank(c)) {
+            blank = true;
+            continue;
+        }
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            count += blank ? 2 : 1;
+        blank = false;
+    }
+    return count;
+}
+
+bool isNameStart(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool isName(std::string_view name)
+{
+    if (name.empty() || !isNameStart(name.front()))
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    });
+}
+
+bool isQualifiedName(std::string_view name)
+{
+    const std::size_t colon = name.find(':');
+    if (colon == std::string_view::npos)
+        return isName(name);
+    return isName(name.substr(0, colon)) && isName(name.substr(colon + 1));
+}
+
+// A positiveInteger's value when it is within [minimum, maximum].
+bool isIntegerWithin(std::string_view text, std::uint32_t minimum, std::uint32_t maximum)
+{
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    while (text.size() > 1 && text.front() == '0')
+        text.remove_prefix(1);
+    if (text.size() > 10)
+        return false;
+    const unsigned long long value = std::stoull(std::string(text));
+    return value >= minimum && value <= maximum;
+}
+
+QString lengthRule(const ValueType& type)
+{
+    if (type.maxLength == unbounded)
+        return u"at least %1 characters"_s.arg(type.minLength);
+    return u"%1 to %2 characters"_s.arg(type.minLength).arg(type.maxLength);
+}
+
+} // namespace
+
+void SchemaValidator::startElement(const XmlElementStart& element, std::string_view namespaceUri)
+{
+    ++m_depth;
+    if (m_depth == 1) {
+        startRoot(element, namespaceUri);
+        return;
+    }
+    if (m_open.size() + 1 != m_depth)
+        return; // below an element that was not checked or a refused root
+    Open& parent = m_open.back();
+    if (!parent.type) {
+        m_open.push_back({nullptr, nullptr, {}, {}, 0, 0, {}});
+        return;
+    }
+    startChild(element, namespaceUri, parent);
+}
+
+void SchemaValidator::endElement()
+{
+    if (m_depth == 0)
+        return;
+    if (m_open.size() == m_depth) {
+        checkChildrenComplete(m_open.back());
+        m_open.pop_back();
+    }
+    --m_depth;
+}
+
+void SchemaValidator::startRoot(const XmlElementStart& element, std::string_view namespaceUri)
+{
+    for (const auto& [schema, other] :
+         {std::pair{&schema2006, &schema2009}, std::pair{&schema2009, &schema2006}}) {
+        if (namespaceUri == schema->namespaceUri && localNameOf(element.name) == "customUI") {
+            m_schema = schema;
+            m_otherSchema = other;
+        }
+    }
+    if (!m_schema) {
+        const QString where = namespaceUri.empty()
+                                  ? u"in no namespace"_s
+                                  : u"in namespace \"%1\""_s.arg(fromUtf8View(namespaceUri));
+        m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                   u"Office ignores this part: its root is %1 %2, not <customUI> in %3 or %4"_s.arg(
+                       tag(element.name), where, fromUtf8View(schema2006.namespaceUri),
+                       fromUtf8View(schema2009.namespaceUri)));
+        return;
+    }
+    Open root{&m_schema->types[m_schema->rootType],
+              &m_otherSchema->types[m_otherSchema->rootType],
+              std::string(element.name),
+              PartFindings::tagStart(element),
+              0,
+              0,
+              {}};
+    checkAttributes(element, root);
+    m_open.push_back(std::move(root));
+}
+
+void SchemaValidator::startChild(const XmlElementStart& element, std::string_view namespaceUri,
+                                 Open& parent)
+{
+    Open open{nullptr, nullptr, std::string(element.name), PartFindings::tagStart(element), 0,
+              0,       {}};
+    if (namespaceUri != m_schema->namespaceUri) {
+        m_sink.add(
+            Severity::Warning, open.place,
+            u"%1 is in namespace \"%2\", not in this part's customUI namespace; the "
+            "schema allows no other elements"_s.arg(tag(element.name), fromUtf8View(namespaceUri)));
+        m_open.push_back(std::move(open));
+        return;
+    }
+    const std::string_view name = localNameOf(element.name);
+    open.shadow =
+        parent.shadow ? typeOf(*m_otherSchema, childAnywhere(*parent.shadow, name)) : nullptr;
+    open.type = acceptChild(element, parent);
+    if (open.type) {
+        if (open.type->unordered)
+            open.counts.assign(open.type->childSlots.size(), 0);
+        checkAttributes(element, open);
+    }
+    m_open.push_back(std::move(open));
+}
+
+const ElementType* SchemaValidator::acceptChild(const XmlElementStart& element, Open& parent)
+{
+    const std::string_view name = localNameOf(element.name);
+    const ElementType& type = *parent.type;
+    if (type.unordered) {
+        for (std::size_t i = 0; i < type.childSlots.size(); ++i) {
+            if (const ChildRule* child = childIn(type.childSlots[i], name)) {
+                if (parent.counts[i] < type.childSlots[i].max) {
+                    ++parent.counts[i];
+                    return &m_schema->types[child->elementType];
+                }
+                refuseChild(element, parent, true, type.childSlots[i].max, false);
+                return nullptr;
+            }
+        }
+        refuseChild(element, parent, false, 0, false);
+        return nullptr;
+    }
+    std::size_t slot = parent.slot;
+    std::uint32_t count = parent.count;
+    for (; slot < type.childSlots.size(); ++slot, count = 0) {
+        if (const ChildRule* child = childIn(type.childSlots[slot], name)) {
+            if (count < type.childSlots[slot].max) {
+                parent.slot = slot;
+                parent.count = count + 1;
+                return &m_schema->types[child->elementType];
+            }
+            refuseChild(element, parent, true, type.childSlots[slot].max, false);
+            return nullptr;
+        }
+        if (count < type.childSlots[slot].min)
+            break; // a required element must come first
+    }
+    refuseChild(element, parent, false, 0, childAnywhere(type, name) != nullptr);
+    return nullptr;
+}
+
+void SchemaValidator::refuseChild(const XmlElementStart& element, const Open& parent, bool tooMany,
+                                  std::uint32_t limit, bool outOfPlace)
+{
+    const TextPosition place = PartFindings::tagStart(element);
+    const QString parentTag = tag(parent.name);
+    if (tooMany) {
+        m_sink.add(Severity::Error, place,
+                   u"too many %1 in %2: at most %3"_s.arg(tag(element.name), parentTag).arg(limit));
+        return;
+    }
+    if (outOfPlace) {
+        m_sink.add(Severity::Error, place,
+                   u"%1 cannot stand here in %2; %3"_s.arg(tag(element.name), parentTag,
+                                                           mayStandHere(parent)));
+        return;
+    }
+    const std::string_view name = localNameOf(element.name);
+    if (parent.shadow && childAnywhere(*parent.shadow, name)) {
+        m_sink.add(Severity::Error, place,
+                   u"%1 is not allowed in %2 in the %3 namespace; %4"_s.arg(
+                       tag(element.name), parentTag, fromUtf8View(m_schema->shortName),
+                       otherNamespaceHas()));
+        return;
+    }
+    QStringList names;
+    for (const Slot& slot : parent.type->childSlots) {
+        for (const ChildRule& child : slot.children) {
+            if (!names.contains(tag(child.name)))
+                names.append(tag(child.name));
+        }
+    }
+    m_sink.add(Severity::Error, place,
+               names.isEmpty() ? u"%1 is not allowed in %2, which holds no elements"_s.arg(
+                                     tag(element.name), parentTag)
+                               : u"%1 is not allowed in %2; it may hold %3"_s.arg(
+                                     tag(element.name), parentTag, alternatives(names)));
+}
+
+QString SchemaValidator::otherNamespaceHas() const
+{
+    return u"the %1 namespace (%2) has it"_s.arg(fromUtf8View(m_otherSchema->shortName),
+                                                 fromUtf8View(m_otherSchema->namespaceUri));
+}
+
+QString SchemaValidator::mayStandHere(const Open& parent) const
+{
+    const ElementType& type = *parent.type;
+    QStringList names;
+    std::uint32_t count = parent.count;
+    for (std::size_t slot = parent.slot; slot < type.childSlots.size(); ++slot, count = 0) {
+        if (count < type.childSlots[slot].max) {
+            for (const ChildRule& child : type.childSlots[slot].children) {
+                if (!names.contains(tag(child.name)))
+                    names.append(tag(child.name));
+            }
+        }
+        if (count < type.childSlots[slot].min)
+            break;
+    }
+    if (names.isEmpty())
+        return u"nothing more may follow"_s;
+    return u"here may stand "_s + alternatives(names);
+}
+
+void SchemaValidator::checkChildrenComplete(const Open& open)
+{
+    if (!open.type)
+        return;
+    const ElementType& type = *open.type;
+    for (std::size_t slot = 0; slot < type.childSlots.size(); ++slot) {
+        std::uint32_t count = 0;
+        if (type.unordered)
+            count = open.counts[slot];
+        else if (slot == open.slot)
+            count = open.count;
+        else if (slot < open.slot)
+            continue;
+        if (count >= type.childSlots[slot].min)
+            continue;
+        QStringList names;
+        for (const ChildRule& child : type.childSlots[slot].children)
+            names.append(tag(child.name));
+        const std::uint32_t least = type.childSlots[slot].min;
+        // A warning: the catalogue's snippets end in such frames, and an empty
+        // frame costs no more than the controls it lacks.
+        m_sink.add(Severity::Warning, open.place,
+                   u"%1 needs at least %2 %3"_s.arg(tag(open.name),
+                                                    least == 1 ? u"one"_s : QString::number(least),
+                                                    alternatives(names)));
+    }
+}
+
+void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open& open)
+{
+    const ElementType& type = *open.type;
+    for (const XmlAttribute& attribute : element.attributes) {
+        // Declarations and attributes of other namespaces are no customUI attributes.
+        if (attribute.name.find(':') != std::string_view::npos || attribute.name == "xmlns")
+            continue;
+        if (const AttributeRule* rule = attributeOf(type, attribute.name)) {
+            checkValue(element, attribute, *rule);
+            if (!rule->getter.empty()) {
+                const auto getter = std::find_if(
+                    element.attributes.begin(), element.attributes.end(),
+                    [&](const XmlAttribute& other) { return other.name == rule->getter; });
+                if (getter != element.attributes.end()) {
+                    const std::string_view second =
+                        &*getter > &attribute ? rule->getter : attribute.name;
+                    m_sink.add(Severity::Error, PartFindings::nameOf(element, second),
+                               u"%1 has both %2 and %3; Office takes one or the other"_s.arg(
+                                   tag(element.name), fromUtf8View(attribute.name),
+                                   fromUtf8View(rule->getter)));
+                }
+            }
+            continue;
+        }
+        const TextPosition place = PartFindings::nameOf(element, attribute.name);
+        if (open.shadow && attributeOf(*open.shadow, attribute.name)) {
+            m_sink.add(Severity::Error, place,
+                       u"attribute %1 is not allowed on %2 in the %3 namespace; %4"_s.arg(
+                           fromUtf8View(attribute.name), tag(element.name),
+                           fromUtf8View(m_schema->shortName), otherNamespaceHas()));
+            continue;
+        }
+        // The name in another case is what was meant; else the nearest names.
+        QStringList suggestions;
+        catalogue::NearestNames nearest(attribute.name, suggestionCount);
+        for (const AttributeRule& rule : type.attributes) {
+            if (catalogue::compareIgnoringAsciiCase(rule.name, attribute.name) == 0)
+                suggestions.append(quoted(rule.name));
+            nearest.consider(rule.name);
+        }
+        if (suggestions.isEmpty()) {
+            for (const std::string_view name : nearest.result())
+                suggestions.append(quoted(name));
+        }
+        QString message =
+            u"unknown attribute %1 on %2"_s.arg(quoted(attribute.name), tag(element.name));
+        if (!suggestions.isEmpty())
+            message += u"; did you mean "_s + alternatives(suggestions) + u'?';
+        m_sink.add(Severity::Error, place, message);
+    }
+    for (const AttributeRule& rule : type.attributes) {
+        if (!rule.required)
+            continue;
+        const bool present =
+            std::any_of(element.attributes.begin(), element.attributes.end(),
+                        [&](const XmlAttribute& attribute) { return attribute.name == rule.name; });
+        if (!present)
+            m_sink.add(
+                Severity::Error, PartFindings::tagStart(element),
+                u"%1 needs the attribute %2"_s.arg(tag(element.name), fromUtf8View(rule.name)));
+    }
+}
+
+void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttribute& attribute,
+                                 const AttributeRule& rule)
+{
+    const ValueType& type = valueTypes[rule.valueType];
+    const std::string_view value = attribute.value;
+    QString why;
+    switch (type.kind) {
+    case ValueKind::Enumeration:
+        if (std::find(type.values.begin(), type.values.end(), value) == type.values.end()) {
+            QStringList allowed;
+            for (const std::string_view choice : type.values)
+                allowed.append(quoted(choice));
+            why = u"use "_s + alternatives(allowed);
+        }
+        break;
+    case ValueKind::Boolean: {
+        const std::string_view flag = trimmed(value);
+        if (flag != "true" && flag != "false" && flag != "1" && flag != "0")
+            why = u"use true, false, 1 or 0"_s;
+        break;
+    }
+    case ValueKind::Integer:
+        if (!isIntegerWithin(trimmed(value), type.minimum, type.maximum))
+            why = u"use a whole number from %1 to %2"_s.arg(type.minimum).arg(type.maximum);
+        break;
+    case ValueKind::Name:
+    case ValueKind::QualifiedName: {
+        const std::string_view name = trimmed(value);
+        if (type.kind == ValueKind::Name ? !isName(name) : !isQualifiedName(name))
+            why = type.kind == ValueKind::Name
+                      ? u"use a name of letters, digits, '_', '-' and '.' that starts with a "
+                        "letter or '_'"_s
+                      : u"use a name, or a prefix and a name (\"x:name\")"_s;
+        else if (!hasLengthWithin(name, type.minLength, type.maxLength))
+            why = u"use "_s + lengthRule(type);
+        break;
+    }
+    case ValueKind::String:
+    case ValueKind::Token: {
+        const bool fits =
+            type.kind == ValueKind::Token
+                ? collapsedCount(value) >= type.minLength && collapsedCount(value) <= type.maxLength
+                : hasLengthWithin(value, type.minLength, type.maxLength);
+        if (!fits)
+            why = u"use "_s + lengthRule(type);
+        break;
+    }
+    }
+    if (why.isEmpty())
+        return;
+    QString shown = fromUtf8View(value);
+    if (shown.size() > 40)
+        shown = shown.left(37) + u"..."_s;
+    m_sink.add(Severity::Error, PartFindings::valueOf(element, attribute.name),
+               u"%1: \"%2\" is not allowed; %3"_s.arg(fromUtf8View(attribute.name), shown, why));
+}
+
+} // namespace talpora::checker
