@@ -14,6 +14,7 @@ test_packages=(libbenchmark-dev xvfb xauth xdotool g++-mingw-w64-x86-64 wine64 w
                clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 # The package checks: lintian on the .deb, xdg-mime for the XML default.
 test_packages+=(lintian xdg-utils)
+test_packages+=(python3-pyatspi at-spi2-core)
 
 install_missing() {
     local missing=()

@@ -396,6 +396,7 @@ void TestTreeBrowsing::screenReadersReadTheShownRows()
     QCOMPARE(firstTab->text(QAccessible::Name), m_ui.model->index(0, 0, root).data().toString());
     QVERIFY(firstTab->state().collapsed);
     QCOMPARE(tree->indexOfChild(firstTab), 1);
+    QCOMPARE(firstTab->parent(), tree); // rows are flat children of the tree, as in Qt's own tree
     QCOMPARE(tree->child(0)->state().selected, true); // the root, selected after loading
 
     QVERIFY(!tree->text(QAccessible::Name).isEmpty());

@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QPointer>
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -223,6 +224,20 @@ void announceBranchToggled(NodeTreeView* view, std::size_t row, bool opened,
     rowsEvent.setFirstRow(static_cast<int>(row + 1));
     rowsEvent.setLastRow(static_cast<int>(std::min(row + rowsChanged, intMax)));
     QAccessible::updateAccessibility(&rowsEvent);
+    // The AT-SPI bridge drops the two events above (as it does for Qt's own
+    // tree), so readers there learn of opened rows only as new children.
+    // Closed rows need no such notice: their interfaces turn invalid.
+    if (!opened || !QAccessible::isActive())
+        return;
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(view);
+    constexpr std::size_t mostAnnounced = 256; // a reader re-reads a bigger branch anyway
+    const std::size_t last = std::min({row + rowsChanged, row + mostAnnounced, intMax - 1});
+    for (std::size_t shown = row + 1; tree && shown <= last; ++shown) {
+        if (QAccessibleInterface* child = tree->child(static_cast<int>(shown))) {
+            QAccessibleEvent created(child, QAccessible::ObjectCreated);
+            QAccessible::updateAccessibility(&created);
+        }
+    }
 }
 
 void announceRowsRelaidOut(NodeTreeView* view)
