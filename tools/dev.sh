@@ -2,7 +2,10 @@
 # One entry point for a fresh Debian 12 machine:
 #   tools/dev.sh run    install what is missing, build, start Talpora
 #   tools/dev.sh test   install what is missing, build twice (plain and with
-#                       AddressSanitizer + UBSan), run every test in both builds
+#                       AddressSanitizer + UBSan), run every test in both builds,
+#                       then build the Windows programs and test them under Wine
+#   tools/dev.sh windows  cross-build the Windows programs (needs ../shared/windows-sdk),
+#                       test them under Wine and make the zip and the installer
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -12,6 +15,9 @@ runtime_packages=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-
                   qt6-translations-l10n)
 test_packages=(libbenchmark-dev xvfb xauth xdotool g++-mingw-w64-x86-64 wine64 wine64-preloader wine
                clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+# The Windows build: MinGW-w64 with the SDK beside the repository, tested under Wine.
+test_packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools nsis unzip xclip
+                fonts-wqy-microhei)
 
 install_missing() {
     local missing=()
@@ -45,9 +51,17 @@ test)
     ctest --preset default
     build asan
     ctest --preset asan
+    build windows
+    ctest --preset windows
+    ;;
+windows)
+    install_missing "${runtime_packages[@]}" "${test_packages[@]}"
+    build windows
+    ctest --preset windows
+    (cd build-windows && cpack)
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac
