@@ -32,3 +32,14 @@ function(talpora_windows_resources target description icon)
                  "${CMAKE_CURRENT_BINARY_DIR}/${target}.rc" @ONLY)
   target_sources(${target} PRIVATE "${CMAKE_CURRENT_BINARY_DIR}/${target}.rc")
 endfunction()
+
+# Test programs not passing under Wine yet; they carry the label "windows_open",
+# which the windows test preset leaves out, until they do:
+# - legacy encodings (GBK, GB18030, Shift_JIS, Big5, ISO-8859-x, windows-125x):
+#   the SDK's static Qt has no ICU, so the Windows programs decode only UTF-8,
+#   UTF-16, UTF-32 and Latin-1 (tst_loading, tst_search, tst_cli, and the
+#   gbk.xml row of talpora_cli_under_wine);
+# - the GUI suites: on the offscreen platform under Wine, Qt fails to create
+#   the main window's platform window.
+set(TALPORA_WINDOWS_OPEN_TESTS tst_loading tst_search tst_cli tst_mainwindow tst_treebrowsing
+    tst_scriptwindow tst_layout tst_opening)

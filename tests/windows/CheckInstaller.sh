@@ -4,6 +4,7 @@
 # Wine prefix, the installed programs start, the Start-menu shortcut, the
 # "Open with" entry for .xml and the uninstall entry exist, and a silent
 # uninstall leaves nothing behind (nor changes the default program of .xml).
+# Exits 77 (skipped) after the zip when Wine cannot run 32-bit programs.
 # Usage: CheckInstaller.sh <build folder> <work folder>
 set -euo pipefail
 build=$1 work=$2
@@ -30,6 +31,12 @@ for expected in LICENSE NOTICE Quillet.exe README.md Talpora.exe talpora-cli.exe
     [[ " $contents" == *" $expected "* ]] || fail "the zip lacks $expected; it holds: $contents"
 done
 echo "zip: $contents"
+
+# NSIS makes 32-bit installers; a Wine without its 32-bit half cannot start them.
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+    echo "SKIP: installer not run: it is a 32-bit program and wine32:i386 is not installed"
+    exit 77
+fi
 
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY

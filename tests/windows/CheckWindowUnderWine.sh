@@ -70,11 +70,11 @@ wait_for_name "$main" "Talpora - $entry" ||
     fail "caption after choosing $entry: $(xdotool getwindowname "$main")"
 echo "Chose $entry"
 
-# A click on the tree's second row, just right of the list (30 % of the client
-# area): the root is expanded, so that row is its first child, node 2.
+# A click on the tree's second row (rows are some 39 px high at the window's
+# first size), just right of the list (30 % of the client area): the root is
+# expanded, so that row is its first child, node 2.
 eval "$(xdotool getwindowgeometry --shell "$main")"
-row_height=24
-xdotool mousemove --window "$main" $((WIDTH * 30 / 100 + 60)) $((HEIGHT / 20 + row_height * 3 / 2)) click 1
+xdotool mousemove --window "$main" $((WIDTH * 30 / 100 + 60)) $((HEIGHT * 14 / 100)) click 1
 scripts=$(wait_for_window '^Scripts$') || fail "no script window after the click"
 sleep 1
 xdotool mousemove --window "$scripts" 100 60 click 1 key ctrl+a key ctrl+c
