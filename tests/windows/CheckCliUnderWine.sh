@@ -37,7 +37,7 @@ while IFS=$'\t' read -r source digest; do
     rows=$((rows + 1))
 done <tree-digests.tsv
 [ "$rows" -eq 61 ] || fail "tree-digests.tsv has $rows rows, expected 61"
-echo "tree: $rows sources as on Linux"
+echo "tree: $rows sources compared with the Linux digests"
 
 # The same bytes under names in other scripts, read by the loader ("tree") and
 # by libzip ("check" of a package).
