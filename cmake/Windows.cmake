@@ -39,7 +39,8 @@ endfunction()
 #   the SDK's static Qt has no ICU, so the Windows programs decode only UTF-8,
 #   UTF-16, UTF-32 and Latin-1 (tst_loading, tst_search, tst_cli, and the
 #   gbk.xml row of talpora_cli_under_wine);
-# - the GUI suites: on the offscreen platform under Wine, Qt fails to create
-#   the main window's platform window.
-set(TALPORA_WINDOWS_OPEN_TESTS tst_loading tst_search tst_cli tst_mainwindow tst_treebrowsing
-    tst_scriptwindow tst_layout tst_opening)
+# - tst_mainwindow: the message box of a file that is not well-formed lacks the
+#   reason the test expects (failedFileKeepsThePreviousDocument, not yet looked into);
+# - tst_treebrowsing: after F3 the hit is not scrolled into the offscreen
+#   view (f3SelectsTheNextMatch, not yet looked into).
+set(TALPORA_WINDOWS_OPEN_TESTS tst_loading tst_search tst_cli tst_mainwindow tst_treebrowsing)
