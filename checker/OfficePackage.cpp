@@ -28,7 +28,9 @@ QString messageOfCode(int code)
 std::unique_ptr<OfficePackage> OfficePackage::openFile(const QString& path, QString& error)
 {
     int code = 0;
-    zip* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
+    // libzip takes file names in UTF-8 on every system (on Windows it opens
+    // them by their wide-character name).
+    zip* archive = zip_open(path.toUtf8().constData(), ZIP_RDONLY, &code);
     if (!archive) {
         const bool notZip = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS;
         error = (notZip ? u"not an Office Open XML package: "_s : u"cannot open the package: "_s) +

@@ -2,7 +2,10 @@
 # One entry point for a fresh Debian 12 machine:
 #   tools/dev.sh run    install what is missing, build Talpora alone, start it
 #   tools/dev.sh test   install what is missing, build twice (plain and with
-#                       AddressSanitizer + UBSan), run every test in both builds
+#                       AddressSanitizer + UBSan), run every test in both builds,
+#                       then build the Windows programs and test them under Wine
+#   tools/dev.sh windows  cross-build the Windows programs (needs ../shared/windows-sdk),
+#                       test them under Wine and make the zip and the installer
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -15,6 +18,11 @@ test_packages=(libbenchmark-dev xvfb xauth xdotool g++-mingw-w64-x86-64 wine64 w
 # The package checks: lintian on the .deb, xdg-mime for the XML default.
 test_packages+=(lintian xdg-utils)
 test_packages+=(python3-pyatspi at-spi2-core)
+# The Windows build: MinGW-w64 with the SDK beside the repository, tested under Wine.
+test_packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools nsis unzip xclip
+                fonts-wqy-microhei)
+# Rebuilds of the three build trees reuse what did not change.
+test_packages+=(ccache)
 
 install_missing() {
     local missing=()
@@ -29,6 +37,11 @@ install_missing() {
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
+
+# Compilers go through ccache where it is installed.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+fi
 
 # build <preset> [target...]: everything, or only the targets named.
 build() {
@@ -52,9 +65,17 @@ test)
     ctest --preset default
     build asan
     ctest --preset asan
+    build windows
+    ctest --preset windows
+    ;;
+windows)
+    install_missing "${runtime_packages[@]}" "${test_packages[@]}"
+    build windows
+    ctest --preset windows
+    (cd build-windows && cpack)
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac

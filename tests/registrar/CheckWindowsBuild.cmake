@@ -1,12 +1,7 @@
-# Builds Quillet.exe with MinGW-w64 and checks that it is a stripped Windows GUI program that
-# uses the Windows layer and carries its version information and icon.
-# Run as: cmake -DSOURCE_DIR=<registrar folder> -DOUTPUT_DIR=<folder> -P CheckWindowsBuild.cmake
+# Checks that Quillet.exe is a stripped Windows GUI program that uses the Windows layer and
+# carries its version information and icon.
+# Run as: cmake -DQUILLET_EXE=<Quillet.exe> -P CheckWindowsBuild.cmake
 cmake_minimum_required(VERSION 3.25)
-
-include("${SOURCE_DIR}/BuildWindows.cmake")
-if(NOT QUILLET_EXE)
-  return()
-endif()
 
 function(expect_in text what)
   foreach(expected IN LISTS ARGN)
@@ -38,7 +33,7 @@ if(windres)
                   COMMAND_ERROR_IS_FATAL ANY)
   # windres writes non-ASCII text as UTF-16 escapes: 注册同一路径下所有ocx和dll文件.
   set(description [[L"\x6ce8\x518c\x540c\x4e00\x8def\x5f84\x4e0b\x6240\x6709ocx\x548cdll\x6587\x4ef6"]])
-  expect_in("${resources}" "Quillet.exe's resources" "LANGUAGE 4, 2" "RT_GROUP_ICON"
+  expect_in("${resources}" "Quillet.exe's resources" "LANGUAGE 4, 2" "RT_GROUP_ICON" "RT_MANIFEST"
             "Has 3 elements" "FILEVERSION 1, 0, 0, 0" [[BLOCK "080404B0"]]
             [[VALUE "ProductName", "Quillet"]] [[VALUE "InternalName", "Quillet"]]
             [[VALUE "FileVersion", "1.00"]] [[VALUE "ProductVersion", "1.00"]]

@@ -11,8 +11,10 @@ namespace talpora {
 bool installQtTranslation()
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    // The interface is Chinese whatever the system's language is.
-    if (!translator->load(u"qtbase_zh_CN"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    // The interface is Chinese whatever the system's language is. Builds for
+    // systems without a shared Qt (Windows) carry the file as a resource.
+    if (!translator->load(u"qtbase_zh_CN"_s, u":/translations"_s) &&
+        !translator->load(u"qtbase_zh_CN"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }

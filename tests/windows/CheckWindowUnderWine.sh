@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Talpora.exe as a user meets it, under Wine on a virtual display: it starts,
+# an entry is chosen in the list, a node of the tree is clicked; the caption
+# names the entry and the script window shows the node's snippet, read back
+# through the clipboard and compared with the Linux program's. A screenshot of
+# the end is kept in the work folder.
+# Usage: CheckWindowUnderWine.sh <RunUnderWine.sh> <Wine prefix> <Talpora.exe>
+#                                <work folder> <Linux talpora-cli>
+set -euo pipefail
+runner=$1 prefix=$2 talpora_exe=$3 work=$4 linux_cli=$5
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+for tool in Xvfb xdotool xclip; do
+    command -v "$tool" >/dev/null || skip "$tool not found (Debian: xvfb, xdotool, xclip)"
+done
+[ -x "$linux_cli" ] || skip "no Linux build of talpora-cli to compare with (build the default preset)"
+rm -rf "$work"
+mkdir -p "$work"
+
+xvfb= talpora=
+cleanup() {
+    [ -z "$talpora" ] || kill "$talpora" 2>/dev/null || true
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x800x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+
+# Waits up to 120 s for a window whose name matches; prints its id.
+wait_for_window() {
+    for _ in $(seq 240); do
+        xdotool search --name "$1" 2>/dev/null | head -n 1 && return 0
+        sleep 0.5
+    done
+    return 1
+}
+# Waits up to 60 s for the window to carry the name.
+wait_for_name() {
+    for _ in $(seq 120); do
+        [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ] && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# A wineserver of the prefix that was started without a display must not host the window.
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+TALPORA_WINE_DISPLAY=$DISPLAY bash "$runner" "$prefix" "$talpora_exe" >"$work/talpora.out" 2>&1 &
+talpora=$!
+main=$(wait_for_window '^Talpora$') || fail "no Talpora window within 120 s: $(cat "$work/talpora.out")"
+echo "The window is up"
+
+# The list has the keyboard at start; Down chooses its first entry.
+entry=$("$linux_cli" entries | head -n 1 | cut -f3)
+xdotool windowfocus --sync "$main" key Down
+wait_for_name "$main" "Talpora - $entry" ||
+    fail "caption after choosing $entry: $(xdotool getwindowname "$main")"
+echo "Chose $entry"
+
+# A click on the tree's second row (rows are some 39 px high at the window's
+# first size), just right of the list (30 % of the client area): the root is
+# expanded, so that row is its first child, node 2.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" $((WIDTH * 30 / 100 + 60)) $((HEIGHT * 14 / 100)) click 1
+scripts=$(wait_for_window '^Scripts$') || fail "no script window after the click"
+sleep 1
+xdotool mousemove --window "$scripts" 100 60 click 1 key ctrl+a key ctrl+c
+sleep 1
+xclip -o -selection clipboard 2>/dev/null | tr -d '\r' >"$work/snippet.txt" || true
+"$linux_cli" snippet "$entry" 2 >"$work/expected.txt"
+import -window root "$work/screenshot.png" 2>/dev/null || true
+diff -q <(sed -e '$a\' "$work/snippet.txt") "$work/expected.txt" >/dev/null || fail "the script window shows:
+$(cat "$work/snippet.txt")
+expected the snippet of node 2 of $entry:
+$("$linux_cli" snippet "$entry" 2)"
+echo "Clicked node 2; the script window shows its snippet, as on Linux"
