@@ -3,14 +3,7 @@
 # Run as: cmake -DQUILLET_EXE=<Quillet.exe> -P CheckWindowsBuild.cmake
 cmake_minimum_required(VERSION 3.25)
 
-function(expect_in text what)
-  foreach(expected IN LISTS ARGN)
-    string(FIND "${text}" "${expected}" at)
-    if(at EQUAL -1)
-      message(FATAL_ERROR "${what} lacks: ${expected}")
-    endif()
-  endforeach()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../ExpectIn.cmake)
 
 file(READ "${QUILLET_EXE}" signature LIMIT 2 HEX)
 if(NOT signature STREQUAL "4d5a")

@@ -4,14 +4,7 @@
 #               -DVERSION=<version> -P CheckProgramResources.cmake
 cmake_minimum_required(VERSION 3.25)
 
-function(expect_in text what)
-  foreach(expected IN LISTS ARGN)
-    string(FIND "${text}" "${expected}" at)
-    if(at EQUAL -1)
-      message(FATAL_ERROR "${what} lacks: ${expected}")
-    endif()
-  endforeach()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../ExpectIn.cmake)
 
 find_program(objdump NAMES x86_64-w64-mingw32-objdump REQUIRED)
 find_program(windres NAMES x86_64-w64-mingw32-windres REQUIRED)
