@@ -34,13 +34,5 @@ function(talpora_windows_resources target description icon)
 endfunction()
 
 # Test programs not passing under Wine yet; they carry the label "windows_open",
-# which the windows test preset leaves out, until they do:
-# - legacy encodings (GBK, GB18030, Shift_JIS, Big5, ISO-8859-x, windows-125x):
-#   the SDK's static Qt has no ICU, so the Windows programs decode only UTF-8,
-#   UTF-16, UTF-32 and Latin-1 (tst_loading, tst_search, tst_cli, and the
-#   gbk.xml row of talpora_cli_under_wine);
-# - tst_mainwindow: the message box of a file that is not well-formed lacks the
-#   reason the test expects (failedFileKeepsThePreviousDocument, not yet looked into);
-# - tst_treebrowsing: after F3 the hit is not scrolled into the offscreen
-#   view (f3SelectsTheNextMatch, not yet looked into).
-set(TALPORA_WINDOWS_OPEN_TESTS tst_loading tst_search tst_cli tst_mainwindow tst_treebrowsing)
+# which the windows test preset leaves out, until they do. None at present.
+set(TALPORA_WINDOWS_OPEN_TESTS)

@@ -1,9 +1,9 @@
 #include "DocumentLoader.h"
+#include "EncodedText.h"
 #include "TestDocuments.h"
 #include "TreeText.h"
 
 #include <QProcess>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
@@ -35,10 +35,7 @@ QString expectedTree(const QString& label)
 
 QByteArray encoded(const QString& text, const char* encoding)
 {
-    QStringEncoder encoder(encoding);
-    if (!encoder.isValid())
-        return {};
-    return encoder.encode(text);
+    return encodedText(text, encoding);
 }
 
 } // namespace
@@ -149,6 +146,8 @@ void TestLoading::encodings_data()
         u"<!--"_s.toUtf8() + QByteArray(3 << 20, '-').replace("--", "-x") + "-->" +
             document({}, longValue).toUtf8(),
         longValue);
+    // The value starts at an odd offset, so every read ends inside a character.
+    inEncoding("GBK value longer than a read", "GBK", QString(3 << 19, u'中'));
     row("NUL padding after the root", document({}, everyScript).toUtf8() + QByteArray(9000, '\0'),
         everyScript);
 }
@@ -157,7 +156,9 @@ void TestLoading::encodings()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
-    QVERIFY2(!bytes.isEmpty(), "Qt cannot encode the test text in this encoding");
+    if (bytes.isEmpty() && systemLacksEncoding(QTest::currentDataTag()))
+        QSKIP("this system has no converter for the encoding");
+    QVERIFY2(!bytes.isEmpty(), "the system cannot encode the test text in this encoding");
 
     const LoadResult result = loadXmlFile(writeFile(m_dir, u"encoded.xml"_s, bytes));
     QVERIFY2(result, qPrintable(describeInEnglish(result.error)));

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "LegacyDecoder.h"
 #include "LoadError.h"
 #include "TextEncoding.h"
 #include "WideUnicodeDecoder.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,14 +14,14 @@ namespace talpora {
 
 // Turns a document's chunks into UTF-8, chunk by chunk: UTF-8 passes through
 // untouched (the parser checks it), UTF-16 and UTF-32 are decoded here, every
-// other encoding goes through Qt's decoder. A character split between two
-// chunks is kept whole.
+// other encoding goes through the system's LegacyDecoder. A character split
+// between two chunks is kept whole.
 class Utf8Converter
 {
 public:
     explicit Utf8Converter(const DetectedEncoding& encoding);
 
-    // UnsupportedEncoding when Qt cannot decode the encoding; None otherwise.
+    // UnsupportedEncoding when this system cannot decode the encoding; None otherwise.
     LoadError readiness() const;
 
     // The chunk as UTF-8, valid until the next call; the byte-order mark is
@@ -34,15 +34,13 @@ public:
     LoadError finish();
 
 private:
-    std::string_view convertWithQt(std::string_view bytes, LoadError& error);
     LoadError invalidHere() const;
     void advancePosition(std::string_view utf8);
 
     DetectedEncoding m_encoding;
     std::optional<WideUnicodeDecoder> m_wide;
-    QStringDecoder m_decoder;
-    QByteArray m_utf8;
-    std::string m_wideUtf8;
+    std::unique_ptr<LegacyDecoder> m_legacy;
+    std::string m_utf8;
     bool m_first = true;
     // Where the converted text so far ends, for placing a decoding fault.
     long long m_line = 1;

@@ -1,12 +1,12 @@
 #include "XmlEventReader.h"
 
 #include "ByteSource.h"
+#include "LegacyDecoder.h"
 #include "NamespaceScope.h"
 #include "TextEncoding.h"
 #include "Utf8Converter.h"
 #include "Utf8View.h"
 
-#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 #include <expat.h>
@@ -76,9 +76,9 @@ QString undeclaredLegacyEncodingOf(std::string_view bytes)
 {
     QStringList readable;
     for (const char* name : {"GBK", "Shift_JIS"}) {
-        QStringDecoder decoder(name);
-        const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-        if (decoder.isValid() && !decoder.hasError())
+        const std::unique_ptr<LegacyDecoder> decoder = LegacyDecoder::forEncoding(name);
+        std::string text;
+        if (decoder && decoder->decode(bytes, text))
             readable.append(QString::fromLatin1(name));
     }
     return readable.join(u'/');
