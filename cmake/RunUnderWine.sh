@@ -19,7 +19,10 @@ if [ ! -f "$prefix/system.reg" ]; then
         [ -f "$prefix/system.reg" ] || { wineboot --init >/dev/null 2>&1 && wineserver -w; }
     ) 9>"$prefix.lock"
 fi
-# A server that outlives each program for a minute saves every later test the
-# seconds Wine needs to start its services.
-wineserver -p 60 2>/dev/null || true
+# Wine's server and its services outlive each program, which saves every later
+# test the seconds they take to start. They are started here, with no output of
+# their own: started by the test program they would hold its output open, and
+# ctest would wait for the test to end for ever.
+wineserver -p 600 </dev/null >/dev/null 2>&1 || true
+wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 exec wine "$@"
