@@ -39,10 +39,11 @@ done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")"
 
-# Waits up to 120 s for a window whose name matches; prints its id.
+# Waits up to 120 s for a mapped window whose name matches; prints its id.
+# (Wine names a window before it maps it, and focusing it then fails.)
 wait_for_window() {
     for _ in $(seq 240); do
-        xdotool search --name "$1" 2>/dev/null | head -n 1 && return 0
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 && return 0
         sleep 0.5
     done
     return 1
@@ -65,7 +66,11 @@ echo "The window is up"
 
 # The list has the keyboard at start; Down chooses its first entry.
 entry=$("$linux_cli" entries | head -n 1 | cut -f3)
-xdotool windowfocus --sync "$main" key Down
+for _ in $(seq 20); do
+    xdotool windowfocus --sync "$main" 2>/dev/null && break
+    sleep 0.5
+done
+xdotool key Down
 wait_for_name "$main" "Talpora - $entry" ||
     fail "caption after choosing $entry: $(xdotool getwindowname "$main")"
 echo "Chose $entry"
