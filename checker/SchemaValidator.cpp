@@ -284,14 +284,17 @@ const ElementType* SchemaValidator::acceptChild(const XmlElementStart& element, 
     return nullptr;
 }
 
-void SchemaValidator::refuseChild(const XmlElementStart& element, const Open& parent, bool tooMany,
+void SchemaValidator::refuseChild(const XmlElementStart& element, Open& parent, bool tooMany,
                                   std::uint32_t limit, bool outOfPlace)
 {
     const TextPosition place = PartFindings::tagStart(element);
     const QString parentTag = tag(parent.name);
     if (tooMany) {
-        m_sink.add(Severity::Error, place,
-                   u"too many %1 in %2: at most %3"_s.arg(tag(element.name), parentTag).arg(limit));
+        if (!parent.saidTooMany)
+            m_sink.add(
+                Severity::Error, place,
+                u"too many %1 in %2: at most %3"_s.arg(tag(element.name), parentTag).arg(limit));
+        parent.saidTooMany = true;
         return;
     }
     if (outOfPlace) {

@@ -39,12 +39,13 @@ private:
         std::size_t slot = 0;
         std::uint32_t count = 0;           // in `slot`
         std::vector<std::uint32_t> counts; // per slot, for a type whose slots come in any order
+        bool saidTooMany = false;          // one finding a parent, not one per extra child
     };
 
     void startRoot(const XmlElementStart& element, std::string_view namespaceUri);
     void startChild(const XmlElementStart& element, std::string_view namespaceUri, Open& parent);
     const schema::ElementType* acceptChild(const XmlElementStart& element, Open& parent);
-    void refuseChild(const XmlElementStart& element, const Open& parent, bool tooMany,
+    void refuseChild(const XmlElementStart& element, Open& parent, bool tooMany,
                      std::uint32_t limit, bool outOfPlace);
     void checkAttributes(const XmlElementStart& element, const Open& open);
     void checkValue(const XmlElementStart& element, const XmlAttribute& attribute,
