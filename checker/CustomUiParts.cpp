@@ -4,16 +4,13 @@
 #include "PackageRelationships.h"
 
 #include <QFile>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace talpora::checker {
 
 namespace {
-
-constexpr QLatin1StringView customUiRelationships[] = {
-    "http://schemas.microsoft.com/office/2006/relationships/ui/extensibility"_L1,
-    "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility"_L1};
 
 void readPackageParts(const OfficePackage& package, CustomUiParts& result)
 {
@@ -28,8 +25,7 @@ void readPackageParts(const OfficePackage& package, CustomUiParts& result)
         return;
     }
     for (const Relationship& relationship : list.relationships) {
-        if (std::find(std::begin(customUiRelationships), std::end(customUiRelationships),
-                      relationship.type) == std::end(customUiRelationships))
+        if (!isCustomUiRelationship(relationship.type))
             continue;
         const std::optional<QString> name =
             relationship.external ? std::nullopt : resolvePartName(relationship.target);
@@ -38,6 +34,11 @@ void readPackageParts(const OfficePackage& package, CustomUiParts& result)
                 u"the customUI target \"%1\" leaves the package"_s.arg(relationship.target);
             return;
         }
+        // A part named by several relationships is read once.
+        if (std::any_of(result.parts.begin(), result.parts.end(), [&](const CustomUiPart& read) {
+                return read.name.compare(*name, Qt::CaseInsensitive) == 0;
+            }))
+            continue;
         PartBytes part = package.read(*name);
         if (part.status != PartBytes::Status::Read) {
             result.error = u"cannot read the customUI part \"%1\""_s.arg(*name);
@@ -58,7 +59,7 @@ CustomUiParts readCustomUiParts(const QString& path)
         return result;
     }
     QByteArray bytes = file.readAll();
-    if (!bytes.startsWith("PK\x03\x04")) {
+    if (!startsLikeZip(bytes)) {
         result.parts.push_back({{}, std::move(bytes)});
         return result;
     }

@@ -21,23 +21,9 @@ namespace {
 
 using namespace talpora::catalogue;
 
-constexpr auto customUiRelationship =
-    "http://schemas.microsoft.com/office/2006/relationships/ui/extensibility";
-constexpr auto customUi14Relationship =
-    "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility";
-// The Quick Access Toolbar a user customised (userCustomization/customUI.xml).
-constexpr auto quickAccessRelationship =
-    "http://schemas.microsoft.com/office/2006/relationships/ui/userCustomization";
 constexpr auto relationshipsPart = "_rels/.rels";
 constexpr auto imageRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
-
-bool isCustomUiRelationship(const QString& type)
-{
-    return type == QLatin1StringView(customUiRelationship) ||
-           type == QLatin1StringView(customUi14Relationship) ||
-           type == QLatin1StringView(quickAccessRelationship);
-}
 
 // Where Office writes customUI parts: "customUI/*.xml", "userCustomization/*.xml".
 bool looksLikeCustomUiPart(const QString& foldedName)
@@ -258,10 +244,10 @@ void checkPackage(const OfficePackage& package, const QString& fileName,
         report.addNote(u"the package has no customUI part"_s);
 }
 
-bool startsLikeZip(const QString& path)
+bool fileStartsLikeZip(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayView("PK\x03\x04");
+    return file.open(QIODevice::ReadOnly) && startsLikeZip(file.read(4));
 }
 
 // A customUI document on its own, read by `read`; read again when its
@@ -330,7 +316,7 @@ void checkFile(const QString& path, const CheckOptions& options, const Identifie
                CheckReport& report)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || !(applicationOfExtension(path) || startsLikeZip(path))) {
+    if (!info.isFile() || !(applicationOfExtension(path) || fileStartsLikeZip(path))) {
         // Not a package: the reader says why a missing or odd file cannot be read.
         checkLoneCustomUi(options, index, report,
                           [&](XmlEventHandler& checker) { return readXmlFile(path, checker); });

@@ -26,6 +26,12 @@ struct PartBytes
     QString detail; // libzip's message for Broken
 };
 
+// Whether the bytes start as a zip archive does.
+inline bool startsLikeZip(QByteArrayView start)
+{
+    return start.startsWith("PK\x03\x04");
+}
+
 // An Office Open XML package (a zip archive), read-only, through libzip.
 // Nothing is ever extracted to disk; parts are read into memory up to a cap.
 class OfficePackage

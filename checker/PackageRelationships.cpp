@@ -85,4 +85,11 @@ std::optional<QString> resolvePartName(const QString& target, const QString& sou
     return segments.join(u'/');
 }
 
+bool isCustomUiRelationship(const QString& type)
+{
+    return type == "http://schemas.microsoft.com/office/2006/relationships/ui/extensibility"_L1 ||
+           type == "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility"_L1 ||
+           type == "http://schemas.microsoft.com/office/2006/relationships/ui/userCustomization"_L1;
+}
+
 } // namespace talpora::checker

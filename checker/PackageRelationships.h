@@ -26,6 +26,10 @@ struct RelationshipList
 // The Relationship elements of a relationship part ("_rels/.rels").
 RelationshipList readRelationships(QByteArrayView bytes);
 
+// Whether a relationship of this type names a customUI part: the 2006/01 and
+// 2009/07 Ribbon parts, and the Quick Access Toolbar a user customised.
+bool isCustomUiRelationship(const QString& type);
+
 // The relationship part of `sourcePart`: "customUI/_rels/customUI14.xml.rels"
 // for "customUI/customUI14.xml", "_rels/.rels" for the package itself ("").
 QString relationshipPartName(const QString& sourcePart);

@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "FileChecker.h"
 #include "IdentifierIndex.h"
+#include "OfficePackage.h"
 #include "TargetOptions.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
         report.addUnreadable({{}, 0, 0, checker::Severity::Error, u"cannot read"_s});
         return;
     }
-    if (bytes.startsWith("PK\x03\x04"))
+    if (checker::startsLikeZip(bytes))
         checker::checkPackageBytes(bytes, standardInputName(), options, index, report);
     else
         checker::checkXmlBytes(bytes, options, index, report);
