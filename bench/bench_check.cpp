@@ -107,10 +107,12 @@ bool writeUnknownIdentifiers(const std::string& path)
 {
     std::vector<std::string_view> names;
     std::unordered_set<std::string> known;
-    for (const catalogue::IdentifierRecord& record :
-         catalogue::IdentifierIndex::builtIn().records()) {
-        names.push_back(record.name);
-        known.emplace(record.name);
+    for (const catalogue::Application application : catalogue::allApplications) {
+        for (const catalogue::IdentifierRecord& record :
+             catalogue::IdentifierIndex::builtIn().records(application)) {
+            names.push_back(record.name);
+            known.emplace(record.name);
+        }
     }
     std::ofstream file(path, std::ios::binary);
     file << customUiOpen;

@@ -33,9 +33,8 @@ std::vector<std::string> excelControls()
 {
     std::vector<std::string> names;
     for (const catalogue::IdentifierRecord& record :
-         catalogue::IdentifierIndex::builtIn().records()) {
-        if (record.application == catalogue::Application::Excel &&
-            record.hasType({"button", "toggleButton"}, catalogue::VersionSet::all()))
+         catalogue::IdentifierIndex::builtIn().records(catalogue::Application::Excel)) {
+        if (record.hasType({"button", "toggleButton"}, catalogue::VersionSet::all()))
             names.emplace_back(record.name);
     }
     return names;

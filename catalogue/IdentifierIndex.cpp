@@ -5,6 +5,7 @@
 #include <QResource>
 #include <algorithm>
 #include <charconv>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -38,30 +39,49 @@ template <typename Number> bool parseNumber(std::string_view text, Number& value
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-// Orders records, and finds them, by application and then name ignoring case.
-struct ByApplicationAndName
+// Orders an application's records, and finds them, by name ignoring case.
+struct ByName
 {
-    using Key = std::pair<Application, std::string_view>;
-    static Key key(const IdentifierRecord& record) { return {record.application, record.name}; }
-    static Key key(const Key& key) { return key; }
+    static std::string_view key(const IdentifierRecord& record) { return record.name; }
+    static std::string_view key(std::string_view name) { return name; }
 
     template <typename A, typename B> bool operator()(const A& a, const B& b) const
     {
-        const auto [applicationA, nameA] = key(a);
-        const auto [applicationB, nameB] = key(b);
-        if (applicationA != applicationB)
-            return applicationA < applicationB;
-        return compareIgnoringAsciiCase(nameA, nameB) < 0;
+        return compareIgnoringAsciiCase(key(a), key(b)) < 0;
     }
 };
 
 struct PendingRecord
 {
-    Application application;
     std::string_view name;
     std::size_t firstPlacement, placementCount = 0;
     std::size_t firstNode, nodeCount = 0;
 };
+
+// Cuts the next line off `rest`; false when `rest` has no line break left.
+bool takeLine(std::string_view& rest, std::string_view& line)
+{
+    const std::size_t end = rest.find('\n');
+    if (end == std::string_view::npos)
+        return false;
+    line = rest.substr(0, end);
+    rest.remove_prefix(end + 1);
+    return true;
+}
+
+std::string_view bodyOf(std::string_view line)
+{
+    return line.size() > 1 && line[1] == '\t' ? line.substr(2) : "";
+}
+
+std::size_t lineCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1))
+        ++count;
+    return count;
+}
 
 } // namespace
 
@@ -82,84 +102,49 @@ bool IdentifierRecord::hasType(std::initializer_list<std::string_view> types,
     });
 }
 
-const IdentifierIndex& IdentifierIndex::builtIn()
+// One application's lines and, once asked for, the records parsed from them.
+struct IdentifierIndex::Section
 {
-    static const IdentifierIndex index = [] {
-        const QResource resource(u":/identifiers/identifiers.txt"_s);
-        QString error;
-        std::optional<IdentifierIndex> parsed = parse(resource.uncompressedData(), &error);
-        // The text is generated and compiled in; a build that cannot read it
-        // is broken, and an empty index would call every identifier unknown.
-        if (!parsed)
-            qFatal("The compiled-in identifier index is unreadable: %s", qPrintable(error));
-        return std::move(*parsed);
-    }();
-    return index;
-}
+    Application application{};
+    std::string_view lines; // after its "A" line
+    std::size_t firstLineNumber = 0;
+    std::once_flag parsing;
+    QString error; // why the lines did not parse; empty when they did
+    std::vector<ControlPlacement> placements;
+    std::vector<CatalogueNode> nodes;
+    std::vector<IdentifierRecord> records; // by name ignoring case
 
-std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* error)
+    void parse(std::span<const std::string_view> places, std::size_t windowCount);
+};
+
+void IdentifierIndex::Section::parse(std::span<const std::string_view> places,
+                                     std::size_t windowCount)
 {
-    IdentifierIndex index;
-    index.m_text = std::move(text);
-    std::string_view rest = viewOf(index.m_text);
-    std::vector<std::string_view> places;
+    std::string_view rest = lines;
     std::vector<PendingRecord> pending;
     // Room for every line up front: growing by copies costs more than the
     // parse itself, and untouched room costs nothing.
-    std::size_t lineCount = 0;
-    for (std::size_t at = rest.find('\n'); at != std::string_view::npos;
-         at = rest.find('\n', at + 1))
-        ++lineCount;
-    places.reserve(lineCount);
-    pending.reserve(lineCount);
-    index.m_placements.reserve(lineCount);
-    index.m_nodes.reserve(lineCount);
-    std::optional<Application> application;
-    int lineNumber = 0;
+    const std::size_t count = lineCount(rest);
+    pending.reserve(count);
+    placements.reserve(count);
+    nodes.reserve(count);
+    std::size_t lineNumber = firstLineNumber - 1;
     const auto fail = [&](const char* why) {
-        if (error)
-            *error = u"line %1: %2"_s.arg(lineNumber).arg(QLatin1StringView(why));
-        return std::nullopt;
+        error = u"line %1: %2"_s.arg(lineNumber).arg(QLatin1StringView(why));
+        placements.clear();
+        nodes.clear();
     };
-    while (!rest.empty()) {
+    for (std::string_view line; takeLine(rest, line);) {
         ++lineNumber;
-        const std::size_t end = rest.find('\n');
-        if (end == std::string_view::npos)
-            return fail("the last line has no line break");
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        if (line.empty() || line.front() == '#')
+        const std::string_view body = bodyOf(line);
+        if (line.empty() || line.front() == '#' || line.front() == 'P') {
             continue;
-        const char kind = line.front();
-        const std::string_view body = line.size() > 1 && line[1] == '\t' ? line.substr(2) : "";
-        if (kind == 'P') {
-            places.push_back(body);
-        } else if (kind == 'A') {
-            const std::size_t tab = body.find('\t');
-            application = applicationFromCode(body.substr(0, tab));
-            if (!application)
-                return fail("unknown application");
-            auto& windows = index.m_windows[static_cast<std::size_t>(*application)];
-            windows.clear();
-            for (std::string_view list = tab == std::string_view::npos ? "" : body.substr(tab + 1);
-                 !list.empty();) {
-                const std::size_t comma = list.find(',');
-                windows.push_back(list.substr(0, comma));
-                list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
-            }
-            if (windows.size() > 32)
-                return fail("more windows than a control line can name");
-        } else if (kind == 'I') {
-            if (!application || body.empty())
-                return fail("an identifier outside an application");
-            pending.push_back(
-                {*application, body, index.m_placements.size(), 0, index.m_nodes.size(), 0});
-        } else if (kind == 'C') {
+        } else if (line.front() == 'I') {
+            if (body.empty())
+                return fail("an identifier without a name");
+            pending.push_back({body, placements.size(), 0, nodes.size(), 0});
+        } else if (line.front() == 'C') {
             // An application of several windows adds the set of windows.
-            const std::size_t windowCount =
-                pending.empty()
-                    ? 0
-                    : index.m_windows[static_cast<std::size_t>(pending.back().application)].size();
             const bool hasWindows = windowCount != 0;
             std::string_view fields[4];
             std::size_t place = 0;
@@ -171,32 +156,143 @@ std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* 
                 (hasWindows && (!parseNumber(fields[3], windows, 16) || windows == 0 ||
                                 (std::uint64_t{windows} >> windowCount) != 0)))
                 return fail("a malformed control line");
-            index.m_placements.push_back({fields[0], versions, places[place], windows});
+            placements.push_back({fields[0], versions, places[place], windows});
             ++pending.back().placementCount;
-        } else if (kind == 'K') {
+        } else if (line.front() == 'K') {
             std::string_view fields[3];
             CatalogueNode node{};
             if (pending.empty() || !splitFields(body, fields) ||
                 !parseNumber(fields[1], node.position) || !parseNumber(fields[2], node.parent))
                 return fail("a malformed catalogue line");
             node.area = fields[0];
-            index.m_nodes.push_back(node);
+            nodes.push_back(node);
             ++pending.back().nodeCount;
         } else {
             return fail("an unknown kind of line");
         }
     }
-    index.m_records.reserve(pending.size());
+    records.reserve(pending.size());
     for (const PendingRecord& p : pending) {
-        index.m_records.push_back(
-            {p.application, p.name,
-             std::span(index.m_placements).subspan(p.firstPlacement, p.placementCount),
-             std::span(index.m_nodes).subspan(p.firstNode, p.nodeCount)});
+        records.push_back({application, p.name,
+                           std::span(placements).subspan(p.firstPlacement, p.placementCount),
+                           std::span(nodes).subspan(p.firstNode, p.nodeCount)});
     }
     // The generator writes records in this order already; only other text needs sorting.
-    if (!std::is_sorted(index.m_records.begin(), index.m_records.end(), ByApplicationAndName()))
-        std::stable_sort(index.m_records.begin(), index.m_records.end(), ByApplicationAndName());
+    if (!std::is_sorted(records.begin(), records.end(), ByName()))
+        std::stable_sort(records.begin(), records.end(), ByName());
+}
+
+IdentifierIndex::IdentifierIndex()
+    : m_sections(std::make_unique<std::array<Section, allApplications.size()>>())
+{}
+IdentifierIndex::IdentifierIndex(IdentifierIndex&&) noexcept = default;
+IdentifierIndex& IdentifierIndex::operator=(IdentifierIndex&&) noexcept = default;
+IdentifierIndex::~IdentifierIndex() = default;
+
+const IdentifierIndex& IdentifierIndex::builtIn()
+{
+    static const IdentifierIndex index = [] {
+        const QResource resource(u":/identifiers/identifiers.txt"_s);
+        QString error;
+        std::optional<IdentifierIndex> found = split(resource.uncompressedData(), &error);
+        // The text is generated and compiled in; a build that cannot read it
+        // is broken, and an empty index would call every identifier unknown.
+        if (!found)
+            qFatal("The compiled-in identifier index is unreadable: %s", qPrintable(error));
+        return std::move(*found);
+    }();
     return index;
+}
+
+std::optional<IdentifierIndex> IdentifierIndex::parse(QByteArray text, QString* error)
+{
+    std::optional<IdentifierIndex> index = split(std::move(text), error);
+    for (std::size_t i = 0; index && i < allApplications.size(); ++i) {
+        const Section& section = index->parsedSection(allApplications[i]);
+        if (!section.error.isEmpty()) {
+            if (error)
+                *error = section.error;
+            return std::nullopt;
+        }
+    }
+    return index;
+}
+
+std::optional<IdentifierIndex> IdentifierIndex::split(QByteArray text, QString* error)
+{
+    IdentifierIndex index;
+    index.m_text = std::move(text);
+    std::string_view rest = viewOf(index.m_text);
+    Section* section = nullptr;
+    std::size_t lineNumber = 0;
+    const auto endSection = [&](std::string_view next) {
+        if (section)
+            section->lines = section->lines.substr(0, next.data() - section->lines.data());
+    };
+    for (std::string_view line; !rest.empty();) {
+        ++lineNumber;
+        if (!takeLine(rest, line)) {
+            if (error)
+                *error = u"line %1: the last line has no line break"_s.arg(lineNumber);
+            return std::nullopt;
+        }
+        if (line.empty())
+            continue;
+        if (line.front() == 'P') {
+            index.m_places.push_back(bodyOf(line));
+        } else if (line.front() == 'A') {
+            const std::string_view body = bodyOf(line);
+            const std::size_t tab = body.find('\t');
+            const std::optional<Application> application = applicationFromCode(body.substr(0, tab));
+            const auto fail = [&](const char* why) {
+                if (error)
+                    *error = u"line %1: %2"_s.arg(lineNumber).arg(QLatin1StringView(why));
+                return std::nullopt;
+            };
+            if (!application)
+                return fail("unknown application");
+            endSection(line);
+            section = &(*index.m_sections)[static_cast<std::size_t>(*application)];
+            if (!section->lines.empty())
+                return fail("an application listed twice");
+            section->application = *application;
+            section->lines = rest;
+            section->firstLineNumber = lineNumber + 1;
+            auto& windows = index.m_windows[static_cast<std::size_t>(*application)];
+            for (std::string_view list = tab == std::string_view::npos ? "" : body.substr(tab + 1);
+                 !list.empty();) {
+                const std::size_t comma = list.find(',');
+                windows.push_back(list.substr(0, comma));
+                list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
+            }
+            if (windows.size() > 32)
+                return fail("more windows than a control line can name");
+        } else if (!section && line.front() != '#') {
+            if (error)
+                *error = u"line %1: an identifier outside an application"_s.arg(lineNumber);
+            return std::nullopt;
+        }
+    }
+    endSection(rest);
+    return index;
+}
+
+const IdentifierIndex::Section& IdentifierIndex::parsedSection(Application application) const
+{
+    Section& section = (*m_sections)[static_cast<std::size_t>(application)];
+    std::call_once(section.parsing, [&] {
+        section.parse(m_places, m_windows[static_cast<std::size_t>(application)].size());
+    });
+    return section;
+}
+
+std::span<const IdentifierRecord> IdentifierIndex::records(Application application) const
+{
+    const Section& section = parsedSection(application);
+    // Only the built-in index is parsed piecemeal, and its text is tested whole.
+    if (!section.error.isEmpty())
+        qFatal("The identifier index is unreadable: %s", qPrintable(section.error));
+    return section.records;
 }
 
 std::vector<const IdentifierRecord*> IdentifierIndex::find(std::string_view name,
@@ -206,9 +302,9 @@ std::vector<const IdentifierRecord*> IdentifierIndex::find(std::string_view name
     for (const Application application : allApplications) {
         if (!applications.contains(application))
             continue;
+        const std::span<const IdentifierRecord> candidates = records(application);
         const auto [first, last] =
-            std::equal_range(m_records.begin(), m_records.end(),
-                             ByApplicationAndName::Key(application, name), ByApplicationAndName());
+            std::equal_range(candidates.begin(), candidates.end(), name, ByName());
         for (auto record = first; record != last; ++record)
             found.push_back(&*record);
     }
@@ -220,9 +316,13 @@ std::vector<std::string_view> IdentifierIndex::nearest(std::string_view name,
                                                        VersionSet versions, std::size_t limit) const
 {
     NearestNames nearestNames(name, limit);
-    for (const IdentifierRecord& record : m_records) {
-        if (applications.contains(record.application) && record.versions().intersects(versions))
-            nearestNames.consider(record.name);
+    for (const Application application : allApplications) {
+        if (!applications.contains(application))
+            continue;
+        for (const IdentifierRecord& record : records(application)) {
+            if (record.versions().intersects(versions))
+                nearestNames.consider(record.name);
+        }
     }
     return nearestNames.result();
 }
@@ -231,9 +331,7 @@ IdentifierIndex::NodeAt IdentifierIndex::catalogueNodeAt(Application application
                                                          std::string_view area,
                                                          std::uint32_t position) const
 {
-    for (const IdentifierRecord& record : m_records) {
-        if (record.application != application)
-            continue;
+    for (const IdentifierRecord& record : records(application)) {
         for (const CatalogueNode& node : record.catalogueNodes) {
             if (node.position == position && node.area == area)
                 return {&record, &node};

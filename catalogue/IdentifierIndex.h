@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -49,13 +50,17 @@ struct IdentifierRecord
 // Every control identifier of the Office applications in Office 2013, 2016,
 // 2019 and Microsoft 365 as Microsoft lists them, from the generated index text (see
 // tools/catalogue/identifiers.py). Views point into the text the index keeps.
+//
+// The lines of each application are parsed the first time something asks for
+// that application (safely from any thread): a check of an Excel workbook
+// reads the Excel lines alone, not the 1.5 MB of all eleven applications.
 class IdentifierIndex
 {
 public:
-    // The index compiled into the program; read and parsed on first use.
+    // The index compiled into the program, found on first use.
     static const IdentifierIndex& builtIn();
 
-    // Parses index text; nullopt and `error` set when the text is malformed.
+    // Parses index text whole; nullopt and `error` set when it is malformed.
     static std::optional<IdentifierIndex> parse(QByteArray text, QString* error = nullptr);
 
     // Every identifier of the applications whose name equals `name` ignoring
@@ -80,7 +85,8 @@ public:
     NodeAt catalogueNodeAt(Application application, std::string_view area,
                            std::uint32_t position) const;
 
-    std::span<const IdentifierRecord> records() const { return m_records; }
+    // The identifiers of one application, by name ignoring case.
+    std::span<const IdentifierRecord> records(Application application) const;
 
     // The windows of an application that has one workbook per window
     // ("explorer", "mailitem", ... of Outlook); empty for the others.
@@ -89,19 +95,23 @@ public:
         return m_windows[static_cast<std::size_t>(application)];
     }
 
-    IdentifierIndex(IdentifierIndex&&) = default;
-    IdentifierIndex& operator=(IdentifierIndex&&) = default;
+    IdentifierIndex(IdentifierIndex&&) noexcept;
+    IdentifierIndex& operator=(IdentifierIndex&&) noexcept;
+    ~IdentifierIndex();
     // The records point into the index's own buffers.
     IdentifierIndex(const IdentifierIndex&) = delete;
     IdentifierIndex& operator=(const IdentifierIndex&) = delete;
 
 private:
-    IdentifierIndex() = default;
+    struct Section;
+    IdentifierIndex();
+    // Finds the places and each application's lines without parsing them.
+    static std::optional<IdentifierIndex> split(QByteArray text, QString* error);
+    const Section& parsedSection(Application application) const;
 
     QByteArray m_text;
-    std::vector<ControlPlacement> m_placements;
-    std::vector<CatalogueNode> m_nodes;
-    std::vector<IdentifierRecord> m_records; // by application, then name ignoring case
+    std::vector<std::string_view> m_places;
+    std::unique_ptr<std::array<Section, allApplications.size()>> m_sections;
     std::array<std::vector<std::string_view>, allApplications.size()> m_windows;
 };
 

@@ -125,10 +125,13 @@ QString IdentifierRules::unknownMessage(std::string_view name)
     if (suggestions.empty()) {
         if (!m_suggestions) {
             std::vector<std::string_view> names;
-            for (const IdentifierRecord& record : m_index.records()) {
-                if (m_applications.contains(record.application) &&
-                    record.versions().intersects(m_versions))
-                    names.push_back(record.name);
+            for (const Application application : allApplications) {
+                if (!m_applications.contains(application))
+                    continue;
+                for (const IdentifierRecord& record : m_index.records(application)) {
+                    if (record.versions().intersects(m_versions))
+                        names.push_back(record.name);
+                }
             }
             m_suggestions = std::make_unique<NameSuggestions>(std::move(names));
         }
