@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConsoleStreams.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdio>
@@ -10,7 +12,7 @@ namespace talpora::cli {
 // Everything talpora-cli prints is UTF-8, whatever the locale says.
 inline void write(std::FILE* stream, std::string_view utf8)
 {
-    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    writeUtf8(stream, utf8);
 }
 
 inline void write(std::FILE* stream, const QString& text)

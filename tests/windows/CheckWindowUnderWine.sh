@@ -3,11 +3,13 @@
 # an entry is chosen in the list, a node of the tree is clicked; the caption
 # names the entry and the script window shows the node's snippet, read back
 # through the clipboard and compared with the Linux program's. A screenshot of
-# the end is kept in the work folder.
+# the end is kept in the work folder. Then talpora-cli.exe writes Chinese and
+# Japanese into a console window of its own, which must show the characters.
 # Usage: CheckWindowUnderWine.sh <RunUnderWine.sh> <Wine prefix> <Talpora.exe>
 #                                <work folder> <Linux talpora-cli>
+#                                [<talpora-cli.exe> <console_capture.exe>]
 set -euo pipefail
-runner=$1 prefix=$2 talpora_exe=$3 work=$4 linux_cli=$5
+runner=$1 prefix=$2 talpora_exe=$3 work=$4 linux_cli=$5 cli_exe=${6:-} capture_exe=${7:-}
 skip() {
     echo "SKIP: $*"
     exit 77
@@ -92,3 +94,24 @@ $(cat "$work/snippet.txt")
 expected the snippet of node 2 of $entry:
 $("$linux_cli" snippet "$entry" 2)"
 echo "Clicked node 2; the script window shows its snippet, as on Linux"
+
+[ -n "$cli_exe" ] || exit 0
+# The console shows a TAB as blanks up to the next multiple of 8 columns.
+printf '<root label="中文 日本語のテキスト"/>\n' >"$work/文字.xml"
+status=0
+TALPORA_WINE_DISPLAY=$DISPLAY bash "$runner" "$prefix" "$capture_exe" "$work/console.txt" \
+    "$cli_exe" tree "$work/文字.xml" || status=$?
+expected=$("$linux_cli" tree "$work/文字.xml" | expand -t 8)
+[ "$status" = 0 ] && [ "$(sed -n 1p "$work/console.txt")" = "$expected" ] ||
+    fail "talpora-cli.exe tree in a console window: status $status, the window shows:
+$(cat "$work/console.txt")
+expected:
+$expected"
+status=0
+TALPORA_WINE_DISPLAY=$DISPLAY bash "$runner" "$prefix" "$capture_exe" "$work/console.txt" \
+    "$cli_exe" tree "$work/缺少.xml" || status=$?
+# Long lines wrap at the window's width.
+[ "$status" = 2 ] && [[ "$(tr -d '\n' <"$work/console.txt")" == *'缺少.xml”: file not found' ]] ||
+    fail "talpora-cli.exe tree of a missing file in a console window: status $status, the window shows:
+$(cat "$work/console.txt")"
+echo "talpora-cli.exe shows Chinese and Japanese as characters in a console window"

@@ -1,6 +1,7 @@
 #include "ConsoleStreams.h"
 
-#include <cstdio>
+#include <QString>
+#include <algorithm>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -9,10 +10,50 @@ namespace talpora::cli {
 
 namespace {
 
+HANDLE handleOf(std::FILE* stream)
+{
+    return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+}
+
 bool isConsole(std::FILE* stream)
 {
     DWORD mode = 0;
-    return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), &mode) != 0;
+    return GetConsoleMode(handleOf(stream), &mode) != 0;
+}
+
+bool writesToConsole(std::FILE* stream)
+{
+    static const bool outIsConsole = isConsole(stdout);
+    static const bool errIsConsole = isConsole(stderr);
+    return (stream == stdout && outIsConsole) || (stream == stderr && errIsConsole);
+}
+
+// A console window decodes the bytes of each write with its own code page, and
+// the C runtime hands it multi-byte characters cut apart: Chinese shows as
+// garbage. Characters given as UTF-16 show as they are, in any code page.
+void writeToConsole(std::FILE* stream, std::string_view utf8)
+{
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    // What the runtime still holds for the stream goes first, in order.
+    std::fflush(stream);
+    const HANDLE console = handleOf(stream);
+    // Older consoles refuse very long writes; pieces never split a surrogate pair.
+    constexpr qsizetype piece = 8192;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype count = std::min(piece, text.size() - at);
+        if (at + count < text.size() && text.at(at + count - 1).isHighSurrogate())
+            --count;
+        DWORD written = 0;
+        if (!WriteConsoleW(console, text.utf16() + at, static_cast<DWORD>(count), &written,
+                           nullptr) ||
+            written == 0) {
+            // The stream then says whether the rest got through.
+            const QByteArray rest = text.sliced(at).toUtf8();
+            std::fwrite(rest.constData(), 1, static_cast<std::size_t>(rest.size()), stream);
+            return;
+        }
+        at += written;
+    }
 }
 
 } // namespace
@@ -23,20 +64,20 @@ ConsoleStreams::ConsoleStreams()
     // the program writes on every platform.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    // A console window shows the UTF-8 bytes as text once its output code page
-    // says so; the window's own page comes back when the program ends.
-    if (isConsole(stdout) || isConsole(stderr)) {
-        m_previousCodePage = GetConsoleOutputCP();
-        SetConsoleOutputCP(CP_UTF8);
-    }
 }
 
 ConsoleStreams::~ConsoleStreams()
 {
     std::fflush(stdout);
     std::fflush(stderr);
-    if (m_previousCodePage != 0)
-        SetConsoleOutputCP(m_previousCodePage);
+}
+
+void writeUtf8(std::FILE* stream, std::string_view utf8)
+{
+    if (writesToConsole(stream))
+        writeToConsole(stream, utf8);
+    else
+        std::fwrite(utf8.data(), 1, utf8.size(), stream);
 }
 
 } // namespace talpora::cli
