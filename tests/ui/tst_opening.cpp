@@ -131,7 +131,7 @@ void TestOpening::fileArgumentOpensLikeTheMenu()
 void TestOpening::droppedFilesOpenTheFirst()
 {
     const QString first =
-        writeFile(m_dir, u"first dropped.xml"_s, "<qat><button idMso=\"A\"/></qat>");
+        writeFile(m_dir, u"首个 dropped 😀.xml"_s, "<qat><button idMso=\"A\"/></qat>");
     const QString second = writeFile(m_dir, u"second.xml"_s, "<tabs/>");
     ModalDialogs unexpected;
     Form1 form;
