@@ -3,8 +3,10 @@
 # an entry is chosen in the list, a node of the tree is clicked; the caption
 # names the entry and the script window shows the node's snippet, read back
 # through the clipboard and compared with the Linux program's. A screenshot of
-# the end is kept in the work folder. Then talpora-cli.exe writes Chinese and
-# Japanese into a console window of its own, which must show the characters.
+# the end is kept in the work folder. Then a file with a Chinese, Japanese and
+# emoji name is dragged from Wine's Explorer onto the window and opens, and
+# talpora-cli.exe writes Chinese and Japanese into a console window of its
+# own, which must show the characters.
 # Usage: CheckWindowUnderWine.sh <RunUnderWine.sh> <Wine prefix> <Talpora.exe>
 #                                <work folder> <Linux talpora-cli>
 #                                [<talpora-cli.exe> <console_capture.exe>]
@@ -94,6 +96,28 @@ $(cat "$work/snippet.txt")
 expected the snippet of node 2 of $entry:
 $("$linux_cli" snippet "$entry" 2)"
 echo "Clicked node 2; the script window shows its snippet, as on Linux"
+
+# A file named in Chinese, Japanese and emoji, dragged from Wine's Explorer
+# onto the window, opens. Explorer lists the folder's one file in the first
+# row of its list, some 210 px right of and 86 px below its window's corner.
+mkdir -p "$work/drop"
+dropped="$work/drop/拖放 ドラッグ 😀.xml"
+printf '<customUI xmlns="http://schemas.microsoft.com/office/2009/07/customui"/>\n' >"$dropped"
+TALPORA_WINE_DISPLAY=$DISPLAY bash "$runner" "$prefix" explorer.exe \
+    "$(WINEPREFIX=$prefix winepath -w "$work/drop")" >"$work/explorer.out" 2>&1 &
+browser=$(wait_for_window '^drop$') || fail "no Explorer window within 120 s"
+xdotool windowmove --sync "$browser" 0 0 windowmove --sync "$scripts" 0 520 \
+    windowmove --sync "$main" 660 0
+sleep 1
+xdotool mousemove 210 86 sleep 0.3 mousedown 1 sleep 0.3 mousemove 260 120 sleep 0.3 \
+    mousemove 700 200 sleep 0.3 mousemove 900 300 sleep 0.5 mousemove 905 305 sleep 0.5 mouseup 1
+expected_caption="Talpora - $(WINEPREFIX=$prefix winepath -w "$dropped")"
+if ! wait_for_name "$main" "$expected_caption"; then
+    import -window root "$work/drop.png" 2>/dev/null || true
+    fail "after dropping \"$(basename "$dropped")\" from Explorer the caption is" \
+        "\"$(xdotool getwindowname "$main")\" (screen in drop.png)"
+fi
+echo "A file named in Chinese, Japanese and emoji, dropped from Explorer, opens"
 
 [ -n "$cli_exe" ] || exit 0
 # The console shows a TAB as blanks up to the next multiple of 8 columns.
