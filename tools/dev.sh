@@ -19,7 +19,7 @@ test_packages=(libbenchmark-dev xvfb xauth xdotool g++-mingw-w64-x86-64 wine64 w
 test_packages+=(lintian xdg-utils)
 test_packages+=(python3-pyatspi at-spi2-core)
 # The Windows build: MinGW-w64 with the SDK beside the repository, tested under Wine.
-test_packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools nsis unzip xclip
+test_packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools wixl unzip xclip
                 fonts-wqy-microhei)
 # Rebuilds of the three build trees reuse what did not change.
 test_packages+=(ccache)

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The Windows packages: the zip holds the three programs, the README and the
-# licences; the installer installs silently, for the current user, into a fresh
-# Wine prefix, the installed programs start, the Start-menu shortcut, the
-# "Open with" entry for .xml and the uninstall entry exist, and a silent
-# uninstall leaves nothing behind (nor changes the default program of .xml).
-# Exits 77 (skipped) after the zip when Wine cannot run 32-bit programs.
+# licences; the MSI installs silently, for the current user, into a fresh Wine
+# prefix, the installed programs start, the Start-menu shortcut, the "Open with"
+# entry for .xml and the uninstall entry exist, and a silent uninstall through
+# that entry leaves nothing behind (nor changes the default program of .xml).
+# A later version installed over it replaces it.
 # Usage: CheckInstaller.sh <build folder> <work folder>
 set -euo pipefail
 build=$1 work=$2
@@ -12,8 +12,8 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-for tool in wine wineboot wineserver cpack makensis unzip; do
-    command -v "$tool" >/dev/null || fail "$tool not found (Debian: wine64 wine cmake nsis unzip)"
+for tool in wine wineboot wineserver cpack wixl unzip; do
+    command -v "$tool" >/dev/null || fail "$tool not found (Debian: wine64 wine cmake wixl unzip)"
 done
 
 rm -rf "$work"
@@ -22,7 +22,11 @@ echo "Making the packages"
 cpack --config "$build/CPackConfig.cmake" -B "$work/packages" >"$work/cpack.out" 2>&1 ||
     fail "cpack failed: $(cat "$work/cpack.out")"
 zip=$(ls "$work"/packages/Talpora-*-win64.zip)
-installer=$(ls "$work"/packages/Talpora-*-win64.exe)
+installer=$(ls "$work"/packages/Talpora-*-win64.msi)
+# The same installer as a later version, to upgrade with.
+cpack --config "$build/CPackConfig.cmake" -G External -B "$work/later" -D CPACK_PACKAGE_VERSION=99.0 \
+    -D CPACK_PACKAGE_FILE_NAME=Talpora-later >"$work/cpack-later.out" 2>&1 ||
+    fail "cpack of a later version failed: $(cat "$work/cpack-later.out")"
 
 contents=$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')
 for expected in LICENSE NOTICE Quillet.exe README.md Talpora.exe talpora-cli.exe \
@@ -32,13 +36,9 @@ for expected in LICENSE NOTICE Quillet.exe README.md Talpora.exe talpora-cli.exe
 done
 echo "zip: $contents"
 
-# NSIS makes 32-bit installers; a Wine without its 32-bit half cannot start them.
-if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
-    echo "SKIP: installer not run: it is a 32-bit program and wine32:i386 is not installed"
-    exit 77
-fi
-
-export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No Linux menu entries from the shortcut: winemenubuilder stays off.
+export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 cleanup() {
     local status=$?
@@ -53,27 +53,53 @@ wineserver -w
 user_dir=$(ls -d "$WINEPREFIX"/drive_c/users/* | grep -v '/Public$' | head -n 1)
 target="$user_dir/AppData/Local/Programs/Talpora"
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Talpora/Talpora.lnk"
-uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Talpora'
 reg_has() { wine reg query "$@" >/dev/null 2>&1; }
+reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+# keys_naming_talpora <key> <value name>: the subkeys of <key> whose value <value name> is Talpora.
+keys_naming_talpora() {
+    { wine reg query "$1" /s 2>/dev/null || true; } | tr -d '\r' |
+        awk -v name="$2" '/^HKEY_/ { key = $0 } $1 == name && $2 == "REG_SZ" && $3 == "Talpora" && NF == 3 { print key }'
+}
+# The entry in the list of programs: Windows keeps a per-user install's entry
+# in HKCU, Wine keeps every entry in HKLM.
+uninstall_keys() {
+    keys_naming_talpora 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' DisplayName
+    keys_naming_talpora 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' DisplayName
+}
+# Where Windows Installer lists the products of the current user, and those of the machine.
+user_product() { keys_naming_talpora 'HKCU\Software\Microsoft\Installer\Products' ProductName; }
+machine_product() { keys_naming_talpora 'HKLM\Software\Classes\Installer\Products' ProductName; }
+# Everything in the prefix but Wine's own registry files and logs, to compare
+# before the installation and after the uninstallation.
+snapshot() { (cd "$WINEPREFIX" && find drive_c | grep -v '^drive_c/windows/\(logs\|temp\)' | LC_ALL=C sort); }
+snapshot >"$work/before.txt"
 
 echo "Installing silently"
-timeout 300 wine "$installer" /S || fail "the installer exited with $?"
-wineserver -w
+install() {
+    timeout 300 wine msiexec /i "$(wine winepath -w "$1" 2>/dev/null | tr -d '\r')" /qn ||
+        fail "the installer $1 exited with $?"
+    wineserver -w
+}
+install "$installer"
 for program in Talpora.exe talpora-cli.exe Quillet.exe README.md LICENSE NOTICE; do
     [ -f "$target/$program" ] || fail "$program is not in $target"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut at $shortcut"
-reg_has "$uninstall_key" /v UninstallString || fail "no uninstall entry $uninstall_key"
-! reg_has 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Talpora' ||
-    fail "the installer wrote an uninstall entry for all users"
-reg_has 'HKCU\Software\Classes\.xml\OpenWithProgids' /v Talpora.xml ||
-    fail "Talpora is not offered in \"Open with\" for .xml files"
-command=$(wine reg query 'HKCU\Software\Classes\Talpora.xml\shell\open\command' /ve 2>/dev/null | tr -d '\r')
-[[ "$command" == *'Talpora.exe" "%1"'* ]] || fail "unexpected open command: $command"
-default=$(wine reg query 'HKCU\Software\Classes\.xml' /ve 2>/dev/null | tr -d '\r' || true)
-[[ "$default" != *Talpora* ]] || fail "the installer made Talpora the default program of .xml"
-echo "Installed into $target with shortcut, uninstall entry and \"Open with\""
-
+uninstall_key=$(uninstall_keys)
+[ -n "$uninstall_key" ] && [ "$(wc -l <<<"$uninstall_key")" -eq 1 ] ||
+    fail "not one uninstall entry named Talpora but: ${uninstall_key:-none}"
+echo "Uninstall entry: $(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r' | grep -v '^ *[A-Za-z]* *REG_SZ *$')"
+product_code=${uninstall_key##*\\}
+for field in DisplayVersion:1.00 "Publisher:The Talpora developers" \
+    "UninstallString:MsiExec.exe /X$product_code"; do
+    value=$(reg_value "$uninstall_key" "${field%%:*}")
+    [ "$value" = "${field#*:}" ] || fail "the uninstall entry's ${field%%:*} is \"$value\""
+done
+product=$(user_product)
+[ -n "$product" ] || fail "Talpora is not installed for the current user"
+[ -z "$(machine_product)" ] || fail "Talpora is installed for all users"
+icon=$(reg_value "$product" ProductIcon)
+[ -f "$(wine winepath -u "$icon" 2>/dev/null)" ] || fail "the list of programs has no icon for Talpora: $icon"
 for program in talpora-cli.exe Talpora.exe; do
     version=$(timeout 120 wine "$target/$program" --version 2>&1 | tr -d '\r') ||
         fail "the installed $program --version exited with $?: $version"
@@ -82,15 +108,27 @@ done
 [ ! -e "$target/calls.log" ] || fail "the installer ran Quillet"
 echo "The installed programs start"
 
-echo "Uninstalling silently"
-# The uninstaller copies itself away and returns at once; wineserver -w waits for the copy.
-timeout 300 wine "$target/Uninstall.exe" /S || fail "the uninstaller exited with $?"
+echo "Upgrading to a later version"
+install "$work/later/Talpora-later.msi"
+uninstall_key=$(uninstall_keys)
+[ "$(reg_value "$uninstall_key" DisplayVersion)" = 99.0 ] && [ "$(wc -l <<<"$uninstall_key")" -eq 1 ] ||
+    fail "the later version did not replace this one: ${uninstall_key:-no uninstall entry}"
+product_code=${uninstall_key##*\\}
+[ -f "$target/Talpora.exe" ] && [ -f "$shortcut" ] || fail "the upgrade lost the program or its shortcut"
+
+echo "Uninstalling silently, as the uninstall entry does"
+timeout 300 wine msiexec /x "$product_code" /qn || fail "the uninstaller exited with $?"
 wineserver -w
 [ ! -e "$target" ] || fail "left behind: $(find "$target")"
 [ ! -e "$(dirname "$shortcut")" ] || fail "the Start-menu folder is left behind"
 ! reg_has "$uninstall_key" || fail "the uninstall entry is left behind"
+[ -z "$(user_product)" ] || fail "Windows Installer still lists Talpora"
 ! reg_has 'HKCU\Software\Classes\Talpora.xml' || fail "the Talpora.xml file type is left behind"
 ! reg_has 'HKCU\Software\Classes\.xml\OpenWithProgids' /v Talpora.xml ||
     fail "the \"Open with\" entry is left behind"
-! reg_has 'HKCU\Software\The Talpora developers' || fail "the installer's own key is left behind"
+# Windows Installer's own folders, for installed packages and product icons,
+# are all that may stay, empty.
+left=$(snapshot | LC_ALL=C comm -13 "$work/before.txt" - |
+    grep -vx 'drive_c/windows/Installer\|.*/AppData/Roaming/Microsoft/Installer' || true)
+[ -z "$left" ] || fail "left behind: $left"
 echo "Uninstalled without a trace"
