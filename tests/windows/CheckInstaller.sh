@@ -85,6 +85,12 @@ for program in Talpora.exe talpora-cli.exe Quillet.exe README.md LICENSE NOTICE;
     [ -f "$target/$program" ] || fail "$program is not in $target"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut at $shortcut"
+reg_has 'HKCU\Software\Classes\.xml\OpenWithProgids' /v Talpora.xml ||
+    fail "Talpora is not offered in \"Open with\" for .xml files"
+command=$(wine reg query 'HKCU\Software\Classes\Talpora.xml\shell\open\command' /ve 2>/dev/null | tr -d '\r')
+[[ "$command" == *'Talpora.exe" "%1"'* ]] || fail "unexpected open command: $command"
+default=$(wine reg query 'HKCU\Software\Classes\.xml' /ve 2>/dev/null | tr -d '\r' || true)
+[[ "$default" != *Talpora* ]] || fail "the installer made Talpora the default program of .xml"
 uninstall_key=$(uninstall_keys)
 [ -n "$uninstall_key" ] && [ "$(wc -l <<<"$uninstall_key")" -eq 1 ] ||
     fail "not one uninstall entry named Talpora but: ${uninstall_key:-none}"
@@ -100,6 +106,7 @@ product=$(user_product)
 [ -z "$(machine_product)" ] || fail "Talpora is installed for all users"
 icon=$(reg_value "$product" ProductIcon)
 [ -f "$(wine winepath -u "$icon" 2>/dev/null)" ] || fail "the list of programs has no icon for Talpora: $icon"
+echo "Installed into $target with shortcut, uninstall entry and \"Open with\""
 for program in talpora-cli.exe Talpora.exe; do
     version=$(timeout 120 wine "$target/$program" --version 2>&1 | tr -d '\r') ||
         fail "the installed $program --version exited with $?: $version"
