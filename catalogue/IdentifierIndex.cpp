@@ -105,7 +105,6 @@ bool IdentifierRecord::hasType(std::initializer_list<std::string_view> types,
 // One application's lines and, once asked for, the records parsed from them.
 struct IdentifierIndex::Section
 {
-    Application application{};
     std::string_view lines; // after its "A" line
     std::size_t firstLineNumber = 0;
     std::once_flag parsing;
@@ -114,10 +113,12 @@ struct IdentifierIndex::Section
     std::vector<CatalogueNode> nodes;
     std::vector<IdentifierRecord> records; // by name ignoring case
 
-    void parse(std::span<const std::string_view> places, std::size_t windowCount);
+    void parse(Application application, std::span<const std::string_view> places,
+               std::size_t windowCount);
 };
 
-void IdentifierIndex::Section::parse(std::span<const std::string_view> places,
+void IdentifierIndex::Section::parse(Application application,
+                                     std::span<const std::string_view> places,
                                      std::size_t windowCount)
 {
     std::string_view rest = lines;
@@ -225,17 +226,19 @@ std::optional<IdentifierIndex> IdentifierIndex::split(QByteArray text, QString* 
     std::string_view rest = viewOf(index.m_text);
     Section* section = nullptr;
     std::size_t lineNumber = 0;
+    const auto fail = [&](const char* why) {
+        if (error)
+            *error = u"line %1: %2"_s.arg(lineNumber).arg(QLatin1StringView(why));
+        return std::nullopt;
+    };
     const auto endSection = [&](std::string_view next) {
         if (section)
             section->lines = section->lines.substr(0, next.data() - section->lines.data());
     };
     for (std::string_view line; !rest.empty();) {
         ++lineNumber;
-        if (!takeLine(rest, line)) {
-            if (error)
-                *error = u"line %1: the last line has no line break"_s.arg(lineNumber);
-            return std::nullopt;
-        }
+        if (!takeLine(rest, line))
+            return fail("the last line has no line break");
         if (line.empty())
             continue;
         if (line.front() == 'P') {
@@ -244,18 +247,12 @@ std::optional<IdentifierIndex> IdentifierIndex::split(QByteArray text, QString* 
             const std::string_view body = bodyOf(line);
             const std::size_t tab = body.find('\t');
             const std::optional<Application> application = applicationFromCode(body.substr(0, tab));
-            const auto fail = [&](const char* why) {
-                if (error)
-                    *error = u"line %1: %2"_s.arg(lineNumber).arg(QLatin1StringView(why));
-                return std::nullopt;
-            };
             if (!application)
                 return fail("unknown application");
             endSection(line);
             section = &(*index.m_sections)[static_cast<std::size_t>(*application)];
             if (!section->lines.empty())
                 return fail("an application listed twice");
-            section->application = *application;
             section->lines = rest;
             section->firstLineNumber = lineNumber + 1;
             auto& windows = index.m_windows[static_cast<std::size_t>(*application)];
@@ -268,9 +265,7 @@ std::optional<IdentifierIndex> IdentifierIndex::split(QByteArray text, QString* 
             if (windows.size() > 32)
                 return fail("more windows than a control line can name");
         } else if (!section && line.front() != '#') {
-            if (error)
-                *error = u"line %1: an identifier outside an application"_s.arg(lineNumber);
-            return std::nullopt;
+            return fail("an identifier outside an application");
         }
     }
     endSection(rest);
@@ -281,7 +276,8 @@ const IdentifierIndex::Section& IdentifierIndex::parsedSection(Application appli
 {
     Section& section = (*m_sections)[static_cast<std::size_t>(application)];
     std::call_once(section.parsing, [&] {
-        section.parse(m_places, m_windows[static_cast<std::size_t>(application)].size());
+        section.parse(application, m_places,
+                      m_windows[static_cast<std::size_t>(application)].size());
     });
     return section;
 }
@@ -311,20 +307,19 @@ std::vector<const IdentifierRecord*> IdentifierIndex::find(std::string_view name
     return found;
 }
 
-std::vector<std::string_view> IdentifierIndex::nearest(std::string_view name,
-                                                       ApplicationSet applications,
-                                                       VersionSet versions, std::size_t limit) const
+std::vector<std::string_view> IdentifierIndex::names(ApplicationSet applications,
+                                                     VersionSet versions) const
 {
-    NearestNames nearestNames(name, limit);
+    std::vector<std::string_view> names;
     for (const Application application : allApplications) {
         if (!applications.contains(application))
             continue;
         for (const IdentifierRecord& record : records(application)) {
             if (record.versions().intersects(versions))
-                nearestNames.consider(record.name);
+                names.push_back(record.name);
         }
     }
-    return nearestNames.result();
+    return names;
 }
 
 IdentifierIndex::NodeAt IdentifierIndex::catalogueNodeAt(Application application,

@@ -68,12 +68,10 @@ public:
     std::vector<const IdentifierRecord*> find(std::string_view name,
                                               ApplicationSet applications) const;
 
-    // Identifiers of the applications known in one of `versions`, nearest to
-    // `name` first (smallest edit distance ignoring case, then the longest
-    // shared prefix), at most `limit` distinct names; only names close enough
-    // to be a plausible misspelling. Never `name` itself.
-    std::vector<std::string_view> nearest(std::string_view name, ApplicationSet applications,
-                                          VersionSet versions, std::size_t limit) const;
+    // The names of the identifiers of the applications known in one of
+    // `versions`, in index order (a name known to several applications is
+    // there once for each).
+    std::vector<std::string_view> names(ApplicationSet applications, VersionSet versions) const;
 
     // The identifier and node at `position` in the catalogue documents of
     // `area` of the application; both null when no node there has an idMso.

@@ -123,18 +123,9 @@ QString IdentifierRules::unknownMessage(std::string_view name)
         message += u" (it is in "_s + QString::fromStdString(versionList(otherVersions)) + u')';
     message += knownElsewhere(name);
     if (suggestions.empty()) {
-        if (!m_suggestions) {
-            std::vector<std::string_view> names;
-            for (const Application application : allApplications) {
-                if (!m_applications.contains(application))
-                    continue;
-                for (const IdentifierRecord& record : m_index.records(application)) {
-                    if (record.versions().intersects(m_versions))
-                        names.push_back(record.name);
-                }
-            }
-            m_suggestions = std::make_unique<NameSuggestions>(std::move(names));
-        }
+        if (!m_suggestions)
+            m_suggestions =
+                std::make_unique<NameSuggestions>(m_index.names(m_applications, m_versions));
         suggestions = m_suggestions->nearest(name, suggestionCount);
     }
     if (!suggestions.empty())
