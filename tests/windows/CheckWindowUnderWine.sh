@@ -34,14 +34,8 @@ cleanup() {
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x800x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/../../cmake/VirtualDisplay.sh"
+start_virtual_display "$work" 1280x800x24
 
 # Waits up to 120 s for a mapped window whose name matches; prints its id.
 # (Wine names a window before it maps it, and focusing it then fails.)

@@ -128,14 +128,8 @@ if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
 fi
 
 echo "Running Quillet.exe on a virtual display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/../../../cmake/VirtualDisplay.sh"
+start_virtual_display "$work" 800x600x24
 
 # Wine traces the text of every message box it opens; each box, titled "Quillet", is answered
 # with Enter until the program has ended. A key press that comes too early is simply repeated.
