@@ -8,9 +8,9 @@
 //   bench_check [--no-memory] [Google Benchmark flags]
 
 #include "BestTimeReporter.h"
-#include "CheckCommand.h"
-#include "IdentifierIndex.h"
 #include "PeakMemoryProbe.h"
+#include "catalogue/IdentifierIndex.h"
+#include "cli/CheckCommand.h"
 
 #include <QFileInfo>
 #include <QProcess>

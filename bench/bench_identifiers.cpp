@@ -7,8 +7,8 @@
 //   bench_identifiers [Google Benchmark flags, e.g. --benchmark_filter=lookup]
 
 #include "BestTimeReporter.h"
-#include "FileChecker.h"
-#include "IdentifierIndex.h"
+#include "catalogue/IdentifierIndex.h"
+#include "checker/FileChecker.h"
 
 #include <QProcess>
 #include <QResource>

@@ -16,13 +16,13 @@
 //   bench_loading [--no-memory] [Google Benchmark flags, e.g. --benchmark_filter=catalogue]
 
 #include "BestTimeReporter.h"
-#include "DocumentLoader.h"
 #include "GeneratedDocument.h"
 #include "HostileDocuments.h"
-#include "NodeTree.h"
 #include "PeakMemoryProbe.h"
-#include "StoredDocuments.h"
-#include "TreeSearch.h"
+#include "catalogue/StoredDocuments.h"
+#include "viewer/core/DocumentLoader.h"
+#include "viewer/core/NodeTree.h"
+#include "viewer/core/TreeSearch.h"
 
 #include <QDir>
 #include <QTemporaryDir>

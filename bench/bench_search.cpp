@@ -7,11 +7,11 @@
 //   bench_search [Google Benchmark flags, e.g. --benchmark_filter=no_hit]
 
 #include "BestTimeReporter.h"
-#include "DocumentLoader.h"
 #include "GeneratedDocument.h"
-#include "NodeTree.h"
-#include "TreeOutline.h"
-#include "TreeSearch.h"
+#include "viewer/core/DocumentLoader.h"
+#include "viewer/core/NodeTree.h"
+#include "viewer/core/TreeOutline.h"
+#include "viewer/core/TreeSearch.h"
 
 #include <QString>
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "CatalogueEntries.h"
+#include "catalogue/CatalogueEntries.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "IdentifierDistance.h"
+#include "catalogue/IdentifierDistance.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "IdentifierIndex.h"
+#include "catalogue/IdentifierIndex.h"
 
-#include "IdentifierDistance.h"
+#include "catalogue/IdentifierDistance.h"
 
 #include <QResource>
 #include <algorithm>

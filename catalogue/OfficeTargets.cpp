@@ -1,6 +1,6 @@
-#include "OfficeTargets.h"
+#include "catalogue/OfficeTargets.h"
 
-#include "IdentifierDistance.h"
+#include "catalogue/IdentifierDistance.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "StoredDocuments.h"
+#include "catalogue/StoredDocuments.h"
 
 #include <QFile>
 

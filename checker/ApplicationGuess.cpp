@@ -1,4 +1,4 @@
-#include "ApplicationGuess.h"
+#include "checker/ApplicationGuess.h"
 
 #include <algorithm>
 #include <array>

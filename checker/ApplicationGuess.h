@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IdentifierIndex.h"
+#include "catalogue/IdentifierIndex.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "CallbackSignatures.h"
+#include "checker/CallbackSignatures.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "CallbackStubs.h"
+#include "checker/CallbackStubs.h"
 
 namespace talpora::checker {
 

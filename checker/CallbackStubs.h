@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CallbackSignatures.h"
-#include "XmlEventReader.h"
+#include "checker/CallbackSignatures.h"
+#include "xml/XmlEventReader.h"
 
 #include <QString>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "CheckReport.h"
+#include "checker/CheckReport.h"
 
 using namespace Qt::StringLiterals;
 

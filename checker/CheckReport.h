@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VisibleControls.h"
+#include "xml/VisibleControls.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "CustomUiChecker.h"
+#include "checker/CustomUiChecker.h"
 
-#include "Utf8View.h"
+#include "xml/Utf8View.h"
 
 #include <QScopeGuard>
 #include <algorithm>
@@ -11,14 +11,13 @@ namespace talpora::checker {
 
 CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
     : m_rules(rules), m_report(report), m_part(part), m_sink(report, std::move(part)),
-      m_schema(m_sink), m_officeRules(rules, m_sink, m_bindings)
+      m_schema(m_sink), m_officeRules(rules, m_sink)
 {}
 
 bool CustomUiChecker::endElement()
 {
     m_schema.endElement();
     m_officeRules.endElement();
-    m_bindings.leave();
     m_sink.flush();
     return true;
 }
@@ -26,8 +25,7 @@ bool CustomUiChecker::endElement()
 bool CustomUiChecker::startElement(const XmlElementStart& element)
 {
     const auto inPlaceOrder = qScopeGuard([&] { m_sink.flush(); });
-    m_bindings.enter(element.attributes);
-    const std::string_view namespaceUri = m_bindings.namespaceOfElement(element.name);
+    const std::string_view namespaceUri = element.namespaceUri;
     m_schema.startElement(element, namespaceUri);
     const schema::Schema* partSchema = m_schema.partSchema();
     m_officeRules.startElement(element, partSchema && namespaceUri == partSchema->namespaceUri);

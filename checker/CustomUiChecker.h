@@ -1,13 +1,12 @@
 #pragma once
 
-#include "CheckReport.h"
-#include "IdentifierRules.h"
-#include "NamespaceBindings.h"
-#include "OfficeRules.h"
-#include "PartFindings.h"
-#include "SchemaValidator.h"
-#include "StartTagScanner.h"
-#include "XmlEventReader.h"
+#include "checker/CheckReport.h"
+#include "checker/IdentifierRules.h"
+#include "checker/OfficeRules.h"
+#include "checker/PartFindings.h"
+#include "checker/SchemaValidator.h"
+#include "checker/StartTagScanner.h"
+#include "xml/XmlEventReader.h"
 
 #include <QString>
 #include <string>
@@ -48,7 +47,6 @@ private:
     QString m_part;
     std::unordered_map<std::string, TextPosition> m_ids; // id value -> where it was first used
     PartFindings m_sink;
-    NamespaceBindings m_bindings;
     SchemaValidator m_schema;
     OfficeRules m_officeRules;
 };

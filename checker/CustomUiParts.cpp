@@ -1,7 +1,7 @@
-#include "CustomUiParts.h"
+#include "checker/CustomUiParts.h"
 
-#include "OfficePackage.h"
-#include "PackageRelationships.h"
+#include "checker/OfficePackage.h"
+#include "checker/PackageRelationships.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,11 +1,11 @@
-#include "FileChecker.h"
+#include "checker/FileChecker.h"
 
-#include "ApplicationGuess.h"
-#include "CustomUiChecker.h"
-#include "OfficePackage.h"
-#include "PackageRelationships.h"
-#include "Utf8View.h"
-#include "XmlEventReader.h"
+#include "checker/ApplicationGuess.h"
+#include "checker/CustomUiChecker.h"
+#include "checker/OfficePackage.h"
+#include "checker/PackageRelationships.h"
+#include "xml/Utf8View.h"
+#include "xml/XmlEventReader.h"
 
 #include <QFile>
 #include <QFileInfo>

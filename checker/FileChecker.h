@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CheckOptions.h"
-#include "CheckReport.h"
-#include "IdentifierIndex.h"
+#include "catalogue/IdentifierIndex.h"
+#include "checker/CheckOptions.h"
+#include "checker/CheckReport.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "IdentifierRules.h"
+#include "checker/IdentifierRules.h"
 
-#include "Utf8View.h"
+#include "xml/Utf8View.h"
 
 #include <QStringList>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IdentifierDistance.h"
-#include "IdentifierIndex.h"
+#include "catalogue/IdentifierDistance.h"
+#include "catalogue/IdentifierIndex.h"
 
 #include <QString>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "OfficePackage.h"
+#include "checker/OfficePackage.h"
 
 #include <QFile>
 #include <zip.h>

@@ -1,6 +1,6 @@
-#include "OfficeRules.h"
+#include "checker/OfficeRules.h"
 
-#include "Utf8View.h"
+#include "xml/Utf8View.h"
 
 #include <algorithm>
 #include <array>
@@ -104,7 +104,8 @@ void OfficeRules::checkQualified(const XmlElementStart& element, std::string_vie
         return; // no prefix: the schema's check of the value is all there is
     const std::string_view prefix = attribute.value.substr(0, colon);
     const std::string_view name = attribute.value.substr(colon + 1);
-    const std::optional<std::string_view> uri = m_bindings.namespaceOf(prefix);
+    const std::optional<std::string_view> uri =
+        element.namespaces ? element.namespaces->uriOf(prefix) : std::nullopt;
     const TextPosition place = PartFindings::valueOf(element, attribute.name);
     if (!uri) {
         m_sink.add(Severity::Error, place,

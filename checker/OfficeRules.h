@@ -1,9 +1,8 @@
 #pragma once
 
-#include "IdentifierRules.h"
-#include "NamespaceBindings.h"
-#include "PartFindings.h"
-#include "XmlEventReader.h"
+#include "checker/IdentifierRules.h"
+#include "checker/PartFindings.h"
+#include "xml/XmlEventReader.h"
 
 #include <optional>
 #include <string>
@@ -21,8 +20,8 @@ namespace talpora::checker {
 class OfficeRules
 {
 public:
-    OfficeRules(IdentifierRules& identifiers, PartFindings& sink, const NamespaceBindings& bindings)
-        : m_identifiers(identifiers), m_sink(sink), m_bindings(bindings)
+    OfficeRules(IdentifierRules& identifiers, PartFindings& sink)
+        : m_identifiers(identifiers), m_sink(sink)
     {}
 
     // The ids of the image relationships of the part; without them (a file
@@ -42,7 +41,6 @@ private:
 
     IdentifierRules& m_identifiers;
     PartFindings& m_sink;
-    const NamespaceBindings& m_bindings;
     std::optional<std::unordered_set<std::string>> m_imageIds;
     bool m_loadImage = false;
     std::size_t m_depth = 0;

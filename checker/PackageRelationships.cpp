@@ -1,7 +1,7 @@
-#include "PackageRelationships.h"
+#include "checker/PackageRelationships.h"
 
-#include "Utf8View.h"
-#include "XmlEventReader.h"
+#include "xml/Utf8View.h"
+#include "xml/XmlEventReader.h"
 
 #include <QStringList>
 

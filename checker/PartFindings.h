@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CheckReport.h"
-#include "StartTagScanner.h"
-#include "XmlEventReader.h"
+#include "checker/CheckReport.h"
+#include "checker/StartTagScanner.h"
+#include "xml/XmlEventReader.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "SchemaValidator.h"
+#include "checker/SchemaValidator.h"
 
-#include "IdentifierDistance.h"
-#include "Utf8View.h"
+#include "catalogue/IdentifierDistance.h"
+#include "xml/Utf8View.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CustomUiSchema.h"
-#include "PartFindings.h"
-#include "XmlEventReader.h"
+#include "checker/CustomUiSchema.h"
+#include "checker/PartFindings.h"
+#include "xml/XmlEventReader.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "StartTagScanner.h"
+#include "checker/StartTagScanner.h"
 
 namespace talpora::checker {
 

@@ -1,9 +1,9 @@
-#include "CallbacksCommand.h"
+#include "cli/CallbacksCommand.h"
 
-#include "CallbackStubs.h"
-#include "CliOutput.h"
-#include "CustomUiParts.h"
-#include "IdentifierIndex.h"
+#include "catalogue/IdentifierIndex.h"
+#include "checker/CallbackStubs.h"
+#include "checker/CustomUiParts.h"
+#include "cli/CliOutput.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,10 +1,10 @@
-#include "CheckCommand.h"
+#include "cli/CheckCommand.h"
 
-#include "CliOutput.h"
-#include "FileChecker.h"
-#include "IdentifierIndex.h"
-#include "OfficePackage.h"
-#include "TargetOptions.h"
+#include "catalogue/IdentifierIndex.h"
+#include "checker/FileChecker.h"
+#include "checker/OfficePackage.h"
+#include "cli/CliOutput.h"
+#include "cli/TargetOptions.h"
 
 #include <algorithm>
 #include <new>

@@ -1,13 +1,13 @@
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
-#include "CallbacksCommand.h"
-#include "CatalogueEntries.h"
-#include "CheckCommand.h"
-#include "CliOutput.h"
-#include "LookupCommand.h"
-#include "ProgramVersion.h"
-#include "ViewerSession.h"
-#include "VisibleControls.h"
+#include "catalogue/CatalogueEntries.h"
+#include "cli/CallbacksCommand.h"
+#include "cli/CheckCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/LookupCommand.h"
+#include "viewer/core/ProgramVersion.h"
+#include "viewer/core/ViewerSession.h"
+#include "xml/VisibleControls.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConsoleStreams.h"
+#include "cli/platform/ConsoleStreams.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "LookupCommand.h"
+#include "cli/LookupCommand.h"
 
-#include "CatalogueEntries.h"
-#include "CliOutput.h"
-#include "IdentifierIndex.h"
-#include "IdentifierRules.h"
-#include "TargetOptions.h"
+#include "catalogue/CatalogueEntries.h"
+#include "catalogue/IdentifierIndex.h"
+#include "checker/IdentifierRules.h"
+#include "cli/CliOutput.h"
+#include "cli/TargetOptions.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "TargetOptions.h"
+#include "cli/TargetOptions.h"
 
 using namespace Qt::StringLiterals;
 

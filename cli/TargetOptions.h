@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OfficeTargets.h"
+#include "catalogue/OfficeTargets.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "CliCommands.h"
-#include "ConsoleStreams.h"
-#include "NativeFileNames.h"
+#include "cli/CliCommands.h"
+#include "cli/platform/ConsoleStreams.h"
+#include "xml/NativeFileNames.h"
 
 #include <QCoreApplication>
 

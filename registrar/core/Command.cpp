@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "registrar/core/Command.h"
 
 namespace quillet {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Command.h"
+#include "registrar/core/Command.h"
 
 #include <string>
 

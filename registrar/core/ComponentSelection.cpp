@@ -1,4 +1,4 @@
-#include "ComponentSelection.h"
+#include "registrar/core/ComponentSelection.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DirectoryEntry.h"
+#include "registrar/core/DirectoryEntry.h"
 
 #include <string>
 #include <string_view>

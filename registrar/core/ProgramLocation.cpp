@@ -1,4 +1,4 @@
-#include "ProgramLocation.h"
+#include "registrar/core/ProgramLocation.h"
 
 namespace quillet {
 

@@ -1,7 +1,7 @@
-#include "RegistrationRun.h"
+#include "registrar/core/RegistrationRun.h"
 
-#include "ComponentSelection.h"
-#include "RegistrationTexts.h"
+#include "registrar/core/ComponentSelection.h"
+#include "registrar/core/RegistrationTexts.h"
 
 namespace quillet {
 

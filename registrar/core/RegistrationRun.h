@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CommandRunner.h"
-#include "DirectoryLister.h"
-#include "ProgramLocation.h"
-#include "Reporter.h"
-#include "RunSummary.h"
+#include "registrar/core/CommandRunner.h"
+#include "registrar/core/DirectoryLister.h"
+#include "registrar/core/ProgramLocation.h"
+#include "registrar/core/Reporter.h"
+#include "registrar/core/RunSummary.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "RegistrationTexts.h"
+#include "registrar/core/RegistrationTexts.h"
 
 namespace quillet {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Command.h"
-#include "ProgramLocation.h"
-#include "Report.h"
+#include "registrar/core/Command.h"
+#include "registrar/core/ProgramLocation.h"
+#include "registrar/core/Report.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Report.h"
+#include "registrar/core/Report.h"
 
 namespace quillet {
 

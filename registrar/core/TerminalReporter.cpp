@@ -1,4 +1,4 @@
-#include "TerminalReporter.h"
+#include "registrar/core/TerminalReporter.h"
 
 namespace quillet {
 

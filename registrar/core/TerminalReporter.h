@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Reporter.h"
+#include "registrar/core/Reporter.h"
 
 #include <ostream>
 

@@ -1,5 +1,5 @@
-#include "CatalogueEntries.h"
-#include "StoredDocuments.h"
+#include "catalogue/CatalogueEntries.h"
+#include "catalogue/StoredDocuments.h"
 
 #include <QByteArrayList>
 #include <QRegularExpression>

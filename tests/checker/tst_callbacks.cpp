@@ -1,7 +1,7 @@
-#include "CallbackSignatures.h"
 #include "CliRun.h"
 #include "TestFiles.h"
 #include "TestPackages.h"
+#include "checker/CallbackSignatures.h"
 
 #include <QSet>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DocumentLoader.h"
-#include "NodeTree.h"
 #include "TestFiles.h"
+#include "viewer/core/DocumentLoader.h"
+#include "viewer/core/NodeTree.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "CliCommands.h"
 #include "CliRun.h"
 #include "TestDocuments.h"
-#include "ViewerSession.h"
+#include "cli/CliCommands.h"
+#include "viewer/core/ViewerSession.h"
 
 #include <QCryptographicHash>
 #include <QDir>

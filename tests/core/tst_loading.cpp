@@ -1,7 +1,7 @@
-#include "DocumentLoader.h"
 #include "EncodedText.h"
 #include "TestDocuments.h"
 #include "TreeText.h"
+#include "viewer/core/DocumentLoader.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Loading files as POSIX systems have them: permissions that lock a reader
 // out, and named pipes.
-#include "DocumentLoader.h"
 #include "TestDocuments.h"
+#include "viewer/core/DocumentLoader.h"
 
 #include <QTemporaryDir>
 #include <QTest>

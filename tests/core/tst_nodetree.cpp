@@ -1,8 +1,8 @@
-#include "NodePictures.h"
 #include "TestDocuments.h"
-#include "TreeOutline.h"
 #include "TreeText.h"
-#include "ViewerSession.h"
+#include "viewer/core/NodePictures.h"
+#include "viewer/core/TreeOutline.h"
+#include "viewer/core/ViewerSession.h"
 
 #include <QTest>
 

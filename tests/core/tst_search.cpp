@@ -1,7 +1,7 @@
 #include "EncodedText.h"
 #include "TestDocuments.h"
-#include "TreeSearch.h"
-#include "ViewerSession.h"
+#include "viewer/core/TreeSearch.h"
+#include "viewer/core/ViewerSession.h"
 
 #include <QTemporaryDir>
 #include <QTest>

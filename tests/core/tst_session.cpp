@@ -1,6 +1,6 @@
 #include "TestDocuments.h"
 #include "TreeText.h"
-#include "ViewerSession.h"
+#include "viewer/core/ViewerSession.h"
 
 #include <QDir>
 #include <QTemporaryDir>

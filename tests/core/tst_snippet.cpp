@@ -1,7 +1,7 @@
-#include "DisplayText.h"
-#include "SnippetBuilder.h"
 #include "TestDocuments.h"
-#include "ViewerSession.h"
+#include "viewer/core/SnippetBuilder.h"
+#include "viewer/core/ViewerSession.h"
+#include "xml/DisplayText.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -110,6 +110,7 @@ private slots:
     void rootWithoutArea_data();
     void rootWithoutArea();
     void labelsNeverReachTheSnippet();
+    void prefixedElementsDeclareTheirNamespace_data();
     void prefixedElementsDeclareTheirNamespace();
     void rootNameInOtherCase();
     void rootWithNamespaceHasNoArea();
@@ -264,23 +265,44 @@ void TestSnippet::labelsNeverReachTheSnippet()
                      u"\t\t<button/>"_s, u"\t</group>"_s, u"</tab>"_s}));
 }
 
+void TestSnippet::prefixedElementsDeclareTheirNamespace_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("lines");
+    // Each element keeps the namespace it has in the document.
+    QTest::newRow("declared on the element and above")
+        << QByteArray("<tabs>\n"
+                      "  <x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\" xmlns:y=\"urn:y\">\n"
+                      "    <y:group xmlns:x=\"urn:inner\"><x:button/></y:group>\n"
+                      "  </x:tab>\n"
+                      "</tabs>\n")
+        << 4
+        << QStringList{u"<x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\">"_s,
+                       u"\t<y:group xmlns:y=\"urn:y\">"_s,
+                       u"\t\t<x:button xmlns:x=\"urn:inner\"/>"_s, u"\t</y:group>"_s,
+                       u"</x:tab>"_s};
+    // What an attribute value spells is no declaration.
+    QTest::newRow("declaration spelt inside a value")
+        << QByteArray("<tabs><tab idMso=\"TabHome\" xmlns:p=\"urn:real\"><group idMso=\"G\" "
+                      "tag=' xmlns:p=\"urn:fake\"'><p:x idMso=\"Foo\"/></group></tab></tabs>")
+        << 4
+        << QStringList{u"<tab idMso=\"TabHome\">"_s, u"\t<group idMso=\"G\">"_s,
+                       u"\t\t<p:x xmlns:p=\"urn:real\" idMso=\"Foo\"/>"_s, u"\t</group>"_s,
+                       u"</tab>"_s};
+}
+
 void TestSnippet::prefixedElementsDeclareTheirNamespace()
 {
+    QFETCH(QByteArray, xml);
+    QFETCH(int, position);
+    QFETCH(QStringList, lines);
     QTemporaryDir dir;
     ViewerSession session(u"Talpora"_s);
-    const QByteArray xml = "<tabs>\n"
-                           "  <x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\" xmlns:y=\"urn:y\">\n"
-                           "    <y:group xmlns:x=\"urn:inner\"><x:button/></y:group>\n"
-                           "  </x:tab>\n"
-                           "</tabs>\n";
     QCOMPARE(describeInEnglish(session.loadFile(writeFile(dir, u"prefixes.xml"_s, xml))),
              QString());
-    const SnippetResult snippet = session.snippetFor(4);
-    // Each element keeps the namespace it has in the document.
-    QCOMPARE(snippet.text,
-             inTabs({u"<x:tab xmlns:x=\"urn:outer\" idMso=\"Tab|Home\">"_s,
-                     u"\t<y:group xmlns:y=\"urn:y\">"_s, u"\t\t<x:button xmlns:x=\"urn:inner\"/>"_s,
-                     u"\t</y:group>"_s, u"</x:tab>"_s}));
+    const SnippetResult snippet = session.snippetFor(NodeTree::Position(position));
+    QCOMPARE(snippet.text, inTabs(lines));
     // The loader refuses a prefix that is not declared.
     QCOMPARE(
         describeInEnglish(ViewerSession(u"Talpora"_s)

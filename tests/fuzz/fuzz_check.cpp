@@ -2,9 +2,9 @@
 // Office package (zip), and their callbacks written as stubs. Run by run-fuzzer.sh; see
 // tests/fuzz/CMakeLists.txt.
 
-#include "CallbackStubs.h"
-#include "FileChecker.h"
-#include "IdentifierIndex.h"
+#include "catalogue/IdentifierIndex.h"
+#include "checker/CallbackStubs.h"
+#include "checker/FileChecker.h"
 
 #include <QByteArray>
 #include <cstdint>

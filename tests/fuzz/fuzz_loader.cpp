@@ -4,11 +4,11 @@
 // first bytes say, each time checking the shown rows against the open nodes. Run by run-fuzzer.sh;
 // see tests/fuzz/CMakeLists.txt.
 
-#include "DocumentLoader.h"
-#include "NodeTree.h"
-#include "SnippetBuilder.h"
-#include "TreeOutline.h"
-#include "TreeSearch.h"
+#include "viewer/core/DocumentLoader.h"
+#include "viewer/core/NodeTree.h"
+#include "viewer/core/SnippetBuilder.h"
+#include "viewer/core/TreeOutline.h"
+#include "viewer/core/TreeSearch.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "ComponentSelection.h"
-#include "ProgramLocation.h"
-#include "RegistrationRun.h"
-#include "RegistrationTexts.h"
-#include "TerminalReporter.h"
+#include "registrar/core/ComponentSelection.h"
+#include "registrar/core/ProgramLocation.h"
+#include "registrar/core/RegistrationRun.h"
+#include "registrar/core/RegistrationTexts.h"
+#include "registrar/core/TerminalReporter.h"
 
 #include <QTest>
 #include <map>

@@ -1,6 +1,6 @@
 // Runs the real Quillet without a display, in a folder of its own, against a stand-in
 // regsvr32 that records how it was called.
-#include "PosixCommandRunner.h"
+#include "registrar/platform/posix/PosixCommandRunner.h"
 
 #include <QDir>
 #include <QFile>

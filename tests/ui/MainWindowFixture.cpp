@@ -1,10 +1,10 @@
 #include "MainWindowFixture.h"
 
-#include "CatalogueEntries.h"
-#include "Form1.h"
-#include "NodeTreeModel.h"
-#include "NodeTreeView.h"
 #include "UiTestSupport.h"
+#include "catalogue/CatalogueEntries.h"
+#include "viewer/ui/Form1.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
 
 #include <QLabel>
 #include <QStatusBar>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CatalogueEntries.h"
-#include "NodeTreeView.h"
-#include "StoredDocuments.h"
 #include "TestFiles.h"
+#include "catalogue/CatalogueEntries.h"
+#include "catalogue/StoredDocuments.h"
+#include "viewer/ui/NodeTreeView.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "Form1.h"
 #include "MainWindowFixture.h"
-#include "NodeTreeView.h"
 #include "UiTestSupport.h"
+#include "viewer/ui/Form1.h"
+#include "viewer/ui/NodeTreeView.h"
 
 #include <QLabel>
 #include <QMenuBar>

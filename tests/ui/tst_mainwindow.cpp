@@ -1,12 +1,12 @@
-#include "Form1.h"
-#include "Form2.h"
 #include "MainWindowFixture.h"
 #include "ModalDialogs.h"
-#include "NodeTreeModel.h"
-#include "NodeTreeView.h"
-#include "QtTranslation.h"
 #include "UiTestSupport.h"
-#include "UiTexts.h"
+#include "viewer/ui/Form1.h"
+#include "viewer/ui/Form2.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
+#include "viewer/ui/QtTranslation.h"
+#include "viewer/ui/UiTexts.h"
 
 #include <QLabel>
 #include <QLibraryInfo>

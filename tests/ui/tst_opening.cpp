@@ -1,11 +1,11 @@
-#include "FileDropOpener.h"
-#include "Form1.h"
 #include "ModalDialogs.h"
-#include "NodeTreeModel.h"
-#include "StartMainWindow.h"
-#include "StartupArguments.h"
 #include "UiTestSupport.h"
-#include "UiTexts.h"
+#include "viewer/core/StartupArguments.h"
+#include "viewer/ui/FileDropOpener.h"
+#include "viewer/ui/Form1.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/StartMainWindow.h"
+#include "viewer/ui/UiTexts.h"
 
 #include <QDropEvent>
 #include <QMimeData>

@@ -1,10 +1,10 @@
-#include "Form1.h"
-#include "Form2.h"
 #include "MainWindowFixture.h"
 #include "ModalDialogs.h"
-#include "NodeTreeModel.h"
-#include "NodeTreeView.h"
 #include "UiTestSupport.h"
+#include "viewer/ui/Form1.h"
+#include "viewer/ui/Form2.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,9 +1,9 @@
-#include "DisplayText.h"
-#include "DocumentLoader.h"
-#include "NodeTreeModel.h"
-#include "Pictures.h"
-#include "ToolTipText.h"
 #include "UiTestSupport.h"
+#include "viewer/core/DocumentLoader.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/Pictures.h"
+#include "viewer/ui/ToolTipText.h"
+#include "xml/DisplayText.h"
 
 #include <QAbstractItemModelTester>
 #include <QColor>

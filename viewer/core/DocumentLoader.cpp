@@ -1,8 +1,8 @@
-#include "DocumentLoader.h"
+#include "viewer/core/DocumentLoader.h"
 
-#include "NodeTreeBuilder.h"
-#include "StoredDocuments.h"
-#include "XmlEventReader.h"
+#include "catalogue/StoredDocuments.h"
+#include "viewer/core/NodeTreeBuilder.h"
+#include "xml/XmlEventReader.h"
 
 namespace talpora {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LoadError.h"
-#include "NodeTree.h"
+#include "viewer/core/NodeTree.h"
+#include "xml/LoadError.h"
 
 #include <QString>
 #include <memory>

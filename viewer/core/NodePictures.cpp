@@ -1,4 +1,4 @@
-#include "NodePictures.h"
+#include "viewer/core/NodePictures.h"
 
 namespace talpora {
 

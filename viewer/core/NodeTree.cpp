@@ -1,6 +1,6 @@
-#include "NodeTree.h"
+#include "viewer/core/NodeTree.h"
 
-#include "Utf8View.h"
+#include "xml/Utf8View.h"
 
 #include <algorithm>
 
@@ -48,6 +48,16 @@ std::string_view NodeTree::idMsoUtf8(Position position) const
     if (start == 0)
         return {};
     return textUtf8(position).substr(start, m_idMsoLength[position - 1]);
+}
+
+std::string_view NodeTree::prefixNamespaceUtf8(Position position) const
+{
+    const auto found = std::lower_bound(
+        m_prefixedNodes.begin(), m_prefixedNodes.end(), position,
+        [](const std::pair<Position, std::uint32_t>& node, Position p) { return node.first < p; });
+    if (found == m_prefixedNodes.end() || found->first != position)
+        return {};
+    return m_namespaces[found->second];
 }
 
 QString NodeTree::text(Position position) const

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "GrowableArray.h"
+#include "viewer/core/GrowableArray.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace talpora {
 
@@ -55,6 +58,9 @@ public:
     std::string_view nameUtf8(Position position) const;
     // The value of the node's idMso attribute; empty when it has none.
     std::string_view idMsoUtf8(Position position) const;
+    // The namespace the parser bound the prefix of the node's name to; empty
+    // when the name has no prefix.
+    std::string_view prefixNamespaceUtf8(Position position) const;
 
     QString text(Position position) const;
     // The element name for the root; "name|idMso" for every other node
@@ -92,6 +98,10 @@ private:
     // Children of node p are m_children[m_childStart[p-1] .. m_childStart[p]).
     GrowableArray<Position> m_childStart;
     GrowableArray<Position> m_children;
+    // Few documents prefix their element names: only the nodes that do are
+    // listed, in position order, each with its index into m_namespaces.
+    std::vector<std::pair<Position, std::uint32_t>> m_prefixedNodes;
+    std::vector<std::string> m_namespaces;
 };
 
 } // namespace talpora

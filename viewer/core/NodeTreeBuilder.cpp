@@ -1,4 +1,4 @@
-#include "NodeTreeBuilder.h"
+#include "viewer/core/NodeTreeBuilder.h"
 
 #include <cstring>
 #include <limits>
@@ -63,6 +63,14 @@ bool NodeTreeBuilder::startElement(const XmlElementStart& element)
     tree.m_childStart.push_back(0);
     if (parent != NodeTree::noNode)
         ++tree.m_childStart[parent - 1];
+    if (element.name.find(':') != std::string_view::npos) {
+        const auto [entry, added] =
+            m_namespaceIndex.try_emplace(std::string(element.namespaceUri),
+                                         static_cast<std::uint32_t>(tree.m_namespaces.size()));
+        if (added)
+            tree.m_namespaces.emplace_back(element.namespaceUri);
+        tree.m_prefixedNodes.emplace_back(position, entry->second);
+    }
     m_open.push_back(position);
     return true;
 }
@@ -101,6 +109,7 @@ std::shared_ptr<const NodeTree> NodeTreeBuilder::finish()
     tree.m_parent.shrinkToFit();
     tree.m_depth.shrinkToFit();
     tree.m_childStart.shrinkToFit();
+    tree.m_prefixedNodes.shrink_to_fit();
     return std::move(m_tree);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "NodeTree.h"
-#include "XmlEventReader.h"
+#include "viewer/core/NodeTree.h"
+#include "xml/XmlEventReader.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 namespace talpora {
 
@@ -28,6 +30,8 @@ private:
     // Positions of the open elements, innermost last.
     GrowableArray<NodeTree::Position> m_open;
     LoadError m_error;
+    // Each namespace of a prefixed name once: URI -> index in the tree's list.
+    std::unordered_map<std::string, std::uint32_t> m_namespaceIndex;
 };
 
 } // namespace talpora

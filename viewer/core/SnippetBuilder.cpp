@@ -1,6 +1,6 @@
-#include "SnippetBuilder.h"
+#include "viewer/core/SnippetBuilder.h"
 
-#include "DisplayText.h"
+#include "xml/DisplayText.h"
 
 #include <QHash>
 #include <array>

@@ -1,6 +1,6 @@
-#include "StartupArguments.h"
+#include "viewer/core/StartupArguments.h"
 
-#include "ProgramVersion.h"
+#include "viewer/core/ProgramVersion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "TreeOutline.h"
+#include "viewer/core/TreeOutline.h"
 
 #include <algorithm>
 

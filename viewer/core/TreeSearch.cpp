@@ -1,6 +1,6 @@
-#include "TreeSearch.h"
+#include "viewer/core/TreeSearch.h"
 
-#include "Utf8View.h"
+#include "xml/Utf8View.h"
 
 #include <QStringView>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NodeTree.h"
+#include "viewer/core/NodeTree.h"
 
 #include <QString>
 

@@ -1,14 +1,13 @@
-#include "ViewerSession.h"
+#include "viewer/core/ViewerSession.h"
 
-#include "CatalogueEntries.h"
-#include "DisplayText.h"
-#include "DocumentLoader.h"
-#include "TreeSearch.h"
-#include "Utf8View.h"
+#include "catalogue/CatalogueEntries.h"
+#include "viewer/core/DocumentLoader.h"
+#include "viewer/core/TreeSearch.h"
+#include "xml/DisplayText.h"
+#include "xml/Utf8View.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -68,43 +67,13 @@ void ViewerSession::show(std::shared_ptr<const NodeTree> tree, const QString& do
 
 namespace {
 
-// The namespace declarations a start tag writes (xmlns:p="uri"), into `bound`.
-void readPrefixDeclarations(std::string_view startTag, QHash<QString, QString>& bound)
-{
-    constexpr std::string_view marker = " xmlns:";
-    for (std::size_t at = startTag.find(marker); at != std::string_view::npos;
-         at = startTag.find(marker, at + 1)) {
-        const std::size_t nameStart = at + marker.size();
-        const std::size_t equals = startTag.find("=\"", nameStart);
-        const std::size_t valueEnd =
-            equals == std::string_view::npos ? equals : startTag.find('"', equals + 2);
-        if (valueEnd == std::string_view::npos)
-            return;
-        bound.insert(fromUtf8View(startTag.substr(nameStart, equals - nameStart)),
-                     fromUtf8View(startTag.substr(equals + 2, valueEnd - equals - 2)));
-    }
-}
-
 // The namespace of each prefixed name from `position` up to the root's child,
-// node first, as the snippet builder takes them; empty for other names. One
-// walk down the chain, so a node with a huge start tag is read once.
+// node first, as the parser bound it; empty for other names.
 QStringList namespacesUpToRoot(const NodeTree& tree, NodeTree::Position position)
 {
-    QList<NodeTree::Position> chain; // root first
-    for (NodeTree::Position node = position; node != NodeTree::noNode; node = tree.parent(node))
-        chain.prepend(node);
-    QHash<QString, QString> bound;
     QStringList namespaces;
-    for (const NodeTree::Position node : chain) {
-        readPrefixDeclarations(tree.textUtf8(node), bound);
-        if (node == 1)
-            continue;
-        const std::string_view name = tree.nameUtf8(node);
-        const std::size_t colon = name.find(':');
-        namespaces.prepend(colon == std::string_view::npos
-                               ? QString()
-                               : bound.value(fromUtf8View(name.substr(0, colon))));
-    }
+    for (NodeTree::Position node = position; node > 1; node = tree.parent(node))
+        namespaces.append(fromUtf8View(tree.prefixNamespaceUtf8(node)));
     return namespaces;
 }
 

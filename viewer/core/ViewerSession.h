@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LoadError.h"
-#include "NodeTree.h"
-#include "SnippetBuilder.h"
+#include "viewer/core/NodeTree.h"
+#include "viewer/core/SnippetBuilder.h"
+#include "xml/LoadError.h"
 
 #include <QByteArrayView>
 #include <QString>

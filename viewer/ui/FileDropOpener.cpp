@@ -1,4 +1,4 @@
-#include "FileDropOpener.h"
+#include "viewer/ui/FileDropOpener.h"
 
 #include <QDropEvent>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "viewer/ui/Fonts.h"
 
 #include <QStringList>
 

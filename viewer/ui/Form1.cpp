@@ -1,16 +1,16 @@
-#include "Form1.h"
+#include "viewer/ui/Form1.h"
 
-#include "CatalogueEntries.h"
-#include "DisplayText.h"
-#include "FileDropOpener.h"
-#include "Fonts.h"
-#include "Form2.h"
-#include "MenuSkin.h"
-#include "NodeTreeModel.h"
-#include "NodeTreeView.h"
-#include "OneLineLabel.h"
-#include "Pictures.h"
-#include "UiTexts.h"
+#include "catalogue/CatalogueEntries.h"
+#include "viewer/ui/FileDropOpener.h"
+#include "viewer/ui/Fonts.h"
+#include "viewer/ui/Form2.h"
+#include "viewer/ui/MenuSkin.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
+#include "viewer/ui/OneLineLabel.h"
+#include "viewer/ui/Pictures.h"
+#include "viewer/ui/UiTexts.h"
+#include "xml/DisplayText.h"
 
 #include <QApplication>
 #include <QCloseEvent>

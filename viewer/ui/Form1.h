@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OneLineLabel.h"
-#include "ViewerSession.h"
+#include "viewer/core/ViewerSession.h"
+#include "viewer/ui/OneLineLabel.h"
 
 #include <QMainWindow>
 #include <QPointer>

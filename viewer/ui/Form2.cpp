@@ -1,7 +1,7 @@
-#include "Form2.h"
+#include "viewer/ui/Form2.h"
 
-#include "Fonts.h"
-#include "Pictures.h"
+#include "viewer/ui/Fonts.h"
+#include "viewer/ui/Pictures.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>

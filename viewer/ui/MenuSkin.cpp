@@ -1,4 +1,4 @@
-#include "MenuSkin.h"
+#include "viewer/ui/MenuSkin.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "NodeTreeAccessibility.h"
+#include "viewer/ui/NodeTreeAccessibility.h"
 
-#include "DisplayText.h"
-#include "NodeTreeModel.h"
-#include "NodeTreeView.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
+#include "xml/DisplayText.h"
 
 #include <QAccessibleWidget>
 #include <QHash>

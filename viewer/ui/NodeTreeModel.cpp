@@ -1,7 +1,7 @@
-#include "NodeTreeModel.h"
+#include "viewer/ui/NodeTreeModel.h"
 
-#include "DisplayText.h"
-#include "ToolTipText.h"
+#include "viewer/ui/ToolTipText.h"
+#include "xml/DisplayText.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NodePictures.h"
-#include "NodeTree.h"
+#include "viewer/core/NodePictures.h"
+#include "viewer/core/NodeTree.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>

@@ -1,7 +1,7 @@
-#include "NodeTreeView.h"
+#include "viewer/ui/NodeTreeView.h"
 
-#include "NodeTreeAccessibility.h"
-#include "NodeTreeModel.h"
+#include "viewer/ui/NodeTreeAccessibility.h"
+#include "viewer/ui/NodeTreeModel.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NodeTree.h"
-#include "TreeOutline.h"
+#include "viewer/core/NodeTree.h"
+#include "viewer/core/TreeOutline.h"
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>

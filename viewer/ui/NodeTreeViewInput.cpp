@@ -1,6 +1,6 @@
 // How the tree view answers the keyboard and the mouse.
-#include "NodeTreeModel.h"
-#include "NodeTreeView.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -1,6 +1,6 @@
 // How the tree view draws its rows: branch indicators, then picture and text.
-#include "NodeTreeModel.h"
-#include "NodeTreeView.h"
+#include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
 
 #include <QPaintEvent>
 #include <QPainter>

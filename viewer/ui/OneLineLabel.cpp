@@ -1,6 +1,6 @@
-#include "OneLineLabel.h"
+#include "viewer/ui/OneLineLabel.h"
 
-#include "ToolTipText.h"
+#include "viewer/ui/ToolTipText.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "viewer/ui/Pictures.h"
 
 #include <QHash>
 #include <QIconEngine>

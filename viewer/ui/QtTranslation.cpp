@@ -1,4 +1,4 @@
-#include "QtTranslation.h"
+#include "viewer/ui/QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "StartMainWindow.h"
+#include "viewer/ui/StartMainWindow.h"
 
-#include "Form1.h"
+#include "viewer/ui/Form1.h"
 
 #include <QFileInfo>
 #include <QMetaObject>

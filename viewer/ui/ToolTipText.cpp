@@ -1,4 +1,4 @@
-#include "ToolTipText.h"
+#include "viewer/ui/ToolTipText.h"
 
 #include <QTextDocument>
 

@@ -1,4 +1,4 @@
-#include "UiTexts.h"
+#include "viewer/ui/UiTexts.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
-#include "Form1.h"
-#include "NativeFileNames.h"
-#include "ProgramVersion.h"
-#include "QtTranslation.h"
-#include "StartMainWindow.h"
-#include "StartupArguments.h"
+#include "viewer/core/ProgramVersion.h"
+#include "viewer/core/StartupArguments.h"
+#include "viewer/ui/Form1.h"
+#include "viewer/ui/QtTranslation.h"
+#include "viewer/ui/StartMainWindow.h"
+#include "xml/NativeFileNames.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "ConsoleStreams.h"
+#include "cli/platform/ConsoleStreams.h"
 
 namespace talpora::cli {
 

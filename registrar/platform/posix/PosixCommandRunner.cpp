@@ -1,4 +1,4 @@
-#include "PosixCommandRunner.h"
+#include "registrar/platform/posix/PosixCommandRunner.h"
 
 #include <algorithm>
 #include <cerrno>

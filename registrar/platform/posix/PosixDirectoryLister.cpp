@@ -1,4 +1,4 @@
-#include "PosixDirectoryLister.h"
+#include "registrar/platform/posix/PosixDirectoryLister.h"
 
 #include <algorithm>
 #include <cerrno>

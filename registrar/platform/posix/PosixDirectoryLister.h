@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DirectoryLister.h"
+#include "registrar/core/DirectoryLister.h"
 
 namespace quillet {
 

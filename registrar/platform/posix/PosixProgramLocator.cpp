@@ -1,4 +1,4 @@
-#include "PosixProgramLocator.h"
+#include "registrar/platform/posix/PosixProgramLocator.h"
 
 #include <climits>
 #include <cstdlib>

@@ -1,10 +1,10 @@
-#include "MessageBoxReporter.h"
-#include "PosixCommandRunner.h"
-#include "PosixDirectoryLister.h"
-#include "PosixProgramLocator.h"
-#include "RegistrationRun.h"
-#include "RegistrationTexts.h"
-#include "TerminalReporter.h"
+#include "registrar/core/RegistrationRun.h"
+#include "registrar/core/RegistrationTexts.h"
+#include "registrar/core/TerminalReporter.h"
+#include "registrar/platform/posix/PosixCommandRunner.h"
+#include "registrar/platform/posix/PosixDirectoryLister.h"
+#include "registrar/platform/posix/PosixProgramLocator.h"
+#include "registrar/platform/qt/MessageBoxReporter.h"
 
 #include <QApplication>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "MessageBoxReporter.h"
+#include "registrar/platform/qt/MessageBoxReporter.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "WideText.h"
+#include "registrar/platform/windows/WideText.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "WindowsCommandRunner.h"
+#include "registrar/platform/windows/WindowsCommandRunner.h"
 
-#include "WideText.h"
-#include "WindowsErrorText.h"
+#include "registrar/platform/windows/WideText.h"
+#include "registrar/platform/windows/WindowsErrorText.h"
 
 #include <windows.h>
 

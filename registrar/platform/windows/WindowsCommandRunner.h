@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandRunner.h"
+#include "registrar/core/CommandRunner.h"
 
 namespace quillet {
 

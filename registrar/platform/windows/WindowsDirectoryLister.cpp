@@ -1,7 +1,7 @@
-#include "WindowsDirectoryLister.h"
+#include "registrar/platform/windows/WindowsDirectoryLister.h"
 
-#include "WideText.h"
-#include "WindowsErrorText.h"
+#include "registrar/platform/windows/WideText.h"
+#include "registrar/platform/windows/WindowsErrorText.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "WindowsErrorText.h"
+#include "registrar/platform/windows/WindowsErrorText.h"
 
-#include "WideText.h"
+#include "registrar/platform/windows/WideText.h"
 
 #include <windows.h>
 

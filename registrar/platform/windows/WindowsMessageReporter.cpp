@@ -1,6 +1,6 @@
-#include "WindowsMessageReporter.h"
+#include "registrar/platform/windows/WindowsMessageReporter.h"
 
-#include "WideText.h"
+#include "registrar/platform/windows/WideText.h"
 
 #include <utility>
 #include <windows.h>

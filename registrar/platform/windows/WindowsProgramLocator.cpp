@@ -1,6 +1,6 @@
-#include "WindowsProgramLocator.h"
+#include "registrar/platform/windows/WindowsProgramLocator.h"
 
-#include "WideText.h"
+#include "registrar/platform/windows/WideText.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramLocation.h"
+#include "registrar/core/ProgramLocation.h"
 
 namespace quillet {
 

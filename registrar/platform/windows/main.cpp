@@ -1,9 +1,9 @@
-#include "RegistrationRun.h"
-#include "RegistrationTexts.h"
-#include "WindowsCommandRunner.h"
-#include "WindowsDirectoryLister.h"
-#include "WindowsMessageReporter.h"
-#include "WindowsProgramLocator.h"
+#include "registrar/core/RegistrationRun.h"
+#include "registrar/core/RegistrationTexts.h"
+#include "registrar/platform/windows/WindowsCommandRunner.h"
+#include "registrar/platform/windows/WindowsDirectoryLister.h"
+#include "registrar/platform/windows/WindowsMessageReporter.h"
+#include "registrar/platform/windows/WindowsProgramLocator.h"
 
 #include <string_view>
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "core/EncodedText.h"
 
-#include "platform/windows/WindowsCodePages.h"
+#include "xml/platform/windows/WindowsCodePages.h"
 
 #include <QStringEncoder>
 #include <windows.h>

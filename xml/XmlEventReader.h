@@ -1,6 +1,7 @@
 #pragma once
 
-#include "LoadError.h"
+#include "xml/LoadError.h"
+#include "xml/NamespaceScope.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -27,6 +28,10 @@ struct XmlElementStart
     // The start tag as written ("<button idMso=\"X\" .../>"), in UTF-8 after
     // any encoding conversion; lets a caller place an attribute exactly.
     std::string_view markup;
+    // The element's namespace as the parser resolved it ("" for none), and the
+    // declarations in scope inside the element, for names in values ("x:id").
+    std::string_view namespaceUri;
+    const NamespaceScope* namespaces = nullptr;
 };
 
 // The part of a name after its namespace prefix ("Relationship" for

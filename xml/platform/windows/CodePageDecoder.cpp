@@ -1,4 +1,4 @@
-#include "CodePageDecoder.h"
+#include "xml/platform/windows/CodePageDecoder.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "Utf8Converter.h"
+#include "xml/Utf8Converter.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "DisplayText.h"
+#include "xml/DisplayText.h"
 
-#include "Utf8View.h"
+#include "xml/Utf8View.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "LoadError.h"
+#include "xml/LoadError.h"
 
-#include "DisplayText.h"
+#include "xml/DisplayText.h"
 
 #include <expat.h>
 

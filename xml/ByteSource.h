@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LoadError.h"
+#include "xml/LoadError.h"
 
 #include <QByteArrayView>
 #include <QString>

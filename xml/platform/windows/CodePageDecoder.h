@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LegacyDecoder.h"
+#include "xml/LegacyDecoder.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "CodePageDecoder.h"
-#include "QtLegacyDecoder.h"
-#include "WindowsCodePages.h"
+#include "xml/QtLegacyDecoder.h"
+#include "xml/platform/windows/CodePageDecoder.h"
+#include "xml/platform/windows/WindowsCodePages.h"
 
 namespace talpora {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "LegacyDecoder.h"
-#include "LoadError.h"
-#include "TextEncoding.h"
-#include "WideUnicodeDecoder.h"
+#include "xml/LegacyDecoder.h"
+#include "xml/LoadError.h"
+#include "xml/TextEncoding.h"
+#include "xml/WideUnicodeDecoder.h"
 
 #include <memory>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "VisibleControls.h"
+#include "xml/VisibleControls.h"
 
 using namespace Qt::StringLiterals;
 

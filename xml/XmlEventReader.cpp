@@ -1,11 +1,11 @@
-#include "XmlEventReader.h"
+#include "xml/XmlEventReader.h"
 
-#include "ByteSource.h"
-#include "LegacyDecoder.h"
-#include "NamespaceScope.h"
-#include "TextEncoding.h"
-#include "Utf8Converter.h"
-#include "Utf8View.h"
+#include "xml/ByteSource.h"
+#include "xml/LegacyDecoder.h"
+#include "xml/NamespaceScope.h"
+#include "xml/TextEncoding.h"
+#include "xml/Utf8Converter.h"
+#include "xml/Utf8View.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -245,7 +245,8 @@ private:
             stop(fault->kind, fault->detail);
             return;
         }
-        XmlElementStart element{view(name), m_attributes, 0, 0, {}};
+        XmlElementStart element{
+            view(name), m_attributes, 0, 0, {}, m_namespaces.uriOfName(view(name)), &m_namespaces};
         if (m_wantsPlaces) {
             element.line = static_cast<long long>(XML_GetCurrentLineNumber(m_parser));
             element.column = static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1;

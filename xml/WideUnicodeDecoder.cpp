@@ -1,4 +1,4 @@
-#include "WideUnicodeDecoder.h"
+#include "xml/WideUnicodeDecoder.h"
 
 namespace talpora {
 

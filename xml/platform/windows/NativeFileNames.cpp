@@ -1,4 +1,4 @@
-#include "NativeFileNames.h"
+#include "xml/NativeFileNames.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,6 @@
-#include "NamespaceScope.h"
+#include "xml/NamespaceScope.h"
+
+#include "xml/XmlEventReader.h"
 
 namespace talpora {
 
@@ -11,14 +13,28 @@ bool hasColon(std::string_view name)
     return name.find(':') != std::string_view::npos;
 }
 
+bool isDeclaration(std::string_view attributeName)
+{
+    return attributeName == "xmlns" || attributeName.starts_with(declarationPrefix);
+}
+
 } // namespace
 
-bool NamespaceScope::isBound(std::string_view prefix) const
+std::optional<std::string_view> NamespaceScope::uriOf(std::string_view prefix) const
 {
     if (prefix == "xml")
-        return true;
+        return xmlNamespace;
     const auto found = m_bindings.find(std::string(prefix));
-    return found != m_bindings.end() && found->second > 0;
+    if (found != m_bindings.end() && !found->second.empty())
+        return found->second.back();
+    if (prefix.empty())
+        return std::string_view();
+    return std::nullopt;
+}
+
+std::string_view NamespaceScope::uriOfName(std::string_view qualifiedName) const
+{
+    return uriOf(prefixOf(qualifiedName)).value_or(std::string_view());
 }
 
 // A qualified name has at most one colon, with something on either side.
@@ -33,7 +49,7 @@ std::optional<NamespaceScope::Fault> NamespaceScope::checkName(std::string_view 
     const std::string_view prefix = name.substr(0, colon);
     if (prefix == "xmlns")
         return Fault{LoadErrorKind::BadQualifiedName, std::string(name)};
-    if (!isBound(prefix))
+    if (!uriOf(prefix))
         return Fault{LoadErrorKind::UnboundPrefix, std::string(prefix)};
     return std::nullopt;
 }
@@ -41,40 +57,52 @@ std::optional<NamespaceScope::Fault> NamespaceScope::checkName(std::string_view 
 std::optional<NamespaceScope::Fault> NamespaceScope::enter(std::string_view name,
                                                            std::span<const XmlAttribute> attributes)
 {
-    // Most documents use no prefix at all: nothing to check or declare.
-    bool prefixed = hasColon(name);
+    // Most elements declare nothing and use no prefix: nothing to check or declare.
+    bool plain = !hasColon(name);
     for (const XmlAttribute& attribute : attributes)
-        prefixed = prefixed || hasColon(attribute.name);
-    if (prefixed)
-        return enterWithPrefixes(name, attributes);
-    ++m_depth;
-    return std::nullopt;
+        plain = plain && !hasColon(attribute.name) && attribute.name != "xmlns";
+    if (plain) {
+        ++m_depth;
+        return std::nullopt;
+    }
+    return enterWithDeclarations(name, attributes);
+}
+
+void NamespaceScope::declare(std::string_view prefix, std::string_view uri, std::size_t depth)
+{
+    m_declared.push_back({std::string(prefix), depth});
+    m_bindings[m_declared.back().prefix].emplace_back(uri);
 }
 
 std::optional<NamespaceScope::Fault>
-NamespaceScope::enterWithPrefixes(std::string_view name, std::span<const XmlAttribute> attributes)
+NamespaceScope::enterWithDeclarations(std::string_view name,
+                                      std::span<const XmlAttribute> attributes)
 {
     const std::size_t depth = m_depth + 1;
     for (const XmlAttribute& attribute : attributes) {
+        if (attribute.name == "xmlns") {
+            // xmlns="" takes the default namespace away again, as XML allows.
+            declare({}, attribute.value, depth);
+            continue;
+        }
         if (!attribute.name.starts_with(declarationPrefix))
             continue;
         const std::string_view prefix = attribute.name.substr(declarationPrefix.size());
-        // Namespaces in XML 1.0 allow no undeclaring and no redefining of the
-        // two reserved prefixes.
+        // Namespaces in XML 1.0 allow no undeclaring of a prefix and no
+        // redefining of the two reserved ones.
         if (prefix.empty() || hasColon(prefix) || attribute.value.empty() || prefix == "xmlns" ||
-            (prefix == "xml" && attribute.value != "http://www.w3.org/XML/1998/namespace")) {
+            (prefix == "xml" && attribute.value != xmlNamespace)) {
             forgetDeclarationsFrom(depth);
             return Fault{LoadErrorKind::BadQualifiedName, std::string(attribute.name)};
         }
-        m_declared.push_back({std::string(prefix), depth});
-        ++m_bindings[m_declared.back().prefix];
+        declare(prefix, attribute.value, depth);
     }
 
     std::optional<Fault> fault = checkName(name);
     for (const XmlAttribute& attribute : attributes) {
         if (fault)
             break;
-        if (!attribute.name.starts_with(declarationPrefix))
+        if (!isDeclaration(attribute.name))
             fault = checkName(attribute.name);
     }
     if (fault) {
@@ -88,7 +116,7 @@ NamespaceScope::enterWithPrefixes(std::string_view name, std::span<const XmlAttr
 void NamespaceScope::forgetDeclarationsFrom(std::size_t depth)
 {
     while (!m_declared.empty() && m_declared.back().depth >= depth) {
-        --m_bindings[m_declared.back().prefix];
+        m_bindings[m_declared.back().prefix].pop_back();
         m_declared.pop_back();
     }
 }

@@ -1,4 +1,4 @@
-#include "ByteSource.h"
+#include "xml/ByteSource.h"
 
 namespace talpora {
 

@@ -1,4 +1,4 @@
-#include "QtLegacyDecoder.h"
+#include "xml/QtLegacyDecoder.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "WindowsCodePages.h"
+#include "xml/platform/windows/WindowsCodePages.h"
 
 #include <QByteArray>
 #include <array>

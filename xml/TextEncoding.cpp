@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "xml/TextEncoding.h"
 
 #include <algorithm>
 #include <cstring>

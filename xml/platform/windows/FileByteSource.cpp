@@ -1,6 +1,6 @@
 // Files read through the Windows API, with wide-character names so that a name
 // in any script opens.
-#include "ByteSource.h"
+#include "xml/ByteSource.h"
 
 #include <QDir>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "NativeFileNames.h"
+#include "xml/NativeFileNames.h"
 
 namespace talpora {
 

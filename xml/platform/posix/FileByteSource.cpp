@@ -1,7 +1,6 @@
 // Files read through POSIX calls.
-#include "ByteSource.h"
-
-#include "NativeFileNames.h"
+#include "xml/ByteSource.h"
+#include "xml/NativeFileNames.h"
 
 #include <cerrno>
 #include <cstring>
