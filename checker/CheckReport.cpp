@@ -1,7 +1,5 @@
 #include "checker/CheckReport.h"
 
-using namespace Qt::StringLiterals;
-
 namespace talpora::checker {
 
 CheckReport::CheckReport(FindingSink& sink, std::size_t perPartLimit)
@@ -18,8 +16,6 @@ void CheckReport::add(Finding finding)
     }
     if (++m_partFindings > m_perPartLimit)
         return;
-    finding.part = escapedControls(finding.part);
-    finding.message = escapedControls(finding.message);
     m_sink.found(finding);
 }
 
@@ -34,19 +30,18 @@ void CheckReport::addUnreadable(Finding finding)
     add(std::move(finding));
 }
 
-void CheckReport::addNote(const QString& note)
+void CheckReport::addNote(Note note)
 {
-    m_sink.noted(escapedControls(note));
+    m_sink.noted(note);
 }
 
 void CheckReport::endPart()
 {
     if (m_partFindings > m_perPartLimit) {
-        const QString where = m_part.isEmpty() ? u"the file"_s : escapedControls(m_part);
-        addNote(u"%1 more findings in %2 not shown (at most %3 a part)"_s
-                    .arg(m_partFindings - m_perPartLimit)
-                    .arg(where)
-                    .arg(m_perPartLimit));
+        const auto more = static_cast<long long>(m_partFindings - m_perPartLimit);
+        const auto limit = static_cast<long long>(m_perPartLimit);
+        addNote(m_part.isEmpty() ? Note{NoteKind::MoreInFile, {more, limit}}
+                                 : Note{NoteKind::MoreInPart, {more, m_part, limit}});
     }
     m_partFindings = 0;
 }
@@ -55,7 +50,7 @@ void CheckReport::replay(const CollectingSink& held, const CheckReport& heldRepo
 {
     for (const Finding& finding : held.findings)
         m_sink.found(finding);
-    for (const QString& note : held.notes)
+    for (const Note& note : held.notes)
         m_sink.noted(note);
     m_hasErrors = m_hasErrors || heldReport.m_hasErrors;
     m_unreadable = m_unreadable || heldReport.m_unreadable;
@@ -66,17 +61,6 @@ int CheckReport::exitStatus() const
     if (m_unreadable)
         return 2;
     return m_hasErrors ? 1 : 0;
-}
-
-QString formatFinding(const QString& file, const Finding& finding)
-{
-    QString text = escapedControls(file);
-    if (!finding.part.isEmpty())
-        text += u'!' + escapedControls(finding.part);
-    if (finding.line > 0)
-        text += u":%1:%2"_s.arg(finding.line).arg(finding.column);
-    text += finding.severity == Severity::Error ? u": error: "_s : u": warning: "_s;
-    return text + escapedControls(finding.message);
 }
 
 } // namespace talpora::checker

@@ -5,8 +5,6 @@
 #include <QScopeGuard>
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace talpora::checker {
 
 CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
@@ -50,8 +48,7 @@ bool CustomUiChecker::startElement(const XmlElementStart& element)
         const std::optional<AttributePlace> place =
             findAttribute(element.markup, {element.line, element.column}, second);
         add(Severity::Error, place ? place->name : TextPosition{element.line, element.column},
-            u"<%1> has both id and idMso; a control is either your own or a built-in one"_s.arg(
-                fromUtf8View(element.name)));
+            FindingKind::IdBesideIdMso, {fromUtf8View(element.name)});
     }
     return true;
 }
@@ -62,16 +59,19 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
     if (!m_rules.isKnown(attribute.value)) {
         // Past the part's limit the finding is only counted: no "did you mean".
         if (!m_report.wouldShow(m_part))
-            add(Severity::Error, {}, {});
+            add(Severity::Error, {}, FindingKind::UnknownIdentifier);
         else
-            add(Severity::Error, valuePosition(element, attribute.name),
-                fromUtf8View(attribute.name) + u": "_s + *m_rules.unknown(attribute.value));
+            m_sink.add(Severity::Error, valuePosition(element, attribute.name),
+                       FindingKind::UnknownIdentifier,
+                       {fromUtf8View(attribute.name), fromUtf8View(attribute.value)},
+                       *m_rules.unknown(attribute.value));
         return;
     }
     if (attribute.name != "idMso")
         return;
-    if (const std::optional<QString> why = m_rules.wrongKind(attribute.value, localName))
-        add(Severity::Warning, valuePosition(element, attribute.name), *why);
+    if (const std::optional<FindingKind> why = m_rules.wrongKind(attribute.value, localName))
+        add(Severity::Warning, valuePosition(element, attribute.name), *why,
+            {fromUtf8View(attribute.value)});
 }
 
 void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute& attribute)
@@ -83,14 +83,11 @@ void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute
         return;
     }
     if (!m_report.wouldShow(m_part)) {
-        add(Severity::Error, {}, {}); // only counted
+        add(Severity::Error, {}, FindingKind::IdUsedTwice); // only counted
         return;
     }
-    add(Severity::Error, valuePosition(element, attribute.name),
-        u"id \"%1\" is already used at line %2, column %3; Office rejects the whole "
-        "customisation"_s.arg(fromUtf8View(attribute.value))
-            .arg(first->second.line)
-            .arg(first->second.column));
+    add(Severity::Error, valuePosition(element, attribute.name), FindingKind::IdUsedTwice,
+        {fromUtf8View(attribute.value), first->second.line, first->second.column});
 }
 
 TextPosition CustomUiChecker::valuePosition(const XmlElementStart& element,
@@ -101,9 +98,10 @@ TextPosition CustomUiChecker::valuePosition(const XmlElementStart& element,
     return place ? place->value : tagStart;
 }
 
-void CustomUiChecker::add(Severity severity, TextPosition position, QString message)
+void CustomUiChecker::add(Severity severity, TextPosition position, FindingKind kind,
+                          MessageArguments arguments)
 {
-    m_sink.add(severity, position, std::move(message));
+    m_sink.add(severity, position, kind, std::move(arguments));
 }
 
 } // namespace talpora::checker

@@ -36,7 +36,8 @@ public:
     }
 
 private:
-    void add(Severity severity, TextPosition position, QString message);
+    void add(Severity severity, TextPosition position, FindingKind kind,
+             MessageArguments arguments = {});
     void checkIdentifier(const XmlElementStart& element, std::string_view localName,
                          const XmlAttribute& attribute);
     void checkId(const XmlElementStart& element, const XmlAttribute& attribute);

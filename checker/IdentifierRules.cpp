@@ -5,8 +5,6 @@
 #include <QStringList>
 #include <array>
 
-using namespace Qt::StringLiterals;
-
 namespace talpora::checker {
 
 namespace {
@@ -34,21 +32,12 @@ bool isControlElement(std::string_view name)
     return std::find(controlElements.begin(), controlElements.end(), name) != controlElements.end();
 }
 
-QString quoted(std::string_view text)
+NameList quotedAlternatives(const std::vector<std::string_view>& names)
 {
-    return u'"' + fromUtf8View(text) + u'"';
-}
-
-// "A", "A" or "B", "A", "B" or "C"
-QString alternatives(const std::vector<std::string_view>& names)
-{
-    QString text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? u" or "_s : u", "_s;
-        text += quoted(names[i]);
-    }
-    return text;
+    NameList list{{}, NameListForm::QuotedAlternatives};
+    for (const std::string_view name : names)
+        list.names.append(fromUtf8View(name));
+    return list;
 }
 
 } // namespace
@@ -84,29 +73,31 @@ IdentifierRules::Kinds IdentifierRules::kindsOf(std::string_view name)
     return m_kinds.emplace(key, kinds).first->second;
 }
 
-std::optional<QString> IdentifierRules::unknown(std::string_view name)
+std::optional<std::vector<FindingHint>> IdentifierRules::unknown(std::string_view name)
 {
     if (kindsOf(name).known)
         return std::nullopt;
     const std::string key(name);
-    if (const auto found = m_unknownMessages.find(key); found != m_unknownMessages.end())
+    if (const auto found = m_unknownHints.find(key); found != m_unknownHints.end())
         return found->second;
-    makeRoom(m_unknownMessages);
-    return m_unknownMessages.emplace(key, unknownMessage(name)).first->second;
+    makeRoom(m_unknownHints);
+    return m_unknownHints.emplace(key, unknownHints(name)).first->second;
 }
 
-QString IdentifierRules::unknownMessage(std::string_view name)
+std::vector<FindingHint> IdentifierRules::unknownHints(std::string_view name)
 {
-    QString message = quoted(name) + u" is not a known identifier"_s;
+    std::vector<FindingHint> hints;
     for (const Application application : allApplications) {
         if (m_applications.bits == ApplicationSet::only(application).bits)
-            message += u" of "_s + fromUtf8View(applicationName(application));
+            hints.push_back(
+                {HintKind::OfApplication, {fromUtf8View(applicationName(application))}});
     }
     if (m_assumedFrom)
-        message += m_assumedFrom->empty() ? u" (assumed from the file's identifiers)"_s
-                                          : u" (assumed from "_s + quoted(*m_assumedFrom) + u')';
+        hints.push_back(m_assumedFrom->empty()
+                            ? FindingHint{HintKind::AssumedFromFile, {}}
+                            : FindingHint{HintKind::AssumedFrom, {fromUtf8View(*m_assumedFrom)}});
     if (m_versionChosen)
-        message += u" in Office "_s + QString::fromStdString(versionList(m_versions));
+        hints.push_back({HintKind::InOffice, {QString::fromStdString(versionList(m_versions))}});
 
     // The same name in another case is what was meant; else the nearest names.
     std::vector<std::string_view> suggestions;
@@ -120,8 +111,10 @@ QString IdentifierRules::unknownMessage(std::string_view name)
             suggestions.push_back(record->name);
     }
     if (!otherVersions.isEmpty())
-        message += u" (it is in "_s + QString::fromStdString(versionList(otherVersions)) + u')';
-    message += knownElsewhere(name);
+        hints.push_back(
+            {HintKind::InOtherVersions, {QString::fromStdString(versionList(otherVersions))}});
+    if (std::optional<FindingHint> elsewhere = knownElsewhere(name))
+        hints.push_back(std::move(*elsewhere));
     if (suggestions.empty()) {
         if (!m_suggestions)
             m_suggestions =
@@ -129,54 +122,51 @@ QString IdentifierRules::unknownMessage(std::string_view name)
         suggestions = m_suggestions->nearest(name, suggestionCount);
     }
     if (!suggestions.empty())
-        message += u"; did you mean "_s + alternatives(suggestions) + u'?';
-    return message;
+        hints.push_back({HintKind::DidYouMean, {quotedAlternatives(suggestions)}});
+    return hints;
 }
 
-// "; known in Outlook; use --app outlook" when applications outside the
-// chosen ones know the name in the chosen versions; else empty.
-QString IdentifierRules::knownElsewhere(std::string_view name)
+// "known in Outlook; use --app outlook" when applications outside the chosen
+// ones know the name in the chosen versions.
+std::optional<FindingHint> IdentifierRules::knownElsewhere(std::string_view name)
 {
     const ApplicationSet others{
         static_cast<std::uint16_t>(ApplicationSet::all().bits & ~m_applications.bits)};
-    QStringList names;
+    NameList names{{}, NameListForm::Series};
     std::optional<Application> first;
     for (const IdentifierRecord* record : m_index.find(name, others)) {
         if (record->name != name || !record->versions().intersects(m_versions))
             continue;
         const QString applicationText = fromUtf8View(applicationName(record->application));
-        if (!names.contains(applicationText))
-            names.append(applicationText);
+        if (!names.names.contains(applicationText))
+            names.names.append(applicationText);
         if (!first)
             first = record->application;
     }
     if (!first)
-        return {};
+        return std::nullopt;
     m_sawOtherApplications = true;
-    return u"; known in %1; use --app %2"_s.arg(names.join(u", "_s),
-                                                fromUtf8View(applicationCode(*first)));
+    return FindingHint{HintKind::KnownElsewhere,
+                       {std::move(names), fromUtf8View(applicationCode(*first))}};
 }
 
-std::optional<QString> IdentifierRules::wrongKind(std::string_view name,
-                                                  std::string_view elementName)
+std::optional<FindingKind> IdentifierRules::wrongKind(std::string_view name,
+                                                      std::string_view elementName)
 {
     const Kinds kinds = kindsOf(name);
     if (!kinds.known)
         return std::nullopt;
-    QString kind;
     if (elementName == "tab" && kinds.group && !kinds.tab)
-        kind = u"a group"_s;
-    else if (elementName == "group" && kinds.tab && !kinds.group)
-        kind = u"a tab"_s;
-    else if (isControlElement(elementName) && !kinds.control && (kinds.tab || kinds.group) &&
-             !(elementName == "control" && kinds.group))
-        // <control idMso="GroupFont"/> is how a built-in group goes onto the
-        // Quick Access Toolbar or into a group of one's own.
-        kind = kinds.tab ? u"a tab"_s : u"a group"_s;
-    if (kind.isEmpty())
-        return std::nullopt;
-    return quoted(name) + u" is the identifier of "_s + kind + u", not of a "_s +
-           (isControlElement(elementName) ? u"control"_s : fromUtf8View(elementName));
+        return FindingKind::GroupIdentifierOnTab;
+    if (elementName == "group" && kinds.tab && !kinds.group)
+        return FindingKind::TabIdentifierOnGroup;
+    // <control idMso="GroupFont"/> is how a built-in group goes onto the
+    // Quick Access Toolbar or into a group of one's own.
+    if (isControlElement(elementName) && !kinds.control && (kinds.tab || kinds.group) &&
+        !(elementName == "control" && kinds.group))
+        return kinds.tab ? FindingKind::TabIdentifierOnControl
+                         : FindingKind::GroupIdentifierOnControl;
+    return std::nullopt;
 }
 
 } // namespace talpora::checker

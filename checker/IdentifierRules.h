@@ -2,6 +2,7 @@
 
 #include "catalogue/IdentifierDistance.h"
 #include "catalogue/IdentifierIndex.h"
+#include "checker/Finding.h"
 
 #include <QString>
 #include <memory>
@@ -27,13 +28,13 @@ public:
     // its exact case.
     bool isKnown(std::string_view name) { return kindsOf(name).known; }
 
-    // Why `name` is no known identifier ("... is not a known identifier of
-    // Excel in Office 2013; did you mean ...?"); nullopt when it is known.
-    // Identifiers are matched in their exact case, as Office does.
-    std::optional<QString> unknown(std::string_view name);
+    // What to say beside "`name` is not a known identifier" (of Excel, in
+    // Office 2013, did you mean ...); nullopt when it is known. Identifiers
+    // are matched in their exact case, as Office does.
+    std::optional<std::vector<FindingHint>> unknown(std::string_view name);
 
     // The single application of the rules was assumed from the file's
-    // identifiers, `evidence` among them (may be empty); messages say so.
+    // identifiers, `evidence` among them (may be empty); findings say so.
     void setAssumed(std::string evidence) { m_assumedFrom = std::move(evidence); }
 
     // The names asked about so far, each once, in the order first asked.
@@ -42,9 +43,9 @@ public:
     bool sawOtherApplications() const { return m_sawOtherApplications; }
 
     // Why a known identifier does not fit the element (a group's identifier on
-    // a tab, ...); nullopt when it fits or the element is not a tab, a group or
-    // a control.
-    std::optional<QString> wrongKind(std::string_view name, std::string_view elementName);
+    // a tab, ...), a finding that takes the identifier; nullopt when it fits
+    // or the element is not a tab, a group or a control.
+    std::optional<FindingKind> wrongKind(std::string_view name, std::string_view elementName);
 
 private:
     struct Kinds
@@ -56,8 +57,8 @@ private:
     };
 
     Kinds kindsOf(std::string_view name);
-    QString unknownMessage(std::string_view name);
-    QString knownElsewhere(std::string_view name);
+    std::vector<FindingHint> unknownHints(std::string_view name);
+    std::optional<FindingHint> knownElsewhere(std::string_view name);
 
     const catalogue::IdentifierIndex& m_index;
     catalogue::ApplicationSet m_applications;
@@ -67,7 +68,7 @@ private:
     std::vector<std::string> m_names;
     bool m_sawOtherApplications = false;
     std::unordered_map<std::string, Kinds> m_kinds;
-    std::unordered_map<std::string, QString> m_unknownMessages;
+    std::unordered_map<std::string, std::vector<FindingHint>> m_unknownHints;
     std::unique_ptr<catalogue::NameSuggestions> m_suggestions; // made on the first unknown name
 };
 

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <zip.h>
 
-using namespace Qt::StringLiterals;
-
 namespace talpora::checker {
 
 namespace {
@@ -25,7 +23,7 @@ QString messageOfCode(int code)
 
 } // namespace
 
-std::unique_ptr<OfficePackage> OfficePackage::openFile(const QString& path, QString& error)
+OpenedPackage OfficePackage::openFile(const QString& path)
 {
     int code = 0;
     // libzip takes file names in UTF-8 on every system (on Windows it opens
@@ -33,15 +31,16 @@ std::unique_ptr<OfficePackage> OfficePackage::openFile(const QString& path, QStr
     zip* archive = zip_open(path.toUtf8().constData(), ZIP_RDONLY, &code);
     if (!archive) {
         const bool notZip = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS;
-        error = (notZip ? u"not an Office Open XML package: "_s : u"cannot open the package: "_s) +
-                messageOfCode(code);
-        return nullptr;
+        return {nullptr,
+                {notZip ? PackageErrorKind::NotAPackage : PackageErrorKind::CannotOpenPackage,
+                 {},
+                 {messageOfCode(code)},
+                 {}}};
     }
-    error.clear();
-    return std::unique_ptr<OfficePackage>(new OfficePackage(archive));
+    return {std::unique_ptr<OfficePackage>(new OfficePackage(archive)), {}};
 }
 
-std::unique_ptr<OfficePackage> OfficePackage::openBytes(const QByteArray& bytes, QString& error)
+OpenedPackage OfficePackage::openBytes(const QByteArray& bytes)
 {
     zip_error_t zipError;
     zip_error_init(&zipError);
@@ -49,15 +48,15 @@ std::unique_ptr<OfficePackage> OfficePackage::openBytes(const QByteArray& bytes,
         bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &zipError);
     zip* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &zipError) : nullptr;
     if (!archive) {
-        error = u"not an Office Open XML package: "_s + messageOf(&zipError);
+        OpenedPackage failed{nullptr,
+                             {PackageErrorKind::NotAPackage, {}, {messageOf(&zipError)}, {}}};
         if (source)
             zip_source_free(source);
         zip_error_fini(&zipError);
-        return nullptr;
+        return failed;
     }
     zip_error_fini(&zipError);
-    error.clear();
-    return std::unique_ptr<OfficePackage>(new OfficePackage(archive));
+    return {std::unique_ptr<OfficePackage>(new OfficePackage(archive)), {}};
 }
 
 OfficePackage::OfficePackage(zip* archive) : m_archive(archive)
@@ -100,35 +99,39 @@ bool OfficePackage::contains(const QString& partName) const
 
 PartBytes OfficePackage::read(const QString& partName, qint64 limit) const
 {
+    const auto failed = [&](PackageErrorKind kind, MessageArgument argument) {
+        return PartBytes{{}, {kind, partName, {std::move(argument)}, {}}};
+    };
+    const auto tooLarge = [&] { return failed(PackageErrorKind::PartTooLarge, limit >> 20); };
     const auto found = m_indexOfName.constFind(partName.toCaseFolded());
     if (found == m_indexOfName.cend())
-        return {PartBytes::Status::Missing, {}, {}};
+        return failed(PackageErrorKind::PartMissing, partName);
     if (found.value() < 0)
-        return {PartBytes::Status::Ambiguous, {}, {}};
+        return failed(PackageErrorKind::PartAmbiguous, partName);
     const zip_int64_t index = found.value();
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(m_archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0)
-        return {PartBytes::Status::Broken, {}, messageOf(zip_get_error(m_archive))};
+        return failed(PackageErrorKind::PartBroken, messageOf(zip_get_error(m_archive)));
     if ((stat.valid & ZIP_STAT_SIZE) && stat.size > static_cast<zip_uint64_t>(limit))
-        return {PartBytes::Status::TooLarge, {}, {}};
+        return tooLarge();
 
     zip_file_t* file = zip_fopen_index(m_archive, static_cast<zip_uint64_t>(index), 0);
     if (!file)
-        return {PartBytes::Status::Broken, {}, messageOf(zip_get_error(m_archive))};
+        return failed(PackageErrorKind::PartBroken, messageOf(zip_get_error(m_archive)));
     // The stored size can lie; the cap holds for what actually comes out.
-    PartBytes part{PartBytes::Status::Read, {}, {}};
+    PartBytes part;
     char buffer[64 * 1024];
     while (true) {
         const zip_int64_t count = zip_fread(file, buffer, sizeof buffer);
         if (count < 0) {
-            part = {PartBytes::Status::Broken, {}, messageOf(zip_file_get_error(file))};
+            part = failed(PackageErrorKind::PartBroken, messageOf(zip_file_get_error(file)));
             break;
         }
         if (count == 0)
             break;
         if (part.bytes.size() + count > limit) {
-            part = {PartBytes::Status::TooLarge, {}, {}};
+            part = tooLarge();
             break;
         }
         part.bytes.append(buffer, static_cast<qsizetype>(count));

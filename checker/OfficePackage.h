@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checker/PackageError.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -10,20 +12,23 @@ struct zip;
 
 namespace talpora::checker {
 
-// A part's bytes, or why there are none.
+// A part's bytes, or why there are none: PartMissing, PartAmbiguous (several
+// entries have its name, ignoring case), PartTooLarge (it inflates to more
+// than the cap: refused as a zip bomb) or PartBroken (damaged data, a wrong
+// checksum, an encrypted entry ...). The error belongs to the part.
 struct PartBytes
 {
-    enum class Status
-    {
-        Read,
-        Missing,
-        TooLarge, // inflates to more than the cap: refused as a zip bomb
-        Broken,   // damaged data, a wrong checksum, an encrypted entry ...
-        Ambiguous // several entries have this name, ignoring case
-    };
-    Status status = Status::Missing;
     QByteArray bytes;
-    QString detail; // libzip's message for Broken
+    PackageError error;
+};
+
+class OfficePackage;
+
+// An opened package, or why it cannot be opened (NotAPackage, CannotOpenPackage).
+struct OpenedPackage
+{
+    std::unique_ptr<OfficePackage> package;
+    PackageError error;
 };
 
 // Whether the bytes start as a zip archive does.
@@ -40,11 +45,9 @@ public:
     // 64 MiB: far above any real customUI part or relationship list.
     static constexpr qint64 defaultPartLimit = qint64(64) << 20;
 
-    // nullptr and `error` set ("not an Office Open XML package: ...", "cannot
-    // open the package: ...") when the archive cannot be opened.
-    static std::unique_ptr<OfficePackage> openFile(const QString& path, QString& error);
+    static OpenedPackage openFile(const QString& path);
     // The archive in memory; the bytes must outlive the package.
-    static std::unique_ptr<OfficePackage> openBytes(const QByteArray& bytes, QString& error);
+    static OpenedPackage openBytes(const QByteArray& bytes);
 
     ~OfficePackage();
     OfficePackage(const OfficePackage&) = delete;

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <array>
 
-using namespace Qt::StringLiterals;
-
 namespace talpora::checker {
 
 namespace {
@@ -82,18 +80,16 @@ void OfficeRules::checkIdentity(const XmlElementStart& element, std::string_view
     // id beside idMso has its own finding in CustomUiChecker.
     if (count > 1 && idQ) {
         m_sink.add(
-            Severity::Error, PartFindings::nameOf(element, present[1]),
-            u"<%1> has both %2 and %3; a control takes one of id, idQ and idMso"_s.arg(
-                fromUtf8View(element.name), fromUtf8View(present[0]), fromUtf8View(present[1])));
+            Severity::Error, PartFindings::nameOf(element, present[1]), FindingKind::TwoIdentities,
+            {fromUtf8View(element.name), fromUtf8View(present[0]), fromUtf8View(present[1])});
     }
     // The menu of a split button is a part of it, named by the split button.
     const bool needsOne = m_backstageDepth ? contains(identifiedInBackstage, localName)
                                            : contains(identifiedElements, localName) &&
                                                  !(inSplitButton && localName == "menu");
     if (count == 0 && needsOne)
-        m_sink.add(Severity::Error, PartFindings::tagStart(element),
-                   u"<%1> has none of id, idQ and idMso; Office needs one to tell it apart"_s.arg(
-                       fromUtf8View(element.name)));
+        m_sink.add(Severity::Error, PartFindings::tagStart(element), FindingKind::NoIdentity,
+                   {fromUtf8View(element.name)});
 }
 
 void OfficeRules::checkQualified(const XmlElementStart& element, std::string_view localName,
@@ -108,10 +104,8 @@ void OfficeRules::checkQualified(const XmlElementStart& element, std::string_vie
         element.namespaces ? element.namespaces->uriOf(prefix) : std::nullopt;
     const TextPosition place = PartFindings::valueOf(element, attribute.name);
     if (!uri) {
-        m_sink.add(Severity::Error, place,
-                   u"%1: the prefix \"%2\" is not declared; declare it with xmlns:%2=\"...\" on "
-                   "this element or one around it"_s.arg(fromUtf8View(attribute.name),
-                                                         fromUtf8View(prefix)));
+        m_sink.add(Severity::Error, place, FindingKind::UndeclaredPrefix,
+                   {fromUtf8View(attribute.name), fromUtf8View(prefix)});
         return;
     }
     if (*uri != customUi2006 && *uri != customUi2009)
@@ -119,24 +113,23 @@ void OfficeRules::checkQualified(const XmlElementStart& element, std::string_vie
     // A separator or a box named in the customUI namespace names no built-in control.
     if (attribute.name == "idQ" && !contains(identifiedElements, localName))
         return;
-    if (const std::optional<QString> why = m_identifiers.unknown(name)) {
-        m_sink.add(Severity::Error, place, fromUtf8View(attribute.name) + u": "_s + *why);
+    if (std::optional<std::vector<FindingHint>> hints = m_identifiers.unknown(name)) {
+        m_sink.add(Severity::Error, place, FindingKind::UnknownIdentifier,
+                   {fromUtf8View(attribute.name), fromUtf8View(name)}, std::move(*hints));
         return;
     }
     if (attribute.name != "idQ")
         return;
-    if (const std::optional<QString> why = m_identifiers.wrongKind(name, localName))
-        m_sink.add(Severity::Warning, place, *why);
+    if (const std::optional<FindingKind> why = m_identifiers.wrongKind(name, localName))
+        m_sink.add(Severity::Warning, place, *why, {fromUtf8View(name)});
 }
 
 void OfficeRules::checkImage(const XmlElementStart& element, const XmlAttribute& attribute)
 {
     if (!m_imageIds || m_loadImage || m_imageIds->contains(std::string(attribute.value)))
         return;
-    m_sink.add(
-        Severity::Error, PartFindings::valueOf(element, attribute.name),
-        u"image: the part has no image relationship with the id \"%1\" and the root no "
-        "loadImage callback, so the control shows no image"_s.arg(fromUtf8View(attribute.value)));
+    m_sink.add(Severity::Error, PartFindings::valueOf(element, attribute.name),
+               FindingKind::NoImageRelationship, {fromUtf8View(attribute.value)});
 }
 
 } // namespace talpora::checker

@@ -85,11 +85,18 @@ std::optional<QString> resolvePartName(const QString& target, const QString& sou
     return segments.join(u'/');
 }
 
-bool isCustomUiRelationship(const QString& type)
+std::optional<CustomUiPartType> customUiPartType(const QString& relationshipType)
 {
-    return type == "http://schemas.microsoft.com/office/2006/relationships/ui/extensibility"_L1 ||
-           type == "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility"_L1 ||
-           type == "http://schemas.microsoft.com/office/2006/relationships/ui/userCustomization"_L1;
+    if (relationshipType ==
+        "http://schemas.microsoft.com/office/2006/relationships/ui/extensibility"_L1)
+        return CustomUiPartType::Ribbon2007;
+    if (relationshipType ==
+        "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility"_L1)
+        return CustomUiPartType::Ribbon2010;
+    if (relationshipType ==
+        "http://schemas.microsoft.com/office/2006/relationships/ui/userCustomization"_L1)
+        return CustomUiPartType::QuickAccessToolbar;
+    return std::nullopt;
 }
 
 } // namespace talpora::checker

@@ -26,9 +26,16 @@ struct RelationshipList
 // The Relationship elements of a relationship part ("_rels/.rels").
 RelationshipList readRelationships(QByteArrayView bytes);
 
-// Whether a relationship of this type names a customUI part: the 2006/01 and
-// 2009/07 Ribbon parts, and the Quick Access Toolbar a user customised.
-bool isCustomUiRelationship(const QString& type);
+// The customUI part a relationship names, told by the relationship's type.
+enum class CustomUiPartType
+{
+    Ribbon2007,        // "customUI/customUI.xml" by custom: read by Office 2007 and later
+    Ribbon2010,        // "customUI/customUI14.xml" by custom: read by Office 2010 and later
+    QuickAccessToolbar // "userCustomization/customUI.xml": the toolbar a user customised
+};
+
+// nullopt when a relationship of this type names no customUI part.
+std::optional<CustomUiPartType> customUiPartType(const QString& relationshipType);
 
 // The relationship part of `sourcePart`: "customUI/_rels/customUI14.xml.rels"
 // for "customUI/customUI14.xml", "_rels/.rels" for the package itself ("").

@@ -19,9 +19,18 @@ class PartFindings
 public:
     PartFindings(CheckReport& report, QString part) : m_report(report), m_part(std::move(part)) {}
 
-    void add(Severity severity, TextPosition position, QString message)
+    void add(Severity severity, TextPosition position, FindingKind kind,
+             MessageArguments arguments = {}, std::vector<FindingHint> hints = {})
     {
-        m_pending.push_back({m_part, position.line, position.column, severity, std::move(message)});
+        m_pending.push_back({m_part,
+                             position.line,
+                             position.column,
+                             severity,
+                             kind,
+                             std::move(arguments),
+                             std::move(hints),
+                             {},
+                             {}});
     }
     void flush()
     {

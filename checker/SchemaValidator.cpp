@@ -4,6 +4,9 @@
 #include "xml/Utf8View.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -16,22 +19,12 @@ using namespace schema;
 constexpr std::uint32_t unbounded = 0xFFFFFFFF;
 constexpr std::size_t suggestionCount = 3;
 
-QString tag(std::string_view name)
+// The element names of a list, each once, in the order first met.
+void addOnce(NameList& list, std::string_view name)
 {
-    return u'<' + fromUtf8View(name) + u'>';
-}
-
-QString quoted(std::string_view text)
-{
-    return u'"' + fromUtf8View(text) + u'"';
-}
-
-// "A", "A or B", "A, B or C"
-QString alternatives(const QStringList& items)
-{
-    if (items.size() <= 1)
-        return items.join(QString());
-    return items.mid(0, items.size() - 1).join(u", "_s) + u" or "_s + items.last();
+    const QString text = fromUtf8View(name);
+    if (!list.names.contains(text))
+        list.names.append(text);
 }
 
 const ChildRule* childIn(const Slot& slot, std::string_view name)
@@ -155,11 +148,14 @@ bool isIntegerWithin(std::string_view text, std::uint32_t minimum, std::uint32_t
     return value >= minimum && value <= maximum;
 }
 
-QString lengthRule(const ValueType& type)
+// The finding for a value of the wrong length, and its arguments after the
+// attribute and the value.
+std::pair<FindingKind, MessageArguments> lengthRule(const ValueType& type)
 {
     if (type.maxLength == unbounded)
-        return u"at least %1 characters"_s.arg(type.minLength);
-    return u"%1 to %2 characters"_s.arg(type.minLength).arg(type.maxLength);
+        return {FindingKind::ValueTooShort, {static_cast<long long>(type.minLength)}};
+    return {FindingKind::ValueLengthOutside,
+            {static_cast<long long>(type.minLength), static_cast<long long>(type.maxLength)}};
 }
 
 } // namespace
@@ -202,13 +198,17 @@ void SchemaValidator::startRoot(const XmlElementStart& element, std::string_view
         }
     }
     if (!m_schema) {
-        const QString where = namespaceUri.empty()
-                                  ? u"in no namespace"_s
-                                  : u"in namespace \"%1\""_s.arg(fromUtf8View(namespaceUri));
-        m_sink.add(Severity::Error, PartFindings::tagStart(element),
-                   u"Office ignores this part: its root is %1 %2, not <customUI> in %3 or %4"_s.arg(
-                       tag(element.name), where, fromUtf8View(schema2006.namespaceUri),
-                       fromUtf8View(schema2009.namespaceUri)));
+        const QString namespace2006 = fromUtf8View(schema2006.namespaceUri);
+        const QString namespace2009 = fromUtf8View(schema2009.namespaceUri);
+        if (namespaceUri.empty())
+            m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                       FindingKind::RootInNoNamespace,
+                       {fromUtf8View(element.name), namespace2006, namespace2009});
+        else
+            m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                       FindingKind::RootInOtherNamespace,
+                       {fromUtf8View(element.name), fromUtf8View(namespaceUri), namespace2006,
+                        namespace2009});
         return;
     }
     Open root{&m_schema->types[m_schema->rootType],
@@ -228,10 +228,8 @@ void SchemaValidator::startChild(const XmlElementStart& element, std::string_vie
     Open open{nullptr, nullptr, std::string(element.name), PartFindings::tagStart(element), 0,
               0,       {}};
     if (namespaceUri != m_schema->namespaceUri) {
-        m_sink.add(
-            Severity::Warning, open.place,
-            u"%1 is in namespace \"%2\", not in this part's customUI namespace; the "
-            "schema allows no other elements"_s.arg(tag(element.name), fromUtf8View(namespaceUri)));
+        m_sink.add(Severity::Warning, open.place, FindingKind::ForeignElement,
+                   {fromUtf8View(element.name), fromUtf8View(namespaceUri)});
         m_open.push_back(std::move(open));
         return;
     }
@@ -288,67 +286,60 @@ void SchemaValidator::refuseChild(const XmlElementStart& element, Open& parent, 
                                   std::uint32_t limit, bool outOfPlace)
 {
     const TextPosition place = PartFindings::tagStart(element);
-    const QString parentTag = tag(parent.name);
+    const QString elementName = fromUtf8View(element.name);
+    const QString parentName = fromUtf8View(parent.name);
     if (tooMany) {
         if (!parent.saidTooMany)
-            m_sink.add(
-                Severity::Error, place,
-                u"too many %1 in %2: at most %3"_s.arg(tag(element.name), parentTag).arg(limit));
+            m_sink.add(Severity::Error, place, FindingKind::TooMany,
+                       {elementName, parentName, static_cast<long long>(limit)});
         parent.saidTooMany = true;
         return;
     }
     if (outOfPlace) {
-        m_sink.add(Severity::Error, place,
-                   u"%1 cannot stand here in %2; %3"_s.arg(tag(element.name), parentTag,
-                                                           mayStandHere(parent)));
+        const NameList names = mayStandHere(parent);
+        if (names.names.isEmpty())
+            m_sink.add(Severity::Error, place, FindingKind::NothingMayFollow,
+                       {elementName, parentName});
+        else
+            m_sink.add(Severity::Error, place, FindingKind::OutOfPlace,
+                       {elementName, parentName, names});
         return;
     }
     const std::string_view name = localNameOf(element.name);
     if (parent.shadow && childAnywhere(*parent.shadow, name)) {
-        m_sink.add(Severity::Error, place,
-                   u"%1 is not allowed in %2 in the %3 namespace; %4"_s.arg(
-                       tag(element.name), parentTag, fromUtf8View(m_schema->shortName),
-                       otherNamespaceHas()));
+        m_sink.add(Severity::Error, place, FindingKind::OnlyInOtherNamespace,
+                   {elementName, parentName, fromUtf8View(m_schema->shortName),
+                    fromUtf8View(m_otherSchema->shortName),
+                    fromUtf8View(m_otherSchema->namespaceUri)});
         return;
     }
-    QStringList names;
+    NameList names{{}, NameListForm::TagAlternatives};
     for (const Slot& slot : parent.type->childSlots) {
-        for (const ChildRule& child : slot.children) {
-            if (!names.contains(tag(child.name)))
-                names.append(tag(child.name));
-        }
+        for (const ChildRule& child : slot.children)
+            addOnce(names, child.name);
     }
-    m_sink.add(Severity::Error, place,
-               names.isEmpty() ? u"%1 is not allowed in %2, which holds no elements"_s.arg(
-                                     tag(element.name), parentTag)
-                               : u"%1 is not allowed in %2; it may hold %3"_s.arg(
-                                     tag(element.name), parentTag, alternatives(names)));
+    if (names.names.isEmpty())
+        m_sink.add(Severity::Error, place, FindingKind::NotAllowedInEmpty,
+                   {elementName, parentName});
+    else
+        m_sink.add(Severity::Error, place, FindingKind::NotAllowed,
+                   {elementName, parentName, std::move(names)});
 }
 
-QString SchemaValidator::otherNamespaceHas() const
-{
-    return u"the %1 namespace (%2) has it"_s.arg(fromUtf8View(m_otherSchema->shortName),
-                                                 fromUtf8View(m_otherSchema->namespaceUri));
-}
-
-QString SchemaValidator::mayStandHere(const Open& parent) const
+NameList SchemaValidator::mayStandHere(const Open& parent) const
 {
     const ElementType& type = *parent.type;
-    QStringList names;
+    NameList names{{}, NameListForm::TagAlternatives};
     std::uint32_t count = parent.count;
     for (std::size_t slot = parent.slot; slot < type.childSlots.size(); ++slot, count = 0) {
         if (count < type.childSlots[slot].max) {
-            for (const ChildRule& child : type.childSlots[slot].children) {
-                if (!names.contains(tag(child.name)))
-                    names.append(tag(child.name));
-            }
+            for (const ChildRule& child : type.childSlots[slot].children)
+                addOnce(names, child.name);
         }
         if (count < type.childSlots[slot].min)
             break;
     }
-    if (names.isEmpty())
-        return u"nothing more may follow"_s;
-    return u"here may stand "_s + alternatives(names);
+    return names;
 }
 
 void SchemaValidator::checkChildrenComplete(const Open& open)
@@ -366,16 +357,18 @@ void SchemaValidator::checkChildrenComplete(const Open& open)
             continue;
         if (count >= type.childSlots[slot].min)
             continue;
-        QStringList names;
+        NameList names{{}, NameListForm::TagAlternatives};
         for (const ChildRule& child : type.childSlots[slot].children)
-            names.append(tag(child.name));
+            names.names.append(fromUtf8View(child.name));
         const std::uint32_t least = type.childSlots[slot].min;
         // A warning: the catalogue's snippets end in such frames, and an empty
         // frame costs no more than the controls it lacks.
-        m_sink.add(Severity::Warning, open.place,
-                   u"%1 needs at least %2 %3"_s.arg(tag(open.name),
-                                                    least == 1 ? u"one"_s : QString::number(least),
-                                                    alternatives(names)));
+        if (least == 1)
+            m_sink.add(Severity::Warning, open.place, FindingKind::TooFewOfOne,
+                       {fromUtf8View(open.name), std::move(names)});
+        else
+            m_sink.add(Severity::Warning, open.place, FindingKind::TooFew,
+                       {fromUtf8View(open.name), static_cast<long long>(least), std::move(names)});
     }
 }
 
@@ -396,38 +389,38 @@ void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open
                     const std::string_view second =
                         &*getter > &attribute ? rule->getter : attribute.name;
                     m_sink.add(Severity::Error, PartFindings::nameOf(element, second),
-                               u"%1 has both %2 and %3; Office takes one or the other"_s.arg(
-                                   tag(element.name), fromUtf8View(attribute.name),
-                                   fromUtf8View(rule->getter)));
+                               FindingKind::StaticBesideCallback,
+                               {fromUtf8View(element.name), fromUtf8View(attribute.name),
+                                fromUtf8View(rule->getter)});
                 }
             }
             continue;
         }
         const TextPosition place = PartFindings::nameOf(element, attribute.name);
         if (open.shadow && attributeOf(*open.shadow, attribute.name)) {
-            m_sink.add(Severity::Error, place,
-                       u"attribute %1 is not allowed on %2 in the %3 namespace; %4"_s.arg(
-                           fromUtf8View(attribute.name), tag(element.name),
-                           fromUtf8View(m_schema->shortName), otherNamespaceHas()));
+            m_sink.add(Severity::Error, place, FindingKind::AttributeOnlyInOtherNamespace,
+                       {fromUtf8View(attribute.name), fromUtf8View(element.name),
+                        fromUtf8View(m_schema->shortName), fromUtf8View(m_otherSchema->shortName),
+                        fromUtf8View(m_otherSchema->namespaceUri)});
             continue;
         }
         // The name in another case is what was meant; else the nearest names.
-        QStringList suggestions;
+        NameList suggestions{{}, NameListForm::QuotedAlternatives};
         catalogue::NearestNames nearest(attribute.name, suggestionCount);
         for (const AttributeRule& rule : type.attributes) {
             if (catalogue::compareIgnoringAsciiCase(rule.name, attribute.name) == 0)
-                suggestions.append(quoted(rule.name));
+                suggestions.names.append(fromUtf8View(rule.name));
             nearest.consider(rule.name);
         }
-        if (suggestions.isEmpty()) {
+        if (suggestions.names.isEmpty()) {
             for (const std::string_view name : nearest.result())
-                suggestions.append(quoted(name));
+                suggestions.names.append(fromUtf8View(name));
         }
-        QString message =
-            u"unknown attribute %1 on %2"_s.arg(quoted(attribute.name), tag(element.name));
-        if (!suggestions.isEmpty())
-            message += u"; did you mean "_s + alternatives(suggestions) + u'?';
-        m_sink.add(Severity::Error, place, message);
+        std::vector<FindingHint> hints;
+        if (!suggestions.names.isEmpty())
+            hints.push_back({HintKind::DidYouMean, {std::move(suggestions)}});
+        m_sink.add(Severity::Error, place, FindingKind::UnknownAttribute,
+                   {fromUtf8View(attribute.name), fromUtf8View(element.name)}, std::move(hints));
     }
     for (const AttributeRule& rule : type.attributes) {
         if (!rule.required)
@@ -436,9 +429,9 @@ void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open
             std::any_of(element.attributes.begin(), element.attributes.end(),
                         [&](const XmlAttribute& attribute) { return attribute.name == rule.name; });
         if (!present)
-            m_sink.add(
-                Severity::Error, PartFindings::tagStart(element),
-                u"%1 needs the attribute %2"_s.arg(tag(element.name), fromUtf8View(rule.name)));
+            m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                       FindingKind::MissingAttribute,
+                       {fromUtf8View(element.name), fromUtf8View(rule.name)});
     }
 }
 
@@ -447,36 +440,40 @@ void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttrib
 {
     const ValueType& type = valueTypes[rule.valueType];
     const std::string_view value = attribute.value;
-    QString why;
+    // Which rule the value breaks, and what the finding adds after the value.
+    std::optional<FindingKind> why;
+    MessageArguments ruleArguments;
     switch (type.kind) {
     case ValueKind::Enumeration:
         if (std::find(type.values.begin(), type.values.end(), value) == type.values.end()) {
-            QStringList allowed;
+            NameList choices{{}, NameListForm::QuotedAlternatives};
             for (const std::string_view choice : type.values)
-                allowed.append(quoted(choice));
-            why = u"use "_s + alternatives(allowed);
+                choices.names.append(fromUtf8View(choice));
+            why = FindingKind::ValueNotInList;
+            ruleArguments = {std::move(choices)};
         }
         break;
     case ValueKind::Boolean: {
         const std::string_view flag = trimmed(value);
         if (flag != "true" && flag != "false" && flag != "1" && flag != "0")
-            why = u"use true, false, 1 or 0"_s;
+            why = FindingKind::ValueNotBoolean;
         break;
     }
     case ValueKind::Integer:
-        if (!isIntegerWithin(trimmed(value), type.minimum, type.maximum))
-            why = u"use a whole number from %1 to %2"_s.arg(type.minimum).arg(type.maximum);
+        if (!isIntegerWithin(trimmed(value), type.minimum, type.maximum)) {
+            why = FindingKind::ValueNotWholeNumber;
+            ruleArguments = {static_cast<long long>(type.minimum),
+                             static_cast<long long>(type.maximum)};
+        }
         break;
     case ValueKind::Name:
     case ValueKind::QualifiedName: {
         const std::string_view name = trimmed(value);
         if (type.kind == ValueKind::Name ? !isName(name) : !isQualifiedName(name))
-            why = type.kind == ValueKind::Name
-                      ? u"use a name of letters, digits, '_', '-' and '.' that starts with a "
-                        "letter or '_'"_s
-                      : u"use a name, or a prefix and a name (\"x:name\")"_s;
+            why = type.kind == ValueKind::Name ? FindingKind::ValueNotName
+                                               : FindingKind::ValueNotQualifiedName;
         else if (!hasLengthWithin(name, type.minLength, type.maxLength))
-            why = u"use "_s + lengthRule(type);
+            std::tie(why, ruleArguments) = lengthRule(type);
         break;
     }
     case ValueKind::String:
@@ -486,17 +483,20 @@ void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttrib
                 ? collapsedCount(value) >= type.minLength && collapsedCount(value) <= type.maxLength
                 : hasLengthWithin(value, type.minLength, type.maxLength);
         if (!fits)
-            why = u"use "_s + lengthRule(type);
+            std::tie(why, ruleArguments) = lengthRule(type);
         break;
     }
     }
-    if (why.isEmpty())
+    if (!why)
         return;
+    // A value may be megabytes long: the finding shows its start.
     QString shown = fromUtf8View(value);
     if (shown.size() > 40)
         shown = shown.left(37) + u"..."_s;
-    m_sink.add(Severity::Error, PartFindings::valueOf(element, attribute.name),
-               u"%1: \"%2\" is not allowed; %3"_s.arg(fromUtf8View(attribute.name), shown, why));
+    MessageArguments arguments{fromUtf8View(attribute.name), std::move(shown)};
+    std::move(ruleArguments.begin(), ruleArguments.end(), std::back_inserter(arguments));
+    m_sink.add(Severity::Error, PartFindings::valueOf(element, attribute.name), *why,
+               std::move(arguments));
 }
 
 } // namespace talpora::checker

@@ -51,8 +51,7 @@ private:
     void checkValue(const XmlElementStart& element, const XmlAttribute& attribute,
                     const schema::AttributeRule& rule);
     void checkChildrenComplete(const Open& open);
-    QString mayStandHere(const Open& parent) const;
-    QString otherNamespaceHas() const;
+    NameList mayStandHere(const Open& parent) const;
 
     PartFindings& m_sink;
     const schema::Schema* m_schema = nullptr;

@@ -2,7 +2,8 @@
 
 #include "catalogue/IdentifierIndex.h"
 #include "checker/CallbackStubs.h"
-#include "checker/CustomUiParts.h"
+#include "checker/CustomUiDocuments.h"
+#include "checker/FindingTexts.h"
 #include "cli/CliOutput.h"
 
 using namespace Qt::StringLiterals;
@@ -60,19 +61,14 @@ int runCallbacks(const QStringList& arguments, std::FILE* out, std::FILE* err)
     }
     if (file.isEmpty())
         return wrongCall(err, u"callbacks: no file given"_s);
-    const CustomUiParts parts = readCustomUiParts(file);
-    if (!parts.error.isEmpty()) {
-        writeLine(err, u"talpora-cli: %1: %2"_s.arg(file, parts.error));
-        return 2;
-    }
     CallbackCollector collector(isBuiltInToggle);
-    for (const CustomUiPart& part : parts.parts) {
-        collector.setPart(part.name);
-        if (const LoadError error = readXmlBytes(part.bytes, collector)) {
-            const QString where = part.name.isEmpty() ? file : file + u'!' + part.name;
-            writeLine(err, u"talpora-cli: %1: %2"_s.arg(where, describeInEnglish(error)));
-            return 2;
-        }
+    const PackageError error = readCustomUiDocuments(
+        file, collector, [&](const QString& part) { collector.setPart(part); });
+    if (error) {
+        const QString where = error.part.isEmpty() ? file : file + u'!' + error.part;
+        writeLine(
+            err, u"talpora-cli: %1: %2"_s.arg(escapedControls(where), describePackageError(error)));
+        return 2;
     }
     if (collector.stubs().empty()) {
         writeLine(err, u"talpora-cli: %1: no callbacks"_s.arg(file));

@@ -2,7 +2,7 @@
 
 #include "catalogue/IdentifierIndex.h"
 #include "checker/FileChecker.h"
-#include "checker/OfficePackage.h"
+#include "checker/FindingTexts.h"
 #include "cli/CliOutput.h"
 #include "cli/TargetOptions.h"
 
@@ -26,9 +26,9 @@ public:
     {
         writeLine(m_out, checker::formatFinding(m_file, finding));
     }
-    void noted(const QString& note) override
+    void noted(const checker::Note& note) override
     {
-        writeLine(m_out, u"%1: note: %2"_s.arg(checker::escapedControls(m_file), note));
+        writeLine(m_out, checker::formatNote(m_file, note));
     }
 
 private:
@@ -42,13 +42,12 @@ void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
     const catalogue::IdentifierIndex& index = catalogue::IdentifierIndex::builtIn();
     QByteArray bytes;
     if (!readAll(in, bytes)) {
-        report.addUnreadable({{}, 0, 0, checker::Severity::Error, u"cannot read"_s});
+        checker::Finding unreadable;
+        unreadable.kind = checker::FindingKind::InputUnreadable;
+        report.addUnreadable(std::move(unreadable));
         return;
     }
-    if (checker::startsLikeZip(bytes))
-        checker::checkPackageBytes(bytes, standardInputName(), options, index, report);
-    else
-        checker::checkXmlBytes(bytes, options, index, report);
+    checker::checkBytes(bytes, standardInputName(), options, index, report);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueEntries.h"
 #include "catalogue/IdentifierIndex.h"
+#include "checker/FindingTexts.h"
 #include "checker/IdentifierRules.h"
 #include "cli/CliOutput.h"
 #include "cli/TargetOptions.h"
@@ -96,9 +97,11 @@ void reportUnknown(const IdentifierIndex& index, const QByteArray& name,
     checker::IdentifierRules rules(index, options.applications(), options.versions,
                                    options.versionGiven);
     const std::string_view text(name.constData(), static_cast<std::size_t>(name.size()));
-    const QString quoted = u'"' + QString::fromUtf8(name) + u'"';
-    writeLine(err, u"talpora-cli: "_s +
-                       rules.unknown(text).value_or(quoted + u" is not a known identifier"_s));
+    checker::Finding unknown;
+    unknown.kind = checker::FindingKind::UnknownName;
+    unknown.arguments = {QString::fromUtf8(name)};
+    unknown.hints = rules.unknown(text).value_or(std::vector<checker::FindingHint>());
+    writeLine(err, u"talpora-cli: "_s + checker::describeFinding(unknown));
 }
 
 } // namespace

@@ -374,6 +374,16 @@ void TestCallbacks::command_data()
         << u"// getContent of <dynamicMenu>, customUI/customUI14.xml line 1\n"
            "public string Fill(IRibbonControl control)\n{\n    return default;\n}\n"_s
         << QString();
+    // Blanks after the root are well-formed: read whole, the part would give its stub.
+    QTest::newRow("package part over the cap is refused, as check refuses it")
+        << writeFile(m_dir, u"bomb.xlsm"_s,
+                     zipArchive({{u"customUI/customUI14.xml"_s, part + QByteArray(65 << 20, ' ')},
+                                 {u"_rels/.rels"_s,
+                                  packageRelationships(
+                                      {{customUi14Type, u"customUI/customUI14.xml"_s}})}}))
+        << QStringList() << 2 << QString()
+        << u"bomb.xlsm!customUI/customUI14.xml: refused: the part inflates to more than 64 MiB "
+           "(a zip bomb?)\n"_s;
     QTest::newRow("no callbacks") << writeFile(m_dir, u"plain.xml"_s, "<customUI/>")
                                   << QStringList() << 1 << QString() << u"no callbacks"_s;
     QTest::newRow("unknown language")

@@ -1,12 +1,15 @@
 #include "CliRun.h"
 #include "TestFiles.h"
 #include "TestPackages.h"
+#include "checker/FindingTexts.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace talpora::test;
+using namespace talpora::checker;
 
 namespace {
 
@@ -55,6 +58,8 @@ private slots:
     void schema() { check(); }
     void officeRules_data();
     void officeRules() { check(); }
+    void texts_data();
+    void texts();
 
 private:
     QString file(const QString& name, const QByteArray& bytes)
@@ -243,6 +248,17 @@ void TestCheck::check_data()
            "did you mean \"FormatPainter\"?\n"_s +
                m_dir.filePath(u"missing.xml"_s) + u": error: file not found\n"_s
         << QString();
+    QTest::newRow("an id holding %2 used twice: the id stays as written")
+        << file(u"percentid.xml"_s,
+                customUi("<tab id=\"a%2b\" label=\"T\"/><tab id=\"a%2b\" label=\"U\"/>"))
+        << QStringList() << 1
+        << u"%1:3:10: error: id: \"a%2b\" is not allowed; use a name of letters, digits, '_', '-' "
+           "and '.' that starts with a letter or '_'\n"
+           "%1:3:36: error: id: \"a%2b\" is not allowed; use a name of letters, digits, '_', '-' "
+           "and '.' that starts with a letter or '_'\n"
+           "%1:3:36: error: id \"a%2b\" is already used at line 3, column 10; Office rejects the "
+           "whole customisation\n"_s
+        << QString();
     QTest::newRow("control characters in a finding are escaped: one finding, one line")
         << file(u"forged.xml"_s, customUi("<tab idMso=\"Tab&#10;x.xml:1:1: error: x&#133;\"/>"))
         << QStringList() << 1
@@ -318,6 +334,19 @@ void TestCheck::check_data()
         << file(u"many.xml"_s, manyIds) << QStringList() << 1
         << manyFindings +
                u"%1: note: 1 more findings in the file not shown (at most 10000 a part)\n"_s
+        << QString();
+    // The part's name holds "%3" (from "%253"): the note's arguments must not
+    // be read as placeholders.
+    QTest::newRow("at most 10,000 findings a package part, the note names the part")
+        << file(u"many.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s, packageRelationships(rels(
+                                                   customUi14Type, u"customUI/many%253.xml"_s))},
+                            {u"customUI/many%3.xml"_s, manyIds}}))
+        << QStringList() << 1
+        << QString(manyFindings).replace(u"%1:"_s, u"%1!customUI/many%3.xml:"_s) +
+               u"%1: note: 1 more findings in customUI/many%3.xml not shown (at most 10000 a "
+               "part)\n"_s
         << QString();
     QTest::newRow("no file") << QString() << QStringList() << 2 << QString()
                              << u"talpora-cli: check: no file given\nTry 'talpora-cli --help'"_s;
@@ -508,6 +537,91 @@ void TestCheck::officeRules_data()
                    {{u"customUI/customUI14.xml"_s,
                      QByteArray(images).replace("customui\">", "customui\" loadImage=\"Load\">")}})
         << QStringList() << 0 << QString() << QString();
+}
+
+enum Family
+{
+    Findings,
+    Hints,
+    Notes,
+    PackageErrors
+};
+
+void TestCheck::texts_data()
+{
+    QTest::addColumn<int>("family");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("finding kinds") << int(Findings) << 0 << findingKindCount;
+    QTest::newRow("hint kinds") << int(Hints) << 0 << hintKindCount;
+    QTest::newRow("note kinds") << int(Notes) << 0 << noteKindCount;
+    QTest::newRow("package error kinds, None aside")
+        << int(PackageErrors) << 1 << packageErrorKindCount;
+}
+
+// Every kind is worded, with each argument its text takes in the place of a
+// placeholder: a kind without a text, a placeholder left unfilled or an
+// argument the text drops shows here.
+void TestCheck::texts()
+{
+    QFETCH(int, family);
+    QFETCH(int, first);
+    QFETCH(int, count);
+
+    const PackageError damaged{PackageErrorKind::CannotOpenPackage, {}, {u"«package»"_s}, {}};
+    talpora::LoadError notFound;
+    notFound.kind = talpora::LoadErrorKind::FileNotFound;
+    const auto unknownName = [](std::vector<FindingHint> hints) {
+        return describeFinding({{},
+                                0,
+                                0,
+                                Severity::Error,
+                                FindingKind::UnknownName,
+                                {u"X"_s},
+                                std::move(hints),
+                                {},
+                                {}});
+    };
+    const QString bare = unknownName({});
+    for (int kind = first; kind < count; ++kind) {
+        MessageArguments arguments;
+        QStringList markers;
+        const auto fill = [&](int argumentCount) {
+            for (int i = 0; i < argumentCount; ++i) {
+                markers.append(u"«%1»"_s.arg(i));
+                arguments.push_back(markers.last());
+            }
+        };
+        QString text;
+        switch (family) {
+        case Findings:
+            fill(argumentCount(FindingKind(kind)));
+            text = describeFinding(
+                {{}, 0, 0, Severity::Error, FindingKind(kind), arguments, {}, notFound, damaged});
+            break;
+        case Hints:
+            // What the hint adds to the finding's own text.
+            fill(argumentCount(HintKind(kind)));
+            text = unknownName({{HintKind(kind), arguments}});
+            QVERIFY2(text.startsWith(bare), qPrintable(text));
+            text = text.mid(bare.size());
+            break;
+        case Notes:
+            fill(argumentCount(NoteKind(kind)));
+            text = describeNote({NoteKind(kind), arguments});
+            break;
+        case PackageErrors:
+            fill(argumentCount(PackageErrorKind(kind)));
+            text = describePackageError({PackageErrorKind(kind), {}, arguments, notFound});
+            break;
+        }
+        const QString where = u"kind %1: %2"_s.arg(kind).arg(text);
+        QVERIFY2(!text.isEmpty(), qPrintable(where));
+        QVERIFY2(!text.contains(QRegularExpression(u"%\\d"_s)), qPrintable(where));
+        for (const QString& marker : markers)
+            QVERIFY2(text.contains(marker), qPrintable(where));
+    }
 }
 
 void TestCheck::check()

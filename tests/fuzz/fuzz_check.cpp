@@ -5,6 +5,7 @@
 #include "catalogue/IdentifierIndex.h"
 #include "checker/CallbackStubs.h"
 #include "checker/FileChecker.h"
+#include "checker/FindingTexts.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -40,7 +41,7 @@ template <typename Check> void checkReport(Check check)
     require(status != 1 || report.hasErrors());
     for (const checker::Finding& finding : sink.findings) {
         require(finding.line >= 0 && (finding.line == 0) == (finding.column == 0));
-        require(!finding.message.isEmpty());
+        require(!checker::describeFinding(finding).isEmpty());
         const QString line = checker::formatFinding(QStringLiteral("f"), finding);
         require(line.startsWith(u'f') && !hasLineBreak(line));
     }
