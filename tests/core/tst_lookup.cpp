@@ -72,6 +72,9 @@ void TestLookup::lookup_data()
            "Office 2019 (it is in 2013,2016)"_s;
     QTest::newRow("nothing near") << QStringList{u"Qqqqqqqqqqqqqq"_s} << 1 << QStringList()
                                   << u"control"_s << u"is not a known identifier\n"_s;
+    QTest::newRow("control character in the name is escaped, not sent to the terminal")
+        << QStringList{u"Bo\x1b[2Jld"_s} << 1 << QStringList() << u"control"_s
+        << u"talpora-cli: \"Bo\\x1b[2Jld\" is not a known identifier"_s;
     QTest::newRow("no identifier")
         << QStringList() << 2 << QStringList() << u"control"_s
         << u"talpora-cli: lookup: give one identifier\nTry 'talpora-cli --help'"_s;
