@@ -479,7 +479,12 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
 
     ExpatReader parser(handler, encoding.isUtf8() && !encoding.declared);
     ParserFeed feed(parser);
+    // A file may grow while it is read, and bytes in memory were never measured.
+    std::uint64_t total = 0;
     while (!chunk.empty()) {
+        total += chunk.size();
+        if (total > largestDocument)
+            return {LoadErrorKind::TooLarge, 0, 0, 0, {}};
         const std::string_view utf8 = converter.convert(chunk, error);
         if (error)
             return error;
