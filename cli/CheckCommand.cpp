@@ -4,7 +4,9 @@
 #include "checker/FileChecker.h"
 #include "checker/OfficePackage.h"
 #include "cli/CliOutput.h"
+#include "cli/StandardInput.h"
 #include "cli/TargetOptions.h"
+#include "xml/ByteSource.h"
 
 #include <algorithm>
 #include <new>
@@ -41,8 +43,13 @@ void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
 {
     const catalogue::IdentifierIndex& index = catalogue::IdentifierIndex::builtIn();
     QByteArray bytes;
-    if (!readAll(in, bytes)) {
-        report.addUnreadable({{}, 0, 0, checker::Severity::Error, u"cannot read"_s});
+    if (const LoadError error = readStandardInput(in, bytes)) {
+        report.addUnreadable({{},
+                              0,
+                              0,
+                              checker::Severity::Error,
+                              error.kind == LoadErrorKind::ReadFailed ? u"cannot read"_s
+                                                                      : describeInEnglish(error)});
         return;
     }
     if (checker::startsLikeZip(bytes))
@@ -51,21 +58,32 @@ void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
         checker::checkXmlBytes(bytes, options, index, report);
 }
 
+// A source that is no document (a device, a named pipe) or larger than any
+// document, refused before the checker opens it.
+LoadError refusedFile(const QString& path)
+{
+    LoadError error;
+    openFileSource(path, error);
+    if (error.kind == LoadErrorKind::NotRegularFile || error.kind == LoadErrorKind::TooLarge)
+        return error;
+    return {};
+}
+
 } // namespace
 
-int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::FILE* in)
+int runCheck(const CommandLine& line, std::FILE* out, std::FILE* err, std::FILE* in)
 {
-    const ParsedTargetOptions parsed = parseTargetOptions(arguments);
+    const ParsedTargetOptions parsed = parseTargetOptions(line);
     if (!parsed.error.isEmpty())
         return wrongCall(err, u"check: "_s + parsed.error);
     const TargetOptions& options = parsed.options;
-    if (options.operands.isEmpty())
+    if (line.operands.isEmpty())
         return wrongCall(err, u"check: no file given"_s);
-    if (options.operands.count(u"-"_s) > 1)
+    if (line.operands.count(u"-"_s) > 1)
         return wrongCall(err, u"check: standard input (-) given twice"_s);
     const checker::CheckOptions checkOptions{options.application, options.versions};
     int status = 0;
-    for (const QString& file : options.operands) {
+    for (const QString& file : line.operands) {
         const bool standardInput = isStandardInput(file);
         const QString name = standardInput ? standardInputName() : file;
         PrintingSink sink(name, out);
@@ -73,6 +91,9 @@ int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::
         try {
             if (standardInput)
                 checkStandardInput(checkOptions, in, report);
+            else if (const LoadError refusal = refusedFile(file))
+                report.addUnreadable(
+                    {{}, 0, 0, checker::Severity::Error, describeInEnglish(refusal)});
             else
                 checker::checkFile(file, checkOptions, catalogue::IdentifierIndex::builtIn(),
                                    report);

@@ -97,21 +97,21 @@ void reportUnknown(const IdentifierIndex& index, const QByteArray& name,
                                    options.versionGiven);
     const std::string_view text(name.constData(), static_cast<std::size_t>(name.size()));
     const QString quoted = u'"' + QString::fromUtf8(name) + u'"';
-    writeLine(err, u"talpora-cli: "_s +
-                       rules.unknown(text).value_or(quoted + u" is not a known identifier"_s));
+    writeLine(err, u"talpora-cli: "_s + escapedControls(rules.unknown(text).value_or(
+                                            quoted + u" is not a known identifier"_s)));
 }
 
 } // namespace
 
-int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
+int runLookup(const CommandLine& line, std::FILE* out, std::FILE* err)
 {
-    const ParsedTargetOptions parsed = parseTargetOptions(arguments);
+    const ParsedTargetOptions parsed = parseTargetOptions(line);
     if (!parsed.error.isEmpty())
         return wrongCall(err, u"lookup: "_s + parsed.error);
     const TargetOptions* options = &parsed.options;
-    if (options->operands.size() != 1)
+    if (line.operands.size() != 1)
         return wrongCall(err, u"lookup: give one identifier"_s);
-    const QString& operand = options->operands.front();
+    const QString& operand = line.operands.front();
     const IdentifierIndex& index = IdentifierIndex::builtIn();
     const QByteArray name = operand.toUtf8();
     std::vector<const IdentifierRecord*> records;

@@ -225,6 +225,43 @@ void TestCallbacks::command_data()
         << u"// getContent of <dynamicMenu>, customUI/customUI14.xml line 1\n"
            "public string Fill(IRibbonControl control)\n{\n    return default;\n}\n"_s
         << QString();
+    const QByteArray hostile =
+        "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\"\n"
+        "onLoad=\"X(): Shell Environ(&quot;COMSPEC&quot;): End Sub: Sub Y\">\n"
+        "<ribbon><tabs><tab id=\"t\" getLabel=\"End\"><group id=\"g\" getLabel=\" \">\n"
+        "<button id=\"b\" onAction=\"Module1.OnGood\" getImage=\"A&#x202E;B\"/>\n"
+        "</group></tab></tabs></ribbon></customUI>\n";
+    const QString hostileFile = writeFile(m_dir, u"hostile.xml"_s, hostile);
+    QTest::newRow("VBA: a name that is code, a keyword, a blank: reported, no stub")
+        << hostileFile << QStringList() << 1
+        << u"' onAction of <button>, line 4\nSub OnGood(control As IRibbonControl)\nEnd Sub\n"_s
+        << u"hostile.xml:1: onLoad of <customUI>: \"X(): Shell Environ(\"COMSPEC\"): End Sub: Sub "
+           "Y\" is no VBA name: a letter, then letters, digits and _; no stub written\n"_s;
+    QTest::newRow("C#: a right-to-left override in a name is reported escaped")
+        << hostileFile << QStringList{u"--language=csharp"_s} << 1
+        << u"// getLabel of <tab>, line 3\npublic string End(IRibbonControl control)\n"
+           "{\n    return default;\n}\n\n"
+           "// onAction of <button>, line 4\npublic void OnGood(IRibbonControl control)\n{\n}\n"_s
+        << u"hostile.xml:4: getImage of <button>: \"A\\u202eB\" is no C# name"_s;
+    const QByteArray button =
+        "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">"
+        "<ribbon><tabs><tab id=\"t\"><group id=\"g\"><button id=\"b\" onAction=\"Go\"/>"
+        "</group></tab></tabs></ribbon></customUI>";
+    const QString lineInName = u"customUI/x\nSub AutoOpen()\nMsgBox 1.xml"_s;
+    QTest::newRow("package part name with line breaks stays in its comment")
+        << writeFile(m_dir, u"names.xlsm"_s,
+                     zipArchive({{lineInName, button},
+                                 {u"_rels/.rels"_s,
+                                  packageRelationships(
+                                      {{customUi14Type,
+                                        u"customUI/x%0ASub%20AutoOpen()%0AMsgBox%201.xml"_s}})}}))
+        << QStringList() << 0
+        << u"' onAction of <button>, customUI/x\\nSub AutoOpen()\\nMsgBox 1.xml line 1\n"
+           "Sub Go(control As IRibbonControl)\nEnd Sub\n"_s
+        << QString();
+    QTest::newRow("file name escaped in a message")
+        << writeFile(m_dir, u"evil\u202Egpj.xml"_s, "<customUI onLoad=\"x\">") << QStringList() << 2
+        << QString() << u"evil\\u202egpj.xml: line 1"_s;
     QTest::newRow("no callbacks") << writeFile(m_dir, u"plain.xml"_s, "<customUI/>")
                                   << QStringList() << 1 << QString() << u"no callbacks"_s;
     QTest::newRow("unknown language")
