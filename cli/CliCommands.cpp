@@ -145,14 +145,12 @@ bool load(ViewerSession& session, const QString& source, std::FILE* in, std::FIL
 {
     LoadError error;
     if (isStandardInput(source)) {
-        QByteArray bytes;
-        error = readStandardInput(in, bytes);
+        if (const std::unique_ptr<ByteSource> stream = openStandardInput(in, error))
+            error = session.loadStream(*stream, standardInputName());
         if (error.kind == LoadErrorKind::ReadFailed) {
             write(err, u"talpora-cli: cannot read standard input\n"_s);
             return false;
         }
-        if (!error)
-            error = session.loadBytes(bytes, standardInputName());
     } else {
         error = session.loadSource(source);
     }

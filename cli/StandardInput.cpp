@@ -5,13 +5,59 @@
 
 namespace talpora::cli {
 
-LoadError readStandardInput(std::FILE* in, QByteArray& bytes)
+namespace {
+
+// A refusal of what standard input is connected to, before reading.
+LoadError refusal(const InputNature& nature)
 {
-    const InputNature nature = standardInputNature(in);
     if (!nature.document)
         return {LoadErrorKind::NotRegularFile, 0, 0, 0, {}};
     if (nature.size && *nature.size > largestDocument)
         return {LoadErrorKind::TooLarge, 0, 0, 0, {}};
+    return {};
+}
+
+class StreamSource final : public ByteSource
+{
+public:
+    explicit StreamSource(std::FILE* in) : m_in(in), m_buffer(new char[chunkSize]) {}
+
+    std::string_view next(LoadError& error) override
+    {
+        // Whole chunks where the stream allows, as a file gives them.
+        std::size_t filled = 0;
+        while (filled < chunkSize) {
+            const std::size_t count =
+                std::fread(m_buffer.get() + filled, 1, chunkSize - filled, m_in);
+            if (count == 0)
+                break;
+            filled += count;
+        }
+        if (filled == 0 && std::ferror(m_in))
+            error = {LoadErrorKind::ReadFailed, 0, 0, 0, {}};
+        return {m_buffer.get(), filled};
+    }
+
+private:
+    std::FILE* m_in;
+    std::unique_ptr<char[]> m_buffer;
+};
+
+} // namespace
+
+std::unique_ptr<ByteSource> openStandardInput(std::FILE* in, LoadError& error)
+{
+    error = refusal(standardInputNature(in));
+    if (error)
+        return nullptr;
+    return std::make_unique<StreamSource>(in);
+}
+
+LoadError readStandardInput(std::FILE* in, QByteArray& bytes)
+{
+    const InputNature nature = standardInputNature(in);
+    if (LoadError refused = refusal(nature))
+        return refused;
     if (nature.size)
         bytes.reserve(static_cast<qsizetype>(*nature.size));
     char buffer[65536];

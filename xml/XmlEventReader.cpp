@@ -466,7 +466,9 @@ private:
     std::size_t m_heldNuls = 0;
 };
 
-LoadError readXml(ByteSource& source, XmlEventHandler& handler)
+} // namespace
+
+LoadError readXmlSource(ByteSource& source, XmlEventHandler& handler)
 {
     LoadError error;
     std::string_view chunk = source.next(error);
@@ -499,21 +501,19 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
     return feed.finish();
 }
 
-} // namespace
-
 LoadError readXmlFile(const QString& path, XmlEventHandler& handler)
 {
     LoadError error;
     const std::unique_ptr<ByteSource> source = openFileSource(path, error);
     if (!source)
         return error;
-    return readXml(*source, handler);
+    return readXmlSource(*source, handler);
 }
 
 LoadError readXmlBytes(QByteArrayView bytes, XmlEventHandler& handler)
 {
     const std::unique_ptr<ByteSource> source = memorySource(bytes);
-    return readXml(*source, handler);
+    return readXmlSource(*source, handler);
 }
 
 } // namespace talpora
