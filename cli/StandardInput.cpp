@@ -3,6 +3,8 @@
 #include "cli/platform/StandardInput.h"
 #include "xml/ByteSource.h"
 
+#include <algorithm>
+
 namespace talpora::cli {
 
 namespace {
@@ -58,14 +60,26 @@ LoadError readStandardInput(std::FILE* in, QByteArray& bytes)
     const InputNature nature = standardInputNature(in);
     if (LoadError refused = refusal(nature))
         return refused;
-    if (nature.size)
-        bytes.reserve(static_cast<qsizetype>(*nature.size));
-    char buffer[65536];
-    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
-        if (static_cast<std::uint64_t>(bytes.size()) + count > largestDocument)
+    // Read straight into the array, which grows by doubling (a remap, not a
+    // copy, for large blocks): no second copy of a document is ever held.
+    constexpr qsizetype firstRoom = qsizetype(1) << 20;
+    constexpr qsizetype mostRoom = qsizetype(largestDocument) + 1;
+    qsizetype filled = 0;
+    bytes.resize(nature.size ? qsizetype(*nature.size) + 1 : firstRoom);
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(std::min(mostRoom, 2 * bytes.size()));
+        const std::size_t count =
+            std::fread(bytes.data() + filled, 1, std::size_t(bytes.size() - filled), in);
+        if (count == 0)
+            break;
+        filled += qsizetype(count);
+        if (std::uint64_t(filled) > largestDocument) {
+            bytes.clear();
             return {LoadErrorKind::TooLarge, 0, 0, 0, {}};
-        bytes.append(buffer, static_cast<qsizetype>(count));
+        }
     }
+    bytes.truncate(filled);
     if (std::ferror(in))
         return {LoadErrorKind::ReadFailed, 0, 0, 0, {}};
     return {};
