@@ -1,16 +1,17 @@
 // "talpora-cli check" on hostile input: a small package whose customUI part
 // inflates to tens of MiB of faults, the same part named by ten relationships,
 // 20,000 relationships in a package of 65,000 entries, and a file of 100,000
-// distinct unknown identifiers. Each case is timed as a whole process, output
-// thrown away; its peak memory is taken from a run of the same check inside a
-// child of this program.
+// distinct unknown identifiers; "talpora-cli callbacks" of a package of 40,000
+// customUI parts, each naming a callback of its own. Each case is timed as a
+// whole process, output thrown away; its peak memory is taken from a run of
+// the same command inside a child of this program.
 //
 //   bench_check [--no-memory] [Google Benchmark flags]
 
 #include "BestTimeReporter.h"
 #include "PeakMemoryProbe.h"
 #include "catalogue/IdentifierIndex.h"
-#include "cli/CheckCommand.h"
+#include "cli/CliCommands.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -28,7 +29,7 @@ namespace {
 
 using namespace talpora;
 
-constexpr std::string_view childFlag = "--child-check=";
+constexpr std::string_view childFlag = "--child-command=";
 constexpr std::string_view noMemoryFlag = "--no-memory";
 
 constexpr char customUiOpen[] =
@@ -102,6 +103,21 @@ bool writeManyRelationships(const std::string& path)
     return writeZip(path, parts);
 }
 
+// 40,000 customUI parts, each named by a relationship and naming a callback.
+bool writeManyCallbackParts(const std::string& path)
+{
+    std::vector<std::pair<std::string, std::string>> parts{{"xl/workbook.xml", "<workbook/>"}};
+    std::vector<std::string> targets;
+    for (int i = 0; i < 40'000; ++i) {
+        targets.push_back("customUI/part" + std::to_string(i) + ".xml");
+        parts.emplace_back(targets.back(), std::string(customUiOpen) +
+                                               "<button id=\"b\" onAction=\"OnButton" +
+                                               std::to_string(i) + "\"/>" + customUiClose);
+    }
+    parts.emplace_back("_rels/.rels", relationships(targets));
+    return writeZip(path, parts);
+}
+
 // 100,000 distinct identifiers, each a real one with two letters put in.
 bool writeUnknownIdentifiers(const std::string& path)
 {
@@ -129,34 +145,37 @@ bool writeUnknownIdentifiers(const std::string& path)
     return bool(file);
 }
 
-int runCheckProcess(const QString& path)
+int runProcess(const QString& command, const QString& path)
 {
     QProcess process;
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(QStringLiteral(TALPORA_CLI_PATH), {QStringLiteral("check"), path});
+    process.start(QStringLiteral(TALPORA_CLI_PATH), {command, path});
     if (!process.waitForFinished(600'000))
         return -1;
     return process.exitCode();
 }
 
-void checkProcess(benchmark::State& state, QString path, int expectedStatus)
+void commandProcess(benchmark::State& state, QString command, QString path, int expectedStatus)
 {
     for (auto _ : state) {
-        if (runCheckProcess(path) != expectedStatus) {
-            state.SkipWithError("talpora-cli check does not end as it should");
+        if (runProcess(command, path) != expectedStatus) {
+            state.SkipWithError("talpora-cli does not end as it should");
             return;
         }
     }
 }
 
-// The child: the check as talpora-cli runs it, output thrown away, then the peak.
-int childCheck(const std::string& path)
+// The child: the command as talpora-cli runs it, output thrown away, then the peak.
+int childCommand(const std::string& commandAndPath)
 {
     std::FILE* null = std::fopen("/dev/null", "w");
     if (!null)
         return 1;
-    cli::runCheck({QString::fromStdString(path)}, null, null, stdin);
+    const std::size_t colon = commandAndPath.find(':');
+    cli::runCommand({QString::fromStdString(commandAndPath.substr(0, colon)),
+                     QString::fromStdString(commandAndPath.substr(colon + 1))},
+                    null, null, stdin);
     std::fclose(null);
     bench::printPeakMemoryLine();
     return 0;
@@ -164,6 +183,7 @@ int childCheck(const std::string& path)
 
 struct Case
 {
+    std::string command;
     std::string name;
     std::string file;
     int status;
@@ -178,7 +198,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument.starts_with(childFlag))
-            return childCheck(std::string(argument.substr(childFlag.size())));
+            return childCommand(std::string(argument.substr(childFlag.size())));
         if (argument == noMemoryFlag)
             measureMemory = false;
         else
@@ -193,18 +213,20 @@ int main(int argc, char** argv)
     const auto at = [&](const char* name) {
         return folder.filePath(QString::fromLatin1(name)).toStdString();
     };
-    const std::vector<Case> cases{{"findings_package", at("findings.xlsm"), 1},
-                                  {"ten_references", at("ten.xlsm"), 1},
-                                  {"relationships_20000", at("relationships.xlsm"), 0},
-                                  {"unknown_identifiers_100000", at("unknown.xml"), 1}};
+    const std::vector<Case> cases{{"check", "findings_package", at("findings.xlsm"), 1},
+                                  {"check", "ten_references", at("ten.xlsm"), 1},
+                                  {"check", "relationships_20000", at("relationships.xlsm"), 0},
+                                  {"check", "unknown_identifiers_100000", at("unknown.xml"), 1},
+                                  {"callbacks", "callback_parts_40000", at("callbacks.xlsm"), 0}};
     if (!folder.isValid() || !writeFaultPackage(cases[0].file, 1) ||
         !writeFaultPackage(cases[1].file, 10) || !writeManyRelationships(cases[2].file) ||
-        !writeUnknownIdentifiers(cases[3].file)) {
+        !writeUnknownIdentifiers(cases[3].file) || !writeManyCallbackParts(cases[4].file)) {
         std::fprintf(stderr, "cannot write the files to check\n");
         return 1;
     }
     for (const Case& subject : cases) {
-        benchmark::RegisterBenchmark(("check_process/" + subject.name).c_str(), checkProcess,
+        benchmark::RegisterBenchmark((subject.command + "_process/" + subject.name).c_str(),
+                                     commandProcess, QString::fromStdString(subject.command),
                                      QString::fromStdString(subject.file), subject.status)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
@@ -218,13 +240,14 @@ int main(int argc, char** argv)
 
     std::printf("\n%-28s %12s %10s %14s\n", "case", "file bytes", "wall ms", "peak memory");
     for (const Case& subject : cases) {
-        const std::optional<bench::BestTime> time = reporter.best("check_process/" + subject.name);
+        const std::optional<bench::BestTime> time =
+            reporter.best(subject.command + "_process/" + subject.name);
         if (!time)
             continue;
         std::string peak = "-";
         if (measureMemory) {
-            const bench::PeakMemory memory =
-                bench::peakMemoryOfSelf({std::string(childFlag) + subject.file});
+            const bench::PeakMemory memory = bench::peakMemoryOfSelf(
+                {std::string(childFlag) + subject.command + ":" + subject.file});
             peak = memory ? std::to_string(memory.kilobytes / 1024) + " MiB" : memory.error;
         }
         std::printf("%-28s %12lld %10.0f %14s\n", subject.name.c_str(),

@@ -1,7 +1,9 @@
 #include "checker/CallbackSignatures.h"
 
+#include "checker/CustomUiSchema.h"
+
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace talpora::checker {
 
@@ -28,62 +30,9 @@ constexpr CallbackSignature returningItem(T result, std::string_view name)
     return {{control, index, {}}, result, name};
 }
 
-// Which elements take each callback attribute, after Microsoft's two customUI
-// schemas (Ribbon, context menus, Backstage).
-constexpr std::string_view labelled[] = {
-    "button",      "category",     "checkBox", "comboBox",      "control",     "dropDown",
-    "dynamicMenu", "editBox",      "gallery",  "group",         "groupBox",    "hyperlink",
-    "item",        "labelControl", "menu",     "menuGroup",     "radioButton", "radioGroup",
-    "splitButton", "tab",          "task",     "taskFormGroup", "taskGroup",   "toggleButton"};
-constexpr std::string_view keytips[] = {
-    "button",     "checkBox",    "comboBox", "control",   "dropDown",     "dynamicMenu",
-    "editBox",    "gallery",     "group",    "hyperlink", "labelControl", "menu",
-    "radioGroup", "splitButton", "tab",      "task",      "toggleButton"};
-constexpr std::string_view tipped[] = {
-    "button",  "checkBox", "comboBox",  "control",      "dropDown", "dynamicMenu", "editBox",
-    "gallery", "group",    "hyperlink", "labelControl", "menu",     "splitButton", "toggleButton"};
-constexpr std::string_view described[] = {"button",  "checkBox", "control", "dynamicMenu",
-                                          "gallery", "menu",     "task",    "toggleButton"};
-constexpr std::string_view titled[] = {"menu", "menuSeparator", "tab"};
-constexpr std::string_view helped[] = {"group", "taskFormGroup", "taskGroup"};
-constexpr std::string_view hyperlinks[] = {"hyperlink"};
-constexpr std::string_view imageControls[] = {"imageControl"};
-constexpr std::string_view texts[] = {"comboBox", "editBox"};
-constexpr std::string_view dynamicMenus[] = {"dynamicMenu"};
-constexpr std::string_view selecting[] = {"dropDown", "gallery"};
-constexpr std::string_view enabled[] = {
-    "button",      "checkBox",   "comboBox",    "command",   "control",      "dropDown",
-    "dynamicMenu", "editBox",    "gallery",     "hyperlink", "imageControl", "labelControl",
-    "menu",        "radioGroup", "splitButton", "tab",       "task",         "toggleButton"};
-constexpr std::string_view visible[] = {
-    "box",      "button",     "buttonGroup",   "category",     "checkBox",
-    "comboBox", "control",    "dropDown",      "dynamicMenu",  "editBox",
-    "gallery",  "group",      "hyperlink",     "imageControl", "labelControl",
-    "menu",     "radioGroup", "separator",     "splitButton",  "tab",
-    "tabSet",   "task",       "taskFormGroup", "taskGroup",    "toggleButton"};
-constexpr std::string_view showingImages[] = {
-    "button",  "checkBox", "comboBox",     "control", "dropDown",    "dynamicMenu",
-    "editBox", "gallery",  "labelControl", "menu",    "splitButton", "toggleButton"};
-constexpr std::string_view showingLabels[] = {
-    "button",      "checkBox",    "comboBox",      "control",   "dropDown",
-    "dynamicMenu", "editBox",     "gallery",       "group",     "labelControl",
-    "menu",        "splitButton", "taskFormGroup", "taskGroup", "toggleButton"};
 constexpr std::string_view toggles[] = {"checkBox", "toggleButton"};
-constexpr std::string_view imaged[] = {"button",   "checkBox",    "comboBox",     "control",
-                                       "dropDown", "dynamicMenu", "editBox",      "gallery",
-                                       "group",    "hyperlink",   "imageControl", "labelControl",
-                                       "menu",     "splitButton", "task",         "toggleButton"};
-constexpr std::string_view sized[] = {"button", "control",     "dynamicMenu", "gallery",
-                                      "menu",   "splitButton", "toggleButton"};
-constexpr std::string_view groups[] = {"group"};
-constexpr std::string_view lists[] = {"comboBox", "dropDown", "gallery", "radioGroup"};
-constexpr std::string_view galleries[] = {"gallery"};
 constexpr std::string_view choosing[] = {"dropDown", "gallery", "radioGroup"};
-constexpr std::string_view pictureLists[] = {"comboBox", "dropDown", "gallery"};
-constexpr std::string_view clicked[] = {"button", "control", "hyperlink", "task"};
 constexpr std::string_view commands[] = {"command"};
-constexpr std::string_view roots[] = {"customUI"};
-constexpr std::string_view backstages[] = {"backstage"};
 
 constexpr CallbackSignature buttonAction = taking(control);
 constexpr CallbackSignature pressedAction = taking(control, {"pressed", T::Boolean});
@@ -94,46 +43,89 @@ constexpr CallbackSignature repurposedToggleAction =
     taking(control, {"pressed", T::Boolean}, {"cancelDefault", T::Boolean, true});
 constexpr CallbackSignature contextAction = taking({"contextObject", T::Object});
 
-constexpr std::array<CallbackUse, 38> uses = {{
-    {"onAction", clicked, buttonAction},
+// The signature of each callback attribute as Microsoft documents it; the
+// schemas say which elements take the attribute. A rule that names elements
+// wins over the attribute's rule for every other element.
+struct SignatureRule
+{
+    std::string_view attribute;
+    std::span<const std::string_view> elements; // empty: every other element
+    CallbackSignature signature;
+};
+
+constexpr SignatureRule rules[] = {
     {"onAction", toggles, pressedAction},
     {"onAction", choosing, selectionAction},
     {"onAction", commands, repurposedAction},
-    {"onChange", texts, taking(control, {"text", T::String})},
-    {"onLoad", roots, taking({"ribbon", T::Ribbon})},
-    {"loadImage", roots, {{{"imageId", T::String}, {}, {}}, T::Picture, "image"}},
-    {"onShow", backstages, contextAction},
-    {"onHide", backstages, contextAction},
-    {"getLabel", labelled, returning(T::String, "label")},
-    {"getKeytip", keytips, returning(T::String, "keytip")},
-    {"getScreentip", tipped, returning(T::String, "screentip")},
-    {"getSupertip", tipped, returning(T::String, "supertip")},
-    {"getDescription", described, returning(T::String, "description")},
-    {"getTitle", titled, returning(T::String, "title")},
-    {"getHelperText", helped, returning(T::String, "helperText")},
-    {"getTarget", hyperlinks, returning(T::String, "target")},
-    {"getAltText", imageControls, returning(T::String, "altText")},
-    {"getText", texts, returning(T::String, "text")},
-    {"getContent", dynamicMenus, returning(T::String, "content")},
-    {"getSelectedItemID", selecting, returning(T::String, "id")},
-    {"getEnabled", enabled, returning(T::Boolean, "enabled")},
-    {"getVisible", visible, returning(T::Boolean, "visible")},
-    {"getShowImage", showingImages, returning(T::Boolean, "showImage")},
-    {"getShowLabel", showingLabels, returning(T::Boolean, "showLabel")},
-    {"getPressed", toggles, returning(T::Boolean, "pressed")},
-    {"getImage", imaged, returning(T::Picture, "image")},
-    {"getSize", sized, returning(T::Size, "size")},
-    {"getStyle", groups, returning(T::GroupStyle, "style")},
-    {"getItemCount", lists, returning(T::Integer, "count")},
-    {"getItemHeight", galleries, returning(T::Integer, "height")},
-    {"getItemWidth", galleries, returning(T::Integer, "width")},
-    {"getSelectedItemIndex", choosing, returning(T::Integer, "index")},
-    {"getItemID", lists, returningItem(T::String, "id")},
-    {"getItemLabel", lists, returningItem(T::String, "label")},
-    {"getItemScreentip", pictureLists, returningItem(T::String, "screentip")},
-    {"getItemSupertip", pictureLists, returningItem(T::String, "supertip")},
-    {"getItemImage", pictureLists, returningItem(T::Picture, "image")},
-}};
+    {"onAction", {}, buttonAction},
+    {"onChange", {}, taking(control, {"text", T::String})},
+    {"onLoad", {}, taking({"ribbon", T::Ribbon})},
+    {"loadImage", {}, {{{"imageId", T::String}, {}, {}}, T::Picture, "image"}},
+    {"onShow", {}, contextAction},
+    {"onHide", {}, contextAction},
+    {"getLabel", {}, returning(T::String, "label")},
+    {"getKeytip", {}, returning(T::String, "keytip")},
+    {"getScreentip", {}, returning(T::String, "screentip")},
+    {"getSupertip", {}, returning(T::String, "supertip")},
+    {"getDescription", {}, returning(T::String, "description")},
+    {"getTitle", {}, returning(T::String, "title")},
+    {"getHelperText", {}, returning(T::String, "helperText")},
+    {"getTarget", {}, returning(T::String, "target")},
+    {"getAltText", {}, returning(T::String, "altText")},
+    {"getText", {}, returning(T::String, "text")},
+    {"getContent", {}, returning(T::String, "content")},
+    {"getSelectedItemID", {}, returning(T::String, "id")},
+    {"getEnabled", {}, returning(T::Boolean, "enabled")},
+    {"getVisible", {}, returning(T::Boolean, "visible")},
+    {"getShowImage", {}, returning(T::Boolean, "showImage")},
+    {"getShowLabel", {}, returning(T::Boolean, "showLabel")},
+    {"getPressed", {}, returning(T::Boolean, "pressed")},
+    {"getImage", {}, returning(T::Picture, "image")},
+    {"getSize", {}, returning(T::Size, "size")},
+    {"getStyle", {}, returning(T::GroupStyle, "style")},
+    {"getItemCount", {}, returning(T::Integer, "count")},
+    {"getItemHeight", {}, returning(T::Integer, "height")},
+    {"getItemWidth", {}, returning(T::Integer, "width")},
+    {"getSelectedItemIndex", {}, returning(T::Integer, "index")},
+    {"getItemID", {}, returningItem(T::String, "id")},
+    {"getItemLabel", {}, returningItem(T::String, "label")},
+    {"getItemScreentip", {}, returningItem(T::String, "screentip")},
+    {"getItemSupertip", {}, returningItem(T::String, "supertip")},
+    {"getItemImage", {}, returningItem(T::Picture, "image")},
+};
+
+bool contains(std::span<const std::string_view> names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+void addCallbacksOf(std::string_view element, const schema::ElementType& type,
+                    std::vector<CallbackAttribute>& pairs)
+{
+    for (const schema::AttributeRule& attribute : type.attributes) {
+        if (attribute.callback)
+            pairs.push_back({element, attribute.name});
+    }
+}
+
+// Every element name of both schemas with the callback attributes of each
+// type it has anywhere, sorted and each pair once.
+std::vector<CallbackAttribute> collectSchemaCallbacks()
+{
+    std::vector<CallbackAttribute> pairs;
+    for (const schema::Schema* schema : {&schema::schema2006, &schema::schema2009}) {
+        addCallbacksOf("customUI", schema->types[schema->rootType], pairs);
+        for (const schema::ElementType& type : schema->types) {
+            for (const schema::Slot& slot : type.childSlots) {
+                for (const schema::ChildRule& child : slot.children)
+                    addCallbacksOf(child.name, schema->types[child.elementType], pairs);
+            }
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return pairs;
+}
 
 struct TypeNames
 {
@@ -217,21 +209,31 @@ bool CallbackSignature::operator==(const CallbackSignature& other) const
     return result == other.result && resultName == other.resultName;
 }
 
-std::span<const CallbackUse> callbackUses()
+std::span<const CallbackAttribute> schemaCallbacks()
 {
-    return uses;
+    static const std::vector<CallbackAttribute> pairs = collectSchemaCallbacks();
+    return pairs;
 }
 
 std::optional<CallbackSignature> callbackSignature(std::string_view element,
                                                    std::string_view attribute, bool toggleCommand)
 {
+    const std::span<const CallbackAttribute> known = schemaCallbacks();
+    if (!std::binary_search(known.begin(), known.end(), CallbackAttribute{element, attribute}))
+        return std::nullopt;
     if (toggleCommand && element == "command" && attribute == "onAction")
         return repurposedToggleAction;
-    for (const CallbackUse& use : callbackUses()) {
-        if (use.attribute == attribute &&
-            std::find(use.elements.begin(), use.elements.end(), element) != use.elements.end())
-            return use.signature;
+    const SignatureRule* fallback = nullptr;
+    for (const SignatureRule& rule : rules) {
+        if (rule.attribute != attribute)
+            continue;
+        if (contains(rule.elements, element))
+            return rule.signature;
+        if (rule.elements.empty())
+            fallback = &rule;
     }
+    if (fallback)
+        return fallback->signature;
     return std::nullopt;
 }
 

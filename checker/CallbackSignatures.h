@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -52,21 +53,22 @@ struct CallbackSignature
     bool operator==(const CallbackSignature& other) const;
 };
 
-// A callback attribute and the elements that take it with one signature.
-struct CallbackUse
+// An element (local name) and a callback attribute it takes.
+struct CallbackAttribute
 {
+    std::string_view element;
     std::string_view attribute;
-    std::span<const std::string_view> elements;
-    CallbackSignature signature;
+
+    auto operator<=>(const CallbackAttribute&) const = default;
 };
 
-// Every callback attribute of every customUI element (both namespaces), each
-// element and attribute once.
-std::span<const CallbackUse> callbackUses();
+// Every callback attribute of every customUI element as Microsoft's two
+// schemas have them (an attribute of the schemas' delegate type), sorted.
+std::span<const CallbackAttribute> schemaCallbacks();
 
-// The signature of `attribute` on `element` (local names); nullopt when the
-// attribute is no callback there. `toggleCommand`: the element is a <command>
-// that repurposes a built-in toggle button or check box, whose onAction also
+// The signature of `attribute` on `element` (local names), as Microsoft
+// documents it; nullopt when the schemas have no such callback there. `toggleCommand`: the element
+// is a <command> that repurposes a built-in toggle button or check box, whose onAction also
 // receives the pressed state.
 std::optional<CallbackSignature>
 callbackSignature(std::string_view element, std::string_view attribute, bool toggleCommand = false);

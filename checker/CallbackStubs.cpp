@@ -1,21 +1,22 @@
 #include "checker/CallbackStubs.h"
 
+#include "xml/VisibleControls.h"
+
 namespace talpora::checker {
 
 namespace {
 
-// The procedure's own name: VBA also takes "Module1.OnButton".
-std::string_view procedureName(std::string_view callback)
+std::string escapedText(std::string_view utf8)
 {
-    const std::size_t dot = callback.find_last_of(".!");
-    return dot == std::string_view::npos ? callback : callback.substr(dot + 1);
+    return escapedControls(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())))
+        .toStdString();
 }
 
 std::string siteText(const CallbackSite& site)
 {
     std::string text = site.attribute + " of <" + site.element + ">, ";
     if (!site.part.isEmpty())
-        text.append(site.part.toStdString()).append(" ");
+        text.append(escapedControls(site.part).toStdString()).append(" ");
     return text.append("line ").append(std::to_string(site.line));
 }
 
@@ -57,19 +58,26 @@ bool CallbackCollector::startElement(const XmlElementStart& element)
     return true;
 }
 
-std::string callbackStubsText(const std::vector<CallbackStub>& stubs, CallbackLanguage language)
+std::string callbackStubsText(const std::vector<CallbackStub>& stubs, CallbackLanguage language,
+                              std::vector<SkippedCallback>* skipped)
 {
     const std::string comment = language == CallbackLanguage::CSharp ? "// " : "' ";
     std::string text;
     for (const CallbackStub& stub : stubs) {
         const std::string_view name = procedureName(stub.name);
+        if (const CallbackNameFault fault = callbackNameFault(name, language);
+            fault != CallbackNameFault::None) {
+            if (skipped)
+                skipped->push_back({&stub, fault});
+            continue;
+        }
         if (!text.empty())
             text += '\n';
         text.append(comment).append(siteText(stub.first)).append("\n");
         for (const CallbackSite& other : stub.conflicts) {
             text.append(comment)
                 .append("warning: \"")
-                .append(stub.name)
+                .append(escapedText(stub.name))
                 .append("\" is also the ")
                 .append(siteText(other))
                 .append(", which needs: ")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checker/CallbackNames.h"
 #include "checker/CallbackSignatures.h"
 #include "xml/XmlEventReader.h"
 
@@ -53,8 +54,19 @@ private:
     std::unordered_map<std::string, std::size_t> m_byName;
 };
 
+// A callback whose procedure name cannot stand in a stub of the language.
+struct SkippedCallback
+{
+    const CallbackStub* stub;
+    CallbackNameFault fault;
+};
+
 // The stubs in `language`, each after a comment naming its first use, with a
-// comment line for every use that needs another signature.
-std::string callbackStubsText(const std::vector<CallbackStub>& stubs, CallbackLanguage language);
+// comment line for every use that needs another signature. Text from the file
+// reaches the comments escaped (escapedControls), so no line break or control
+// character ends a comment early; a callback whose procedure name breaks the
+// language's rules (callbackNameFault) gets no stub and goes to `skipped`.
+std::string callbackStubsText(const std::vector<CallbackStub>& stubs, CallbackLanguage language,
+                              std::vector<SkippedCallback>* skipped = nullptr);
 
 } // namespace talpora::checker

@@ -4,7 +4,9 @@
 #include "checker/FileChecker.h"
 #include "checker/FindingTexts.h"
 #include "cli/CliOutput.h"
+#include "cli/StandardInput.h"
 #include "cli/TargetOptions.h"
+#include "xml/ByteSource.h"
 
 #include <algorithm>
 #include <new>
@@ -36,35 +38,60 @@ private:
     std::FILE* m_out;
 };
 
+// A source refused before it is read: a device, a named pipe, or larger than
+// any document.
+checker::Finding unreadableSource(const LoadError& error)
+{
+    checker::Finding unreadable;
+    unreadable.kind = checker::FindingKind::Unreadable;
+    unreadable.loadError = error;
+    return unreadable;
+}
+
 void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
                         checker::CheckReport& report)
 {
     const catalogue::IdentifierIndex& index = catalogue::IdentifierIndex::builtIn();
     QByteArray bytes;
-    if (!readAll(in, bytes)) {
-        checker::Finding unreadable;
-        unreadable.kind = checker::FindingKind::InputUnreadable;
-        report.addUnreadable(std::move(unreadable));
+    if (const LoadError error = readStandardInput(in, bytes)) {
+        if (error.kind == LoadErrorKind::ReadFailed) {
+            checker::Finding unreadable;
+            unreadable.kind = checker::FindingKind::InputUnreadable;
+            report.addUnreadable(std::move(unreadable));
+        } else {
+            report.addUnreadable(unreadableSource(error));
+        }
         return;
     }
     checker::checkBytes(bytes, standardInputName(), options, index, report);
 }
 
+// A source that is no document (a device, a named pipe) or larger than any
+// document, refused before the checker opens it.
+LoadError refusedFile(const QString& path)
+{
+    LoadError error;
+    openFileSource(path, error);
+    if (error.kind == LoadErrorKind::NotRegularFile || error.kind == LoadErrorKind::TooLarge)
+        return error;
+    return {};
+}
+
 } // namespace
 
-int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::FILE* in)
+int runCheck(const CommandLine& line, std::FILE* out, std::FILE* err, std::FILE* in)
 {
-    const ParsedTargetOptions parsed = parseTargetOptions(arguments);
+    const ParsedTargetOptions parsed = parseTargetOptions(line);
     if (!parsed.error.isEmpty())
         return wrongCall(err, u"check: "_s + parsed.error);
     const TargetOptions& options = parsed.options;
-    if (options.operands.isEmpty())
+    if (line.operands.isEmpty())
         return wrongCall(err, u"check: no file given"_s);
-    if (options.operands.count(u"-"_s) > 1)
+    if (line.operands.count(u"-"_s) > 1)
         return wrongCall(err, u"check: standard input (-) given twice"_s);
     const checker::CheckOptions checkOptions{options.application, options.versions};
     int status = 0;
-    for (const QString& file : options.operands) {
+    for (const QString& file : line.operands) {
         const bool standardInput = isStandardInput(file);
         const QString name = standardInput ? standardInputName() : file;
         PrintingSink sink(name, out);
@@ -72,6 +99,8 @@ int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::
         try {
             if (standardInput)
                 checkStandardInput(checkOptions, in, report);
+            else if (const LoadError refusal = refusedFile(file))
+                report.addUnreadable(unreadableSource(refusal));
             else
                 checker::checkFile(file, checkOptions, catalogue::IdentifierIndex::builtIn(),
                                    report);

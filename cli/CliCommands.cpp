@@ -4,7 +4,10 @@
 #include "cli/CallbacksCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/CliOutput.h"
+#include "cli/CommandLine.h"
 #include "cli/LookupCommand.h"
+#include "cli/StandardInput.h"
+#include "cli/TargetOptions.h"
 #include "viewer/core/ProgramVersion.h"
 #include "viewer/core/ViewerSession.h"
 #include "xml/VisibleControls.h"
@@ -35,6 +38,8 @@ constexpr char usageText[] =
     "\n"
     "An entry name matches in any letter case, unless a file of that name exists;\n"
     "- reads standard input. Options take their value as --app excel or --app=excel.\n"
+    "-- ends the options (talpora-cli tree -- -x.xml); every command takes -h or\n"
+    "--help for its own usage.\n"
     "Positions count the tree's nodes from 1, the root, in document order.\n"
     "find prints the position of the first node after --after (default 1) whose\n"
     "text contains the keyword in any letter case; with --all, the tree line of\n"
@@ -43,6 +48,54 @@ constexpr char usageText[] =
     "its files is its own.\n"
     "Exit status: 0 done, 1 nothing found (find, lookup) or errors found (check),\n"
     "a write error, 2 wrong call or a source that cannot be loaded.\n";
+
+constexpr char optionsText[] = "\nOptions take their value as --opt value or --opt=value; -- ends\n"
+                               "the options.\n";
+
+constexpr char entriesUsage[] =
+    "usage: talpora-cli entries\n"
+    "\n"
+    "Prints the index, identifier and name of each of the 57 catalogue entries,\n"
+    "one entry a line, separated by TABs.\n";
+constexpr char treeUsage[] =
+    "usage: talpora-cli tree <entry name | xml file | ->\n"
+    "\n"
+    "Prints one line per node in document order, its fields separated by TABs:\n"
+    "position, key, depth, picture, colour, tag and text. An entry name matches in\n"
+    "any letter case, unless a file of that name exists; - reads standard input.\n";
+constexpr char snippetUsage[] =
+    "usage: talpora-cli snippet <entry name | xml file | -> <position>\n"
+    "\n"
+    "Prints the customUI snippet of the node at the position; positions count the\n"
+    "tree's nodes from 1, the root, in document order.\n";
+constexpr char findUsage[] =
+    "usage: talpora-cli find <entry name | xml file | -> <keyword> [--after <position>] [--all]\n"
+    "\n"
+    "Prints the position of the first node after --after (default 1) whose text\n"
+    "contains the keyword in any letter case; with --all, the tree line of every\n"
+    "such node. Exit status 1 when there is none.\n";
+constexpr char lookupUsage[] =
+    "usage: talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n"
+    "\n"
+    "Prints where Office places a built-in control, one line per placement, then\n"
+    "its positions in the catalogue. Applications: access, excel, powerpoint, word,\n"
+    "outlook, onenote, project, publisher, visio, infopath, sharepointdesigner;\n"
+    "versions: 2013, 2016, 2019, 365. Exit status 1 for an unknown identifier.\n";
+constexpr char checkUsage[] =
+    "usage: talpora-cli check <customUI file | Office document | ->... [--app <application>] "
+    "[--version <version>]\n"
+    "\n"
+    "Checks customUI files and the customUI parts of Office documents and prints\n"
+    "one finding or note a line on standard output. Exit status: 0 no errors,\n"
+    "1 errors, 2 a file that cannot be read; of several files, the worst.\n";
+constexpr char callbacksUsage[] =
+    "usage: talpora-cli callbacks <customUI file | Office document> "
+    "[--language vba|csharp|vbnet]\n"
+    "\n"
+    "Writes a stub for every callback the file names, once per name, in the order\n"
+    "of first use. A name that is no procedure name in the language is reported on\n"
+    "standard error and skipped. Exit status: 0 stubs written, 1 no callbacks or a\n"
+    "name skipped.\n";
 
 // Tabs, line breaks and backslashes inside a field would break the one-line,
 // tab-separated format; other control characters would reach the terminal.
@@ -92,12 +145,12 @@ bool load(ViewerSession& session, const QString& source, std::FILE* in, std::FIL
 {
     LoadError error;
     if (isStandardInput(source)) {
-        QByteArray bytes;
-        if (!readAll(in, bytes)) {
+        if (const std::unique_ptr<ByteSource> stream = openStandardInput(in, error))
+            error = session.loadStream(*stream, standardInputName());
+        if (error.kind == LoadErrorKind::ReadFailed) {
             write(err, u"talpora-cli: cannot read standard input\n"_s);
             return false;
         }
-        error = session.loadBytes(bytes, standardInputName());
     } else {
         error = session.loadSource(source);
     }
@@ -139,70 +192,49 @@ int printSnippet(const ViewerSession& session, const QString& positionText, std:
 {
     NodeTree::Position position = 0;
     if (!parsePosition(positionText, position) || !session.tree()->contains(position)) {
-        write(err,
-              u"talpora-cli: no node at position %1 (the tree has %2 nodes)\n"_s.arg(positionText)
-                  .arg(session.tree()->size()));
+        write(err, u"talpora-cli: no node at position %1 (the tree has %2 nodes)\n"_s
+                       .arg(escapedControls(positionText))
+                       .arg(session.tree()->size()));
         return 2;
     }
     const SnippetResult snippet = session.snippetFor(position);
     if (!snippet) {
-        write(err, u"talpora-cli: "_s + snippet.error + u"\n"_s);
+        write(err, u"talpora-cli: "_s + escapedControls(snippet.error) + u"\n"_s);
         return 2;
     }
     write(out, snippet.text + u"\n"_s);
     return 0;
 }
 
-int printFound(ViewerSession& session, const QStringList& arguments, std::FILE* out, std::FILE* err,
+int printFound(ViewerSession& session, const CommandLine& line, std::FILE* out, std::FILE* err,
                std::FILE* in)
 {
-    if (arguments.size() < 3)
+    if (line.operands.size() < 2)
         return wrongCall(err, u"find: give a source and a keyword"_s);
+    if (line.operands.size() > 2)
+        return wrongCall(err, u"find: one argument too many: '%1'"_s.arg(line.operands[2]));
     NodeTree::Position after = 1;
-    bool all = false;
-    bool afterGiven = false;
-    for (qsizetype i = 3; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"--all"_s) {
-            if (all)
-                return wrongCall(err, u"find: --all given twice"_s);
-            all = true;
-            continue;
-        }
-        QString value;
-        if (argument.startsWith(u"--after="_s)) {
-            value = argument.mid(8);
-        } else if (argument == u"--after"_s) {
-            if (i + 1 == arguments.size())
-                return wrongCall(err, u"find: --after needs a position"_s);
-            value = arguments[++i];
-        } else {
-            return wrongCall(err, argument.startsWith(u'-')
-                                      ? u"find: unknown option '%1'"_s.arg(argument)
-                                      : u"find: one argument too many: '%1'"_s.arg(argument));
-        }
-        if (afterGiven)
-            return wrongCall(err, u"find: --after given twice"_s);
+    if (line.has("--after")) {
+        const QString value = line.value("--after");
         // Positions count from 1, so 0 is as invalid as any other non-position.
         if (!parsePosition(value, after) || after == 0)
             return wrongCall(err, u"find: --after: invalid position '%1'"_s.arg(value));
-        afterGiven = true;
     }
-    if (!load(session, arguments[1], in, err))
+    if (!load(session, line.operands[0], in, err))
         return 2;
-    session.setKeyword(arguments[2]);
+    session.setKeyword(line.operands[1]);
     NodeTree::Position found = session.FindNext(after);
     if (found == NodeTree::noNode)
         return 1;
-    if (!all) {
+    if (!line.has("--all")) {
         std::fprintf(out, "%u\n", found);
         return 0;
     }
-    std::string line;
+    std::string text;
     for (; found != NodeTree::noNode; found = session.FindNext(found)) {
-        line.clear();
-        appendTreeLine(line, *session.tree(), found);
-        write(out, line);
+        text.clear();
+        appendTreeLine(text, *session.tree(), found);
+        write(out, text);
     }
     return 0;
 }
@@ -226,53 +258,138 @@ int wrongArguments(std::FILE* err, const QString& command, const char* operands)
     return wrongCall(err, u"%1: give %2"_s.arg(command, QLatin1StringView(operands)));
 }
 
-int runOne(const QStringList& arguments, std::FILE* out, std::FILE* err, std::FILE* in)
+struct Streams
+{
+    std::FILE* out;
+    std::FILE* err;
+    std::FILE* in;
+};
+
+int runEntries(const CommandLine& line, const Streams& streams)
+{
+    if (!line.operands.isEmpty())
+        return wrongArguments(streams.err, u"entries"_s, "no argument");
+    return printEntries(streams.out);
+}
+
+int runTree(const CommandLine& line, const Streams& streams)
+{
+    if (line.operands.size() != 1)
+        return wrongArguments(streams.err, u"tree"_s, "one source");
+    ViewerSession session(u"talpora-cli"_s);
+    if (!load(session, line.operands[0], streams.in, streams.err))
+        return 2;
+    return printTree(*session.tree(), streams.out);
+}
+
+int runSnippet(const CommandLine& line, const Streams& streams)
+{
+    if (line.operands.size() != 2)
+        return wrongArguments(streams.err, u"snippet"_s, "a source and a position");
+    ViewerSession session(u"talpora-cli"_s);
+    if (!load(session, line.operands[0], streams.in, streams.err))
+        return 2;
+    return printSnippet(session, line.operands[1], streams.out, streams.err);
+}
+
+int runFind(const CommandLine& line, const Streams& streams)
+{
+    ViewerSession session(u"talpora-cli"_s);
+    return printFound(session, line, streams.out, streams.err, streams.in);
+}
+
+constexpr OptionSyntax findOptions[] = {{"--after", "a position"}, {"--all", nullptr}};
+constexpr OptionSyntax callbackOptions[] = {{"--language", "a value"}};
+
+// Every command, the options it takes and its usage.
+struct Command
+{
+    const char* name;
+    CommandSyntax syntax;
+    const char* usage;
+    int (*run)(const CommandLine& line, const Streams& streams);
+};
+
+const Command commands[] = {
+    {"entries", {}, entriesUsage, runEntries},
+    {"tree", {}, treeUsage, runTree},
+    {"snippet", {}, snippetUsage, runSnippet},
+    {"find", {findOptions}, findUsage, runFind},
+    {"lookup",
+     {targetOptions, true},
+     lookupUsage,
+     [](const CommandLine& line, const Streams& streams) {
+         return runLookup(line, streams.out, streams.err);
+     }},
+    {"check",
+     {targetOptions, true},
+     checkUsage,
+     [](const CommandLine& line, const Streams& streams) {
+         return runCheck(line, streams.out, streams.err, streams.in);
+     }},
+    {"callbacks",
+     {callbackOptions, true},
+     callbacksUsage,
+     [](const CommandLine& line, const Streams& streams) {
+         return runCallbacks(line, streams.out, streams.err);
+     }},
+};
+
+int runOne(const QStringList& arguments, const Streams& streams)
 {
     if (arguments.isEmpty())
-        return wrongCall(err, u"no command given"_s);
+        return wrongCall(streams.err, u"no command given"_s);
     const QString& command = arguments.front();
     const qsizetype operandCount = arguments.size() - 1;
     if (command == u"--help"_s || command == u"-h"_s || command == u"help"_s) {
-        std::fputs(usageText, out);
+        std::fputs(usageText, streams.out);
         return 0;
     }
     if (command == u"--version"_s || command == u"-V"_s) {
         if (operandCount != 0)
-            return wrongArguments(err, command, "no argument");
-        write(out, programVersionText(u"talpora-cli"_s));
+            return wrongArguments(streams.err, command, "no argument");
+        write(streams.out, programVersionText(u"talpora-cli"_s));
         return 0;
     }
-    ViewerSession session(u"talpora-cli"_s);
-    if (command == u"entries"_s)
-        return operandCount == 0 ? printEntries(out) : wrongArguments(err, command, "no argument");
-    if (command == u"tree"_s) {
-        if (operandCount != 1)
-            return wrongArguments(err, command, "one source");
-        return load(session, arguments[1], in, err) ? printTree(*session.tree(), out) : 2;
+    for (const Command& known : commands) {
+        if (command != QLatin1StringView(known.name))
+            continue;
+        const CommandLine line = parseCommandLine(arguments.mid(1), known.syntax);
+        if (line.help) {
+            std::fputs(known.usage, streams.out);
+            std::fputs(optionsText, streams.out);
+            return 0;
+        }
+        if (!line.error.isEmpty())
+            return wrongCall(streams.err, command + u": "_s + line.error);
+        return known.run(line, streams);
     }
-    if (command == u"snippet"_s) {
-        if (operandCount != 2)
-            return wrongArguments(err, command, "a source and a position");
-        return load(session, arguments[1], in, err) ? printSnippet(session, arguments[2], out, err)
-                                                    : 2;
-    }
-    if (command == u"find"_s)
-        return printFound(session, arguments, out, err, in);
-    if (command == u"lookup"_s)
-        return runLookup(arguments.mid(1), out, err);
-    if (command == u"check"_s)
-        return runCheck(arguments.mid(1), out, err, in);
-    if (command == u"callbacks"_s)
-        return runCallbacks(arguments.mid(1), out, err);
-    return wrongCall(err, command.startsWith(u'-') ? u"unknown option '%1'"_s.arg(command)
-                                                   : u"unknown command '%1'"_s.arg(command));
+    return wrongCall(streams.err, command.startsWith(u'-')
+                                      ? u"unknown option '%1'"_s.arg(command)
+                                      : u"unknown command '%1'"_s.arg(command));
 }
 
 } // namespace
 
 int runCommand(const QStringList& arguments, std::FILE* out, std::FILE* err, std::FILE* in)
 {
-    return finishOutput(runOne(arguments, out, err, in), out, err);
+    int status = 2;
+    try {
+        status = runOne(arguments, {out, err, in});
+    } catch (const std::bad_alloc&) {
+        return reportException(out, err, "talpora-cli: out of memory\n");
+    } catch (...) {
+        return reportException(out, err, "talpora-cli: internal error\n");
+    }
+    return finishOutput(status, out, err);
+}
+
+int reportException(std::FILE* out, std::FILE* err, const char* message)
+{
+    std::fflush(out);
+    // Nothing is allocated on the way out: the message is plain bytes.
+    std::fputs(message, err);
+    return 2;
 }
 
 } // namespace talpora::cli

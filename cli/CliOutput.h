@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/platform/ConsoleStreams.h"
+#include "xml/VisibleControls.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,11 +29,12 @@ template <typename Text> void writeLine(std::FILE* stream, const Text& text)
 }
 
 // A wrong call: what is wrong in one line, then where the usage is. Returns
-// the exit status of a wrong call, 2.
+// the exit status of a wrong call, 2. Arguments quoted in `what` may hold
+// anything; they reach the terminal escaped.
 inline int wrongCall(std::FILE* err, const QString& what)
 {
     write(err, QStringLiteral("talpora-cli: %1\nTry 'talpora-cli --help' for more information.\n")
-                   .arg(what));
+                   .arg(escapedControls(what)));
     return 2;
 }
 
@@ -44,15 +46,6 @@ inline bool isStandardInput(const QString& operand)
 inline QString standardInputName()
 {
     return QStringLiteral("<stdin>");
-}
-
-// All of `in`; false when reading failed.
-inline bool readAll(std::FILE* in, QByteArray& bytes)
-{
-    char buffer[65536];
-    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
-        bytes.append(buffer, static_cast<qsizetype>(count));
-    return !std::ferror(in);
 }
 
 } // namespace talpora::cli

@@ -106,15 +106,15 @@ void reportUnknown(const IdentifierIndex& index, const QByteArray& name,
 
 } // namespace
 
-int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err)
+int runLookup(const CommandLine& line, std::FILE* out, std::FILE* err)
 {
-    const ParsedTargetOptions parsed = parseTargetOptions(arguments);
+    const ParsedTargetOptions parsed = parseTargetOptions(line);
     if (!parsed.error.isEmpty())
         return wrongCall(err, u"lookup: "_s + parsed.error);
     const TargetOptions* options = &parsed.options;
-    if (options->operands.size() != 1)
+    if (line.operands.size() != 1)
         return wrongCall(err, u"lookup: give one identifier"_s);
-    const QString& operand = options->operands.front();
+    const QString& operand = line.operands.front();
     const IdentifierIndex& index = IdentifierIndex::builtIn();
     const QByteArray name = operand.toUtf8();
     std::vector<const IdentifierRecord*> records;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CommandLine.h"
+
 #include <QStringList>
 #include <cstdio>
 
@@ -8,6 +10,6 @@ namespace talpora::cli {
 // "lookup <idMso> [--app ...] [--version ...]" with the arguments after
 // "lookup". Returns 0 when the identifier is known, 1 when not (with the
 // nearest identifiers on `err`), 2 on a usage error.
-int runLookup(const QStringList& arguments, std::FILE* out, std::FILE* err);
+int runLookup(const CommandLine& line, std::FILE* out, std::FILE* err);
 
 } // namespace talpora::cli

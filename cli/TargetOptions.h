@@ -1,19 +1,21 @@
 #pragma once
 
 #include "catalogue/OfficeTargets.h"
+#include "cli/CommandLine.h"
 
 #include <QStringList>
 
 namespace talpora::cli {
 
 // The "[--app access|excel|powerpoint|word] [--version 2013|2016|2019|365]"
-// options of lookup and check (also as --app=excel), and the other arguments.
+// options of lookup and check.
+inline constexpr OptionSyntax targetOptions[] = {{"--app", "a value"}, {"--version", "a value"}};
+
 struct TargetOptions
 {
     std::optional<catalogue::Application> application;
     catalogue::VersionSet versions = catalogue::VersionSet::all();
     bool versionGiven = false;
-    QStringList operands;
 
     catalogue::ApplicationSet applications() const
     {
@@ -28,9 +30,7 @@ struct ParsedTargetOptions
     QString error; // empty, or what is wrong with the call in one line
 };
 
-// Refuses an option that is repeated, lacks its value or has an unknown one,
-// an argument that starts with "--" without being one of the two options, and
-// an empty argument.
-ParsedTargetOptions parseTargetOptions(const QStringList& arguments);
+// Refuses an unknown application or version.
+ParsedTargetOptions parseTargetOptions(const CommandLine& line);
 
 } // namespace talpora::cli

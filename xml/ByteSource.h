@@ -4,10 +4,18 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
 namespace talpora {
+
+// The largest document read from any source (a file, standard input, a part
+// of a package): 2 GiB. Every byte offset then fits the parser's counters,
+// which are 32-bit on Windows, and memory for a document held whole (standard
+// input) stays bounded; a larger one is refused as LoadErrorKind::TooLarge
+// before it is read.
+inline constexpr std::uint64_t largestDocument = std::uint64_t(1) << 31;
 
 // Bytes handed out a chunk at a time, so that a document is never held whole.
 class ByteSource
@@ -21,8 +29,10 @@ public:
     virtual std::string_view next(LoadError& error) = 0;
 };
 
-// Opens a file for chunked reading. Directories, named pipes, devices and
-// unreadable files are refused here, before anything is read.
+// Opens a file for chunked reading. Directories, named pipes, devices,
+// unreadable files and files larger than largestDocument are refused here,
+// before anything is read; a named pipe is refused without waiting for a
+// writer.
 std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error);
 
 // Bytes already in memory; they must outlive the source.

@@ -6,9 +6,17 @@ namespace talpora {
 
 namespace {
 
+// Bidirectional marks, embeddings, overrides and isolates reorder the text
+// after them on screen: a name could show as something it is not.
+bool isBidiControl(char16_t c)
+{
+    return c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 bool needsEscape(char16_t c)
 {
-    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029;
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029 || isBidiControl(c);
 }
 
 } // namespace

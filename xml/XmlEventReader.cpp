@@ -466,7 +466,9 @@ private:
     std::size_t m_heldNuls = 0;
 };
 
-LoadError readXml(ByteSource& source, XmlEventHandler& handler)
+} // namespace
+
+LoadError readXmlSource(ByteSource& source, XmlEventHandler& handler)
 {
     LoadError error;
     std::string_view chunk = source.next(error);
@@ -479,7 +481,12 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
 
     ExpatReader parser(handler, encoding.isUtf8() && !encoding.declared);
     ParserFeed feed(parser);
+    // A file may grow while it is read, and bytes in memory were never measured.
+    std::uint64_t total = 0;
     while (!chunk.empty()) {
+        total += chunk.size();
+        if (total > largestDocument)
+            return {LoadErrorKind::TooLarge, 0, 0, 0, {}};
         const std::string_view utf8 = converter.convert(chunk, error);
         if (error)
             return error;
@@ -494,21 +501,19 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
     return feed.finish();
 }
 
-} // namespace
-
 LoadError readXmlFile(const QString& path, XmlEventHandler& handler)
 {
     LoadError error;
     const std::unique_ptr<ByteSource> source = openFileSource(path, error);
     if (!source)
         return error;
-    return readXml(*source, handler);
+    return readXmlSource(*source, handler);
 }
 
 LoadError readXmlBytes(QByteArrayView bytes, XmlEventHandler& handler)
 {
     const std::unique_ptr<ByteSource> source = memorySource(bytes);
-    return readXml(*source, handler);
+    return readXmlSource(*source, handler);
 }
 
 } // namespace talpora

@@ -10,6 +10,8 @@
 
 namespace talpora {
 
+class ByteSource;
+
 // One attribute as the parser reports it: name as written (prefix included),
 // value with character and entity references expanded. UTF-8.
 struct XmlAttribute
@@ -64,5 +66,8 @@ LoadError readXmlFile(const QString& path, XmlEventHandler& handler);
 
 // The same for bytes in memory (a stored document, a part of a package).
 LoadError readXmlBytes(QByteArrayView bytes, XmlEventHandler& handler);
+
+// The same for any source of bytes (standard input), read a chunk at a time.
+LoadError readXmlSource(ByteSource& source, XmlEventHandler& handler);
 
 } // namespace talpora

@@ -4,7 +4,8 @@
 #   output recorded from the Linux build (tree-digests.tsv);
 # - files named in Chinese, Japanese and emoji load like their ASCII-named copy;
 # - "lookup" and "check" give the Linux build's output and exit status, when a
-#   Linux build is given.
+#   Linux build is given, also for a package and a UTF-16 file read through
+#   "-" from standard input.
 # Usage: CheckCliUnderWine.sh <RunUnderWine.sh> <Wine prefix> <talpora-cli.exe>
 #                             <test data folder> <work folder> [<Linux talpora-cli>]
 set -euo pipefail
@@ -69,12 +70,34 @@ echo "tree and check: files named in Chinese, Japanese and emoji load"
 if [ -z "$linux_cli" ] || [ ! -x "$linux_cli" ]; then
     echo "lookup and check not compared: no Linux build of talpora-cli (build the default preset)"
 else
-    # One call per line; the same arguments for both programs.
+    # Standard input must reach the program as bytes: a package holds 0x1A
+    # (end of text in text mode) and CR LF pairs, and UTF-16 "：" (U+FF1A)
+    # has 0x1A for its low byte.
+    python3 -c 'import sys; open(sys.argv[1], "wb").write("<r a=\"：\r\n：\"><b>\u5b57</b></r>\n".encode("utf-16"))' \
+        "$work/utf16.xml"
+    python3 - "$work/stored.docm" customui-namespaces-references.xml <<'PACKAGE'
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_STORED) as package:
+    package.writestr("_rels/.rels",
+        '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+        '<Relationship Id="r1" Type="http://schemas.microsoft.com/office/2007/relationships/ui/extensibility" '
+        'Target="customUI/customUI14.xml"/></Relationships>')
+    package.writestr("docProps/raw.bin", b"\x1a\r\n" * 64)
+    package.writestr("customUI/customUI14.xml", open(sys.argv[2], "rb").read())
+PACKAGE
+    # One call per line; the same arguments for both programs, and what
+    # follows "<" as standard input.
     while IFS= read -r line; do
+        input=/dev/null
+        if [[ "$line" == *" < "* ]]; then
+            input=${line#* < }
+            line=${line%% < *}
+        fi
         read -r -a arguments <<<"$line"
         linux_status=0
-        "$linux_cli" "${arguments[@]}" >"$work/linux.out" 2>"$work/linux.err" || linux_status=$?
-        run_windows "${arguments[@]}" >"$work/windows.out"
+        "$linux_cli" "${arguments[@]}" <"$input" >"$work/linux.out" 2>"$work/linux.err" ||
+            linux_status=$?
+        run_windows "${arguments[@]}" <"$input" >"$work/windows.out"
         if [ "$(cat "$work/status")" != "$linux_status" ] || ! cmp -s "$work/linux.out" "$work/windows.out" ||
             ! cmp -s "$work/linux.err" "$work/err"; then
             echo "talpora-cli $line: Windows (status $(cat "$work/status")) differs from Linux (status $linux_status):" >&2
@@ -82,7 +105,7 @@ else
             diff "$work/linux.err" "$work/err" >&2 || true
             failures=$((failures + 1))
         fi
-    done <<'CALLS'
+    done <<CALLS
 lookup FileSave
 lookup filesave --app Excel
 lookup TabHome --app Word --version 2010
@@ -93,6 +116,10 @@ check customui-namespaces-references.xml --app Excel
 check bom-cdata-pi.xml
 check missing.xml
 lookup
+check - < $work/package.docx
+check - < $work/stored.docm
+tree - < $work/utf16.xml
+check - < $work/utf16.xml
 CALLS
     echo "lookup and check: output and exit status as on Linux"
 fi

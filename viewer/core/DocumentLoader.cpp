@@ -51,4 +51,9 @@ LoadResult loadXmlBytes(QByteArrayView bytes)
     return build([&](NodeTreeBuilder& builder) { return readXmlBytes(bytes, builder); });
 }
 
+LoadResult loadXmlSource(ByteSource& source)
+{
+    return build([&](NodeTreeBuilder& builder) { return readXmlSource(source, builder); });
+}
+
 } // namespace talpora

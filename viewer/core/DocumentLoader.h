@@ -8,6 +8,8 @@
 
 namespace talpora {
 
+class ByteSource;
+
 // The outcome of a load: the node tree of a well-formed document, or why
 // there is none. A failed load never yields part of a tree.
 struct LoadResult
@@ -28,5 +30,8 @@ LoadResult loadXmlFile(const QString& path);
 
 // Loads a document held in memory, in any encoding a file may have.
 LoadResult loadXmlBytes(QByteArrayView bytes);
+
+// Loads a document from a source read a chunk at a time (standard input).
+LoadResult loadXmlSource(ByteSource& source);
 
 } // namespace talpora

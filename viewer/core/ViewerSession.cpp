@@ -48,6 +48,15 @@ LoadError ViewerSession::loadBytes(QByteArrayView bytes, const QString& document
     return {};
 }
 
+LoadError ViewerSession::loadStream(ByteSource& source, const QString& documentName)
+{
+    const LoadResult result = loadXmlSource(source);
+    if (!result)
+        return result.error;
+    show(result.tree, documentName);
+    return {};
+}
+
 LoadError ViewerSession::loadSource(const QString& source)
 {
     // "excel_2013_tabs_en" means the entry unless such a file really exists.

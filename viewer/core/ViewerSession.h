@@ -10,6 +10,8 @@
 
 namespace talpora {
 
+class ByteSource;
+
 // What the viewer shows and remembers, apart from any window: the loaded
 // tree, the caption and the search keyword. A failed load changes nothing.
 class ViewerSession
@@ -23,6 +25,8 @@ public:
     LoadError loadFile(const QString& path);
     // A document read from elsewhere (standard input), shown as `documentName`.
     LoadError loadBytes(QByteArrayView bytes, const QString& documentName);
+    // Reads the document a chunk at a time, never holding it whole.
+    LoadError loadStream(ByteSource& source, const QString& documentName);
     // A path to an existing file, or else a catalogue entry name in any letter
     // case, or else a path (whose failure is reported).
     LoadError loadSource(const QString& source);

@@ -61,9 +61,20 @@ void writeToConsole(std::FILE* stream, std::string_view utf8)
 ConsoleStreams::ConsoleStreams()
 {
     // No "\n" to "\r\n" translation: redirected output is byte for byte what
-    // the program writes on every platform.
+    // the program writes on every platform. Standard input the same way: a
+    // package read through "-" holds bytes such as 0x1A (end of text in text
+    // mode) and CR LF pairs that must reach the reader as they are.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    // The C runtime leaves a stream unbuffered when it is any character
+    // device, NUL included, and then writes it a byte at a time. Everything
+    // but a console gets a buffer; standard error is flushed after each
+    // message (writeUtf8), so that its lines still come when they are said.
+    for (std::FILE* stream : {stdout, stderr}) {
+        if (!isConsole(stream))
+            std::setvbuf(stream, nullptr, _IOFBF, 1 << 16);
+    }
 }
 
 ConsoleStreams::~ConsoleStreams()
@@ -74,10 +85,13 @@ ConsoleStreams::~ConsoleStreams()
 
 void writeUtf8(std::FILE* stream, std::string_view utf8)
 {
-    if (writesToConsole(stream))
+    if (writesToConsole(stream)) {
         writeToConsole(stream, utf8);
-    else
-        std::fwrite(utf8.data(), 1, utf8.size(), stream);
+        return;
+    }
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    if (stream == stderr)
+        std::fflush(stream);
 }
 
 } // namespace talpora::cli

@@ -93,6 +93,11 @@ std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error
             error = {LoadErrorKind::NotRegularFile, 0, 0, 0, {}};
         return nullptr;
     }
+    if (static_cast<std::uint64_t>(status.st_size) > largestDocument) {
+        ::close(fd);
+        error = {LoadErrorKind::TooLarge, 0, 0, 0, {}};
+        return nullptr;
+    }
     try {
         return std::make_unique<FileSource>(fd);
     } catch (const std::bad_alloc&) {

@@ -97,6 +97,13 @@ std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error
             error = errorFromSystem(code);
         return nullptr;
     }
+    const std::uint64_t size =
+        (std::uint64_t(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
+    if (size > largestDocument) {
+        CloseHandle(file);
+        error = {LoadErrorKind::TooLarge, 0, 0, 0, {}};
+        return nullptr;
+    }
     try {
         return std::make_unique<FileSource>(file);
     } catch (const std::bad_alloc&) {

@@ -29,19 +29,27 @@ inline QString readBack(std::FILE* file)
     return QString::fromUtf8(bytes);
 }
 
-// `input` is what "-" reads.
-inline CliRun runCli(const QStringList& arguments, const QByteArray& input = {})
+// `in` is what "-" reads.
+inline CliRun runCli(const QStringList& arguments, std::FILE* in)
 {
     using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
     const File out(std::tmpfile(), &std::fclose);
     const File err(std::tmpfile(), &std::fclose);
-    const File in(std::tmpfile(), &std::fclose);
     if (!out || !err || !in)
         return {-1, {}, QStringLiteral("no temporary file")};
-    std::fwrite(input.constData(), 1, std::size_t(input.size()), in.get());
-    std::rewind(in.get());
-    const int status = cli::runCommand(arguments, out.get(), err.get(), in.get());
+    const int status = cli::runCommand(arguments, out.get(), err.get(), in);
     return {status, readBack(out.get()), readBack(err.get())};
+}
+
+// `input` is what "-" reads.
+inline CliRun runCli(const QStringList& arguments, const QByteArray& input = {})
+{
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::tmpfile(), &std::fclose);
+    if (in) {
+        std::fwrite(input.constData(), 1, std::size_t(input.size()), in.get());
+        std::rewind(in.get());
+    }
+    return runCli(arguments, in.get());
 }
 
 } // namespace talpora::test

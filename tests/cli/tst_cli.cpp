@@ -2,6 +2,7 @@
 #include "TestDocuments.h"
 #include "cli/CliCommands.h"
 #include "viewer/core/ViewerSession.h"
+#include "xml/ByteSource.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -154,32 +155,63 @@ void TestCli::unloadableSource_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("input"); // what "-" reads; empty: an empty file
     const QString missing = m_dir.filePath(u"missing.xml"_s);
     const QString broken = writeFile(m_dir, u"broken.xml"_s, "<tabs>\n<tab></tabs>");
     QTest::newRow("tree of a missing file")
-        << QStringList{u"tree"_s, missing} << u"file not found"_s;
-    QTest::newRow("tree of a malformed file") << QStringList{u"tree"_s, broken} << u"line 2, "_s;
-    QTest::newRow("tree of a directory") << QStringList{u"tree"_s, m_dir.path()} << u"directory"_s;
+        << QStringList{u"tree"_s, missing} << u"file not found"_s << QString();
+    QTest::newRow("tree of a malformed file")
+        << QStringList{u"tree"_s, broken} << u"line 2, "_s << QString();
+    QTest::newRow("tree of a directory")
+        << QStringList{u"tree"_s, m_dir.path()} << u"directory"_s << QString();
     QTest::newRow("snippet of a missing file")
-        << QStringList{u"snippet"_s, missing, u"1"_s} << u"file not found"_s;
+        << QStringList{u"snippet"_s, missing, u"1"_s} << u"file not found"_s << QString();
     QTest::newRow("find in a malformed file")
-        << QStringList{u"find"_s, broken, u"tab"_s} << u"line 2, "_s;
+        << QStringList{u"find"_s, broken, u"tab"_s} << u"line 2, "_s << QString();
     QTest::newRow("control characters of the file reach no terminal")
         << QStringList{u"tree"_s,
                        writeFile(m_dir, u"escape.xml"_s,
                                  "<?xml version=\"1.0\" encoding=\"x\x1b[2J\x07\"?><r/>")}
-        << u"unsupported encoding \u201Cx\u241B[2J\u2407\u201D\n"_s;
+        << u"unsupported encoding \u201Cx\u241B[2J\u2407\u201D\n"_s << QString();
     QTest::newRow("unknown entry name")
-        << QStringList{u"tree"_s, u"Excel_2013_tabs_xx"_s} << u"file not found"_s;
+        << QStringList{u"tree"_s, u"Excel_2013_tabs_xx"_s} << u"file not found"_s << QString();
     QTest::newRow("empty standard input")
-        << QStringList{u"tree"_s, u"-"_s} << u"cannot load \u201C<stdin>\u201D: not XML"_s;
+        << QStringList{u"tree"_s, u"-"_s} << u"cannot load \u201C<stdin>\u201D: not XML"_s
+        << QString();
+    QTest::newRow("after --, -h is a file name")
+        << QStringList{u"tree"_s, u"--"_s, u"-h"_s} << u"\u201C-h\u201D: file not found"_s
+        << QString();
+    QTest::newRow("endless device as standard input: refused before reading")
+        << QStringList{u"tree"_s, u"-"_s} << u"\u201C<stdin>\u201D: not a regular file"_s
+        << (QSysInfo::kernelType() == u"winnt"_s ? u"NUL"_s : u"/dev/zero"_s);
+    if (QSysInfo::kernelType() == u"winnt"_s)
+        return;
+    // Sparse: larger than any document, without taking the disk's room.
+    const QString huge = m_dir.filePath(u"huge.xml"_s);
+    QFile hugeFile(huge);
+    QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(qint64(largestDocument) + 1));
+    hugeFile.close();
+    QTest::newRow("file larger than any document")
+        << QStringList{u"find"_s, huge, u"x"_s} << u"too large to load"_s << QString();
+    QTest::newRow("standard input larger than any document")
+        << QStringList{u"tree"_s, u"-"_s} << u"\u201C<stdin>\u201D: the document is too large"_s
+        << huge;
+    const QString fifo = m_dir.filePath(u"fifo.xml"_s);
+    QCOMPARE(QProcess::execute(u"mkfifo"_s, {fifo}), 0);
+    QTest::newRow("callbacks of a named pipe: refused, not waited on")
+        << QStringList{u"callbacks"_s, fifo} << u"fifo.xml: not a regular file\n"_s << QString();
 }
 
 void TestCli::unloadableSource()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
-    const CliRun result = run(arguments);
+    QFETCH(QString, input);
+    using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+    const File in(input.isEmpty() ? std::tmpfile()
+                                  : std::fopen(QFile::encodeName(input).constData(), "rb"),
+                  &std::fclose);
+    const CliRun result = runCli(arguments, in.get());
     QCOMPARE(result.status, 2);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(reason), qPrintable(result.err));
@@ -310,6 +342,8 @@ void TestCli::find_data()
         << QStringList{u"idmso"_s, u"--all"_s, u"--after"_s, u"2"_s} << 0 << groupLine + buttonLine;
     QTest::newRow("all hits, one") << QStringList{u"paste"_s, u"--all"_s} << 0 << buttonLine;
     QTest::newRow("all hits, none") << QStringList{u"nothing"_s, u"--all"_s} << 1 << QString();
+    QTest::newRow("keyword after --, though it looks like an option")
+        << QStringList{u"--"_s, u"--all"_s} << 1 << QString();
     QTest::newRow("all hits, Chinese") << QStringList{u"剪贴板"_s, u"--all"_s} << 0 << groupLine;
 }
 
@@ -339,6 +373,10 @@ void TestCli::usage_data()
     QTest::newRow("unknown command")
         << QStringList{u"frobnicate"_s} << u"unknown command 'frobnicate'"_s;
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << u"unknown option '--bogus'"_s;
+    QTest::newRow("control characters of an argument reach no terminal")
+        << QStringList{u"x\x1b]0;t\x07"_s} << u"unknown command 'x\\x1b]0;t\\x07'"_s;
+    QTest::newRow("flag with a value")
+        << QStringList{u"find"_s, source, tab, u"--all=yes"_s} << u"find: --all takes no value"_s;
     QTest::newRow("command in capitals")
         << QStringList{u"ENTRIES"_s} << u"unknown command 'ENTRIES'"_s;
     QTest::newRow("version with an argument")
@@ -403,6 +441,11 @@ void TestCli::helpAndVersion_data()
     QTest::newRow("-h") << QStringList{u"-h"_s} << u"usage: talpora-cli entries\n"_s;
     const QString version = u"talpora-cli 1.00\nCopyright (c) 2026 the Talpora developers\n"
                             "Licence: MIT <https://opensource.org/license/mit>\n"_s;
+    QTest::newRow("tree --help: the command's own usage")
+        << QStringList{u"tree"_s, u"--help"_s} << u"usage: talpora-cli tree <"_s;
+    QTest::newRow("-h after operands and a wrong option")
+        << QStringList{u"check"_s, u"x.xml"_s, u"--bogus"_s, u"-h"_s}
+        << u"usage: talpora-cli check <"_s;
     QTest::newRow("--version") << QStringList{u"--version"_s} << version;
     QTest::newRow("-V") << QStringList{u"-V"_s} << version;
 }
@@ -418,7 +461,7 @@ void TestCli::helpAndVersion()
     if (arguments[0].startsWith(u"--v"_s) || arguments[0] == u"-V"_s)
         QCOMPARE(result.out, outStart);
     else
-        QVERIFY(result.out.contains(u"--all"_s));
+        QVERIFY(result.out.contains(arguments.size() == 1 ? u"--all"_s : u"-- ends"_s));
 }
 
 void TestCli::executable()
