@@ -479,12 +479,17 @@ LoadError readXml(ByteSource& source, XmlEventHandler& handler)
 
     ExpatReader parser(handler, encoding.isUtf8() && !encoding.declared);
     ParserFeed feed(parser);
+    handler.sourceSize(source.sizeHint());
+    std::uint64_t read = 0;
     while (!chunk.empty()) {
         const std::string_view utf8 = converter.convert(chunk, error);
         if (error)
             return error;
         if (LoadError fault = feed.add(utf8))
             return fault;
+        read += chunk.size();
+        if (!handler.sourceRead(read))
+            return {LoadErrorKind::Stopped, 0, 0, 0, {}};
         chunk = source.next(error);
         if (error)
             return error;
