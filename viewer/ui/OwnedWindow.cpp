@@ -67,8 +67,14 @@ void OwnedWindow::showWithoutKeyboard()
     }
     // A position set by the program counts as the user's for the window
     // manager, which then keeps it instead of placing the window anew.
-    if (m_place && !isVisible())
+    if (m_place && !isVisible()) {
+        // Some window managers place a window anew each time it is shown,
+        // the program's position notwithstanding: the first move they make
+        // is undone.
         move(*m_place);
+        m_placeToKeep = m_place;
+        QTimer::singleShot(quietShowingMilliseconds, this, [this] { m_placeToKeep.reset(); });
+    }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raiseWithoutActivating(this);
@@ -88,8 +94,14 @@ void OwnedWindow::takeKeyboard()
 void OwnedWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (isVisible() && !isMinimized())
-        m_place = pos();
+    if (!isVisible() || isMinimized())
+        return;
+    if (m_placeToKeep) {
+        if (pos() != *m_placeToKeep)
+            move(*std::exchange(m_placeToKeep, std::nullopt));
+        return;
+    }
+    m_place = pos();
 }
 
 bool OwnedWindow::event(QEvent* event)

@@ -40,6 +40,8 @@ private:
     QPointer<QWidget> m_keyboardTarget;
     // Where the window was last placed, by the user or the window system.
     std::optional<QPoint> m_place;
+    // Just after the window was shown again: the place it must keep.
+    std::optional<QPoint> m_placeToKeep;
     // While the window is being shown quietly: the window that keeps the keyboard.
     QPointer<QWidget> m_keyboardStaysWith;
 };
