@@ -9,6 +9,7 @@
 #include "viewer/ui/NodeTreeModel.h"
 #include "viewer/ui/NodeTreeView.h"
 #include "viewer/ui/OneLineLabel.h"
+#include "viewer/ui/OpenFileDialog.h"
 #include "viewer/ui/Pictures.h"
 #include "viewer/ui/UiTexts.h"
 #include "xml/DisplayText.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
@@ -356,8 +356,7 @@ void Form1::moveKeyboardToNextWindow()
 
 void Form1::chooseAndOpenFile()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QString(), QString(), texts::openFileFilter());
+    const QString path = chooseFileToOpen(this, texts::openFileFilter());
     // Under Wine no window has the keyboard once the system's dialog closes.
     activateWindow();
     if (!path.isEmpty()) // Cancel opens nothing and says nothing
