@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks, through AT-SPI as a screen reader sees it, that Talpora's document
 tree has a name, that its rows offer expand, collapse and activate actions,
-that each row names the tree as its parent and knows its place in it, and
-that opening a branch is announced as new children of the tree (Qt's AT-SPI
+that each row names the tree as its parent and knows its place in it, that
+opening a branch is announced as new children of the tree (Qt's AT-SPI
 bridge passes no expanded-state event on, for Qt's own tree neither, and
-exposes no level attribute).
+exposes no level attribute), and that the Scripts window is a named window
+whose named text announces each new snippet.
 
 Run with a session D-Bus, for example (CTest runs it so, as check_tree_atspi):
     dbus-run-session -- /usr/bin/python3 check_tree_atspi.py build/viewer/ui/Talpora
@@ -133,7 +134,8 @@ def main():
         events = []
         pyatspi.Registry.registerEventListener(
             lambda e: events.append((str(e.type), e.source, e.any_data)),
-            "object:state-changed", "object:children-changed")
+            "object:state-changed", "object:children-changed", "object:text-changed",
+            "object:property-change")
         pump(1)  # let the registration reach the program
         row = tree.getChildAtIndex(1)
         actions = row.queryAction()
@@ -152,6 +154,26 @@ def main():
         if not any(kind.startswith("object:children-changed:add") and source == tree
                    and child == first_new for kind, source, child in events):
             failures.append("opening announced no new child of the tree, events seen: %s"
+                            % [kind for kind, _, _ in events])
+
+        # The Scripts window, shown with the root's snippet by the load: a
+        # named window with a named text, whose new snippets are announced.
+        scripts = find(app, lambda n: n.name == "Scripts")
+        if not scripts or scripts.getRole() not in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW,
+                                                     pyatspi.ROLE_DIALOG):
+            failures.append("no window named Scripts, only %s"
+                            % (scripts.getRoleName() if scripts else "nothing"))
+        text = find(scripts, lambda n: n.getRole() == pyatspi.ROLE_TEXT) if scripts else None
+        if not text or not text.name:
+            failures.append("the Scripts window's text has no name")
+        del events[:]
+        # A press is clicked once the call has answered; the path and the
+        # snippet of the row follow.
+        tree.getChildAtIndex(2).queryAction().doAction(0)  # press comes first
+        pump(3)
+        kinds = [kind for kind, source, _ in events if text and source == text]
+        if not any(kind.startswith("object:text-changed:insert") for kind in kinds):
+            failures.append("a new snippet was not announced, events seen: %s"
                             % [kind for kind, _, _ in events])
     finally:
         app_process.terminate()

@@ -3,7 +3,6 @@
 #include "viewer/ui/Fonts.h"
 #include "viewer/ui/Pictures.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QPlainTextEdit>
 
@@ -39,11 +38,8 @@ Form2::Form2(QWidget* owner) : OwnedWindow(owner)
 
 void Form2::setScriptText(const QString& text)
 {
+    // The text box tells screen readers of the new text itself.
     Text1->setPlainText(text);
-    // The text box reports its own edits; a whole new snippet is worth
-    // saying even while the keyboard is elsewhere.
-    QAccessibleEvent changed(Text1, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void Form2::resizeEvent(QResizeEvent* event)

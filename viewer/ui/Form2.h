@@ -17,7 +17,7 @@ public:
 
     explicit Form2(QWidget* owner);
 
-    // Replaces the whole text, edits included, and tells screen readers.
+    // Replaces the whole text, edits included.
     void setScriptText(const QString& text);
     QPlainTextEdit* Text1 = nullptr;
 
