@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -111,12 +112,16 @@ void Form1::createControls()
     TreeView1->setObjectName(u"TreeView1"_s);
     TreeView1->setAccessibleName(texts::documentTreeName());
     TreeView1->setFont(simSunFont(18));
+    // The selection in the palette's colours, as on Linux: Windows' own theme
+    // draws it so pale that without the keyboard it is hard to find.
+    TreeView1->setStyleSheet(u"QAbstractItemView::item:selected { background: palette(highlight);"
+                             " color: palette(highlighted-text); }"_s);
     TreeView1->setModel(m_model);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(u"StatusBar1"_s);
     StatusBar1->setSizeGripEnabled(true);
-    StatusBar1->setFont(simSunFont(12));
+    StatusBar1->setFont(smallTextFont(12));
     statusPanel1 = new OneLineLabel(StatusBar1);
     statusPanel1->setObjectName(u"statusPanel1"_s);
     // A long path must not widen the window: the panel takes the bar's width.
@@ -132,12 +137,12 @@ void Form1::createMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setStyleSheet(menuSkinStyleSheet());
-    bar->setFont(simSunFont(9));
+    bar->setFont(smallTextFont(9));
 
     auto addMenu = [&](const QString& name, const QString& caption) {
         QMenu* menu = bar->addMenu(caption);
         menu->setObjectName(name);
-        menu->setFont(simSunFont(9));
+        menu->setFont(smallTextFont(9));
         menu->setStyleSheet(menuSkinStyleSheet());
         return menu;
     };
@@ -357,8 +362,12 @@ void Form1::moveKeyboardToNextWindow()
 void Form1::chooseAndOpenFile()
 {
     const QString path = chooseFileToOpen(this, texts::openFileFilter());
-    // Under Wine no window has the keyboard once the system's dialog closes.
+    // Once the system's dialog has closed, window managers give the keyboard
+    // to another window of the program, or under Wine to none: it comes back here.
+    for (OwnedWindow* window : ownedWindows())
+        window->leaveKeyboardWith(this);
     activateWindow();
+    QTimer::singleShot(0, this, [this] { activateWindow(); });
     if (!path.isEmpty()) // Cancel opens nothing and says nothing
         openFile(path);
 }

@@ -54,17 +54,11 @@ void OwnedWindow::setKeyboardTarget(QWidget* target)
 
 void OwnedWindow::showWithoutKeyboard()
 {
-    QWidget* active = QApplication::activeWindow();
-    if (active && active != this) {
-        // Some window systems activate a window that is shown or raised even
-        // when it asks not to be (Wine does; the offscreen platform too): the
-        // activation is handed back to the window that had the keyboard.
-        m_keyboardStaysWith = active;
-        QTimer::singleShot(quietShowingMilliseconds, this, [this, active = QPointer(active)] {
-            if (m_keyboardStaysWith == active)
-                m_keyboardStaysWith = nullptr;
-        });
-    }
+    // Some window systems activate a window that is shown or raised even when
+    // it asks not to be (Wine does; the offscreen platform too): the
+    // activation is handed back to the window that had the keyboard.
+    if (QWidget* active = QApplication::activeWindow(); active && active != this)
+        leaveKeyboardWith(active);
     // A position set by the program counts as the user's for the window
     // manager, which then keeps it instead of placing the window anew.
     if (m_place && !isVisible()) {
@@ -78,6 +72,15 @@ void OwnedWindow::showWithoutKeyboard()
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raiseWithoutActivating(this);
+}
+
+void OwnedWindow::leaveKeyboardWith(QWidget* window)
+{
+    m_keyboardStaysWith = window;
+    QTimer::singleShot(quietShowingMilliseconds, this, [this, window = QPointer(window)] {
+        if (m_keyboardStaysWith == window)
+            m_keyboardStaysWith = nullptr;
+    });
 }
 
 void OwnedWindow::takeKeyboard()

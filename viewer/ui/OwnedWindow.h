@@ -28,6 +28,9 @@ public:
     void showWithoutKeyboard();
     // Gives the keyboard to the window's keyboard target, as F6 does.
     void takeKeyboard();
+    // For a short while, hands an activation of this window to `window`: the
+    // window system may activate it when something else closes (a dialog).
+    void leaveKeyboardWith(QWidget* window);
     QWidget* keyboardTarget() const { return m_keyboardTarget; }
 
 protected:
