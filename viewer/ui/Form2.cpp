@@ -15,7 +15,7 @@ Form2::Form2(QWidget* owner) : OwnedWindow(owner)
     setObjectName(u"Form2"_s);
     setWindowTitle(u"Scripts"_s);
     setWindowIcon(scriptWindowIcon());
-    setFont(simSunFont(12));
+    setFont(smallTextFont(12));
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(u"Text1"_s);
