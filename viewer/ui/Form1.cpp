@@ -205,7 +205,9 @@ void Form1::connectControls()
 void Form1::loadCatalogueEntry(int index)
 {
     // Stored documents are small and in memory: they load at once, so that
-    // arrow keys moving through the list are never held back.
+    // arrow keys moving through the list are never held back. A file still
+    // loading would show over it: it is stopped.
+    m_loads->stop();
     const DocumentRequest request = m_session.requestCatalogueEntry(index);
     LoadResult result;
     {
