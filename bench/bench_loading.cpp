@@ -1,12 +1,12 @@
 // Loading benchmark: talpora's load (loadXmlFile or loadStoredDocument, which
 // build the node table as they parse) followed by one search over every node,
 // next to a bare Expat parse of the same bytes with no handlers, fed in 1 MiB
-// chunks (the floor for a conforming parser), and, for the record, a pugixml
-// parse and walk. Subjects: the largest catalogue document, generated
-// catalogue-like files, and hostile shapes (100,000 attributes on one element,
-// 100,000 levels, a 100 MB attribute value, a 100 MB comment and 100 MB of
-// text to compare them with, binary data, a 2 GB sparse file),
-// written to a temporary folder at start-up.
+// chunks (the floor for a conforming parser), the same parse with element
+// handlers that look at every name and attribute (what any program that
+// reads the elements pays), and, for the record, a pugixml parse and walk. Subjects: the largest
+// catalogue document, generated catalogue-like files, and hostile shapes (100,000 attributes on one
+// element, 100,000 levels, a 100 MB attribute value, a 100 MB comment and 100 MB of text to compare
+// them with, binary data, a 2 GB sparse file), written to a temporary folder at start-up.
 //
 // After the timings, every case runs once more in a child process of its own,
 // which reports its own peak resident set size; a summary table then gives
@@ -83,6 +83,11 @@ std::string loadCase(const Subject& subject)
 std::string expatCase(const Subject& subject)
 {
     return "expat/" + subject.name;
+}
+
+std::string expatHandlersCase(const Subject& subject)
+{
+    return "expat_handlers/" + subject.name;
 }
 
 std::string pugixmlCase(const Subject& subject)
@@ -179,11 +184,38 @@ void loadAndSearch(benchmark::State& state, const Subject& subject)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * subject.bytes));
 }
 
-// Expat with no handlers at all, as a conforming parser's floor: the file is
-// read in 1 MiB chunks and each is fed as it comes.
-bool expatParse(const Subject& subject)
+// What the element handlers of expatParse() saw, so that none of it is optimised away.
+struct ElementTally
+{
+    std::size_t elements = 0;
+    std::size_t bytes = 0;
+};
+
+void XMLCALL tallyStart(void* userData, const XML_Char* name, const XML_Char** attributes)
+{
+    auto* tally = static_cast<ElementTally*>(userData);
+    ++tally->elements;
+    tally->bytes += std::strlen(name);
+    for (; *attributes; ++attributes)
+        tally->bytes += std::strlen(*attributes);
+}
+
+void XMLCALL tallyEnd(void* userData, const XML_Char*)
+{
+    ++static_cast<ElementTally*>(userData)->bytes;
+}
+
+// Expat with no handlers at all, as a conforming parser's floor, or with
+// element handlers that read every name and attribute: the file is read in
+// 1 MiB chunks and each is fed as it comes.
+bool expatParse(const Subject& subject, bool withHandlers = false)
 {
     XML_Parser parser = XML_ParserCreate("UTF-8");
+    ElementTally tally;
+    if (withHandlers) {
+        XML_SetUserData(parser, &tally);
+        XML_SetElementHandler(parser, &tallyStart, &tallyEnd);
+    }
     bool parsed = true;
     if (subject.storedIdentifier != 0) {
         RawBytes bytes(subject);
@@ -200,7 +232,8 @@ bool expatParse(const Subject& subject)
             ::close(fd);
     }
     XML_ParserFree(parser);
-    return parsed;
+    benchmark::DoNotOptimize(tally);
+    return parsed && (!withHandlers || tally.elements == subject.elements);
 }
 
 void expatBare(benchmark::State& state, const Subject& subject)
@@ -208,6 +241,17 @@ void expatBare(benchmark::State& state, const Subject& subject)
     for (auto _ : state) {
         if (!expatParse(subject)) {
             state.SkipWithError("Expat cannot parse the document");
+            break;
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * subject.bytes));
+}
+
+void expatWithHandlers(benchmark::State& state, const Subject& subject)
+{
+    for (auto _ : state) {
+        if (!expatParse(subject, true)) {
+            state.SkipWithError("Expat cannot parse the document, or counts other elements");
             break;
         }
     }
@@ -281,7 +325,7 @@ bool wanted(const Subject& subject)
         return std::regex_search(name, pattern) != negative;
     };
     return matches(loadCase(subject)) || matches(expatCase(subject)) ||
-           matches(pugixmlCase(subject));
+           matches(expatHandlersCase(subject)) || matches(pugixmlCase(subject));
 }
 
 // Writes the generated file and checks that the program reads back exactly
@@ -334,9 +378,12 @@ void registerCases(const std::vector<Subject>& subjects, bool child)
         if (subject.refused)
             continue;
         configure(benchmark::RegisterBenchmark(expatCase(subject).c_str(), expatBare, subject));
-        if (subject.hostile == talpora::bench::HostileShape::None)
-            configure(benchmark::RegisterBenchmark(pugixmlCase(subject).c_str(),
-                                                   pugixmlParseAndWalk, subject));
+        if (subject.hostile != talpora::bench::HostileShape::None)
+            continue;
+        configure(benchmark::RegisterBenchmark(expatHandlersCase(subject).c_str(),
+                                               expatWithHandlers, subject));
+        configure(benchmark::RegisterBenchmark(pugixmlCase(subject).c_str(), pugixmlParseAndWalk,
+                                               subject));
     }
     if (child) // what the process costs before it loads anything
         configure(benchmark::RegisterBenchmark(idleCase, [](benchmark::State& state) {
@@ -378,6 +425,7 @@ struct Figures
 {
     std::optional<talpora::bench::BestTime> load;
     std::optional<talpora::bench::BestTime> expat;
+    std::optional<talpora::bench::BestTime> expatHandlers;
     std::optional<talpora::bench::BestTime> pugixml;
     std::optional<double> loadPeak;
     std::optional<double> expatPeak;
@@ -411,14 +459,15 @@ void printTimes(const Subject& subject, const Figures& figures)
     const auto cpu = [](const std::optional<talpora::bench::BestTime>& time) {
         return time ? std::optional<double>(time->cpu) : std::nullopt;
     };
-    std::printf("%-16s %8.2f %8zu | %8s %8s | %8s %8s | %5s %5s | %8s\n", subject.name.c_str(),
-                static_cast<double>(subject.bytes) / 1e6, subject.elements,
+    std::printf("%-16s %8.2f %8zu | %8s %8s | %8s %8s | %5s %5s | %8s | %8s\n",
+                subject.name.c_str(), static_cast<double>(subject.bytes) / 1e6, subject.elements,
                 formatted(wall(figures.load), "%.2f").c_str(),
                 formatted(cpu(figures.load), "%.2f").c_str(),
                 formatted(wall(figures.expat), "%.2f").c_str(),
                 formatted(cpu(figures.expat), "%.2f").c_str(),
                 formatted(figures.wallRatio(), "%.2f").c_str(),
                 formatted(figures.cpuRatio(), "%.2f").c_str(),
+                formatted(wall(figures.expatHandlers), "%.2f").c_str(),
                 formatted(wall(figures.pugixml), "%.2f").c_str());
 }
 
@@ -444,6 +493,7 @@ void printSummary(const std::vector<Subject>& subjects,
     for (const Subject& subject : subjects) {
         Figures figures{times.best(loadCase(subject)),
                         times.best(expatCase(subject)),
+                        times.best(expatHandlersCase(subject)),
                         times.best(pugixmlCase(subject)),
                         {},
                         {}};
@@ -462,10 +512,10 @@ void printSummary(const std::vector<Subject>& subjects,
     std::printf("\nTimes in ms per load, fastest of %d repetitions (ratio: load+search / "
                 "bare Expat)\n",
                 repetitions);
-    std::printf("%-16s %8s %8s | %17s | %17s | %11s | %8s\n", "document", "file MB", "elements",
-                "load+search", "bare Expat", "ratio", "pugixml");
-    std::printf("%-16s %8s %8s | %8s %8s | %8s %8s | %5s %5s | %8s\n", "", "", "", "wall", "cpu",
-                "wall", "cpu", "wall", "cpu", "wall");
+    std::printf("%-16s %8s %8s | %17s | %17s | %11s | %8s | %8s\n", "document", "file MB",
+                "elements", "load+search", "bare Expat", "ratio", "Expat+", "pugixml");
+    std::printf("%-16s %8s %8s | %8s %8s | %8s %8s | %5s %5s | %8s | %8s\n", "", "", "", "wall",
+                "cpu", "wall", "cpu", "wall", "cpu", "handlers", "wall");
     for (const auto& [subject, figures] : measured)
         printTimes(*subject, figures);
 

@@ -21,6 +21,8 @@ test_packages+=(python3-pyatspi at-spi2-core)
 # The Windows build: MinGW-w64 with the SDK beside the repository, tested under Wine.
 test_packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools wixl unzip xclip
                 fonts-wqy-microhei)
+# The window manager the Wine window test minimises and restores Talpora.exe under.
+test_packages+=(openbox)
 # Rebuilds of the three build trees reuse what did not change.
 test_packages+=(ccache)
 

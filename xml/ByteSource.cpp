@@ -9,6 +9,8 @@ class MemorySource final : public ByteSource
 public:
     explicit MemorySource(QByteArrayView bytes) : m_rest(bytes.data(), std::size_t(bytes.size())) {}
 
+    std::uint64_t sizeHint() const override { return m_size; }
+
     std::string_view next(LoadError&) override
     {
         const std::string_view chunk = m_rest.substr(0, chunkSize);
@@ -18,6 +20,7 @@ public:
 
 private:
     std::string_view m_rest;
+    std::uint64_t m_size = m_rest.size();
 };
 
 } // namespace

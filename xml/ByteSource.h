@@ -27,6 +27,9 @@ public:
     // The next chunk (valid until the next call); empty at the end or on an
     // error, which is then written to `error`.
     virtual std::string_view next(LoadError& error) = 0;
+    // How many bytes the source expects to hand out, as known before reading
+    // (a file's size when it was opened; it may change meanwhile); 0 when unknown.
+    virtual std::uint64_t sizeHint() const { return 0; }
 };
 
 // Opens a file for chunked reading. Directories, named pipes, devices,

@@ -8,12 +8,22 @@ namespace talpora {
 
 namespace {
 
+// The marks and embeddings that reorder text around them: drawn as they
+// are, "label=\"\u202Eevil\"" would read as label="<"live.
+bool isBidirectionalControl(char16_t code)
+{
+    return (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069) ||
+           code == 0x200E || code == 0x200F || code == 0x061C;
+}
+
 // C0 controls and DEL have their own pictures (␀ … ␟, ␡); the line and
 // paragraph separators and NEL break a line as "\n" does (␤); the other C1
-// controls show as ␦.
+// controls and the bidirectional controls show as ␦.
 QChar visibleMark(QChar c)
 {
     const char16_t code = c.unicode();
+    if (isBidirectionalControl(code))
+        return QChar(char16_t(0x2426));
     if (code < 0x20)
         return QChar(char16_t(0x2400 + code));
     if (code == 0x7F)

@@ -9,8 +9,8 @@ namespace talpora {
 // of megabytes on every repaint would freeze the window.
 inline constexpr qsizetype maximumDisplayLength = 4000;
 
-// A node's text as a tree row shows it: control characters (line breaks, tabs
-// and the rest) as visible marks, so that a row stays one line and nothing
+// A node's text as a tree row shows it: control characters (line breaks, tabs,
+// bidirectional overrides and the rest) as visible marks, so that a row stays one line and nothing
 // hides, and a text longer than maximumDisplayLength cut there with "…".
 // Search, path and snippet work on the real text, never on this one.
 QString displayText(std::string_view utf8);

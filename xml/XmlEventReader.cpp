@@ -481,17 +481,20 @@ LoadError readXmlSource(ByteSource& source, XmlEventHandler& handler)
 
     ExpatReader parser(handler, encoding.isUtf8() && !encoding.declared);
     ParserFeed feed(parser);
+    handler.sourceSize(source.sizeHint());
     // A file may grow while it is read, and bytes in memory were never measured.
-    std::uint64_t total = 0;
+    std::uint64_t read = 0;
     while (!chunk.empty()) {
-        total += chunk.size();
-        if (total > largestDocument)
+        read += chunk.size();
+        if (read > largestDocument)
             return {LoadErrorKind::TooLarge, 0, 0, 0, {}};
         const std::string_view utf8 = converter.convert(chunk, error);
         if (error)
             return error;
         if (LoadError fault = feed.add(utf8))
             return fault;
+        if (!handler.sourceRead(read))
+            return {LoadErrorKind::Stopped, 0, 0, 0, {}};
         chunk = source.next(error);
         if (error)
             return error;

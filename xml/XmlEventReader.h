@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -55,6 +56,12 @@ public:
     // A handler that never reads line, column and markup says so: they then
     // stay 0 and empty, which saves the parser a little work per element.
     virtual bool wantsPlaces() const { return true; }
+    // Before the first element: the document's size in bytes as its source
+    // tells it (a file's size when it was opened; 0 when unknown).
+    virtual void sourceSize(std::uint64_t /*bytes*/) {}
+    // After each chunk of the source: the bytes read so far. Returning false
+    // stops the reading with LoadErrorKind::Stopped.
+    virtual bool sourceRead(std::uint64_t /*bytes*/) { return true; }
 };
 
 // Reads a file in chunks and reports its elements. Only well-formed,

@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
 """Checks, through AT-SPI as a screen reader sees it, that Talpora's document
 tree has a name, that its rows offer expand, collapse and activate actions,
-that each row names the tree as its parent and knows its place in it, and
-that opening a branch is announced as new children of the tree (Qt's AT-SPI
+that each row names the tree as its parent and knows its place in it, that
+opening a branch is announced as new children of the tree (Qt's AT-SPI
 bridge passes no expanded-state event on, for Qt's own tree neither, and
-exposes no level attribute).
+exposes no level attribute), that "*" announces the rows it opens the same
+way, and that the Scripts window is a named window whose named text announces
+each new snippet.
 
 Run with a session D-Bus, for example (CTest runs it so, as check_tree_atspi):
     dbus-run-session -- /usr/bin/python3 check_tree_atspi.py build/viewer/ui/Talpora
 It starts its own Xvfb when there is one, else it uses $DISPLAY.
-Needs python3-pyatspi and at-spi2-core. Exits 0 when every check holds, 1
+Needs python3-pyatspi and at-spi2-core, and xdotool to press "*". Exits 0 when every check holds, 1
 when one fails, 77 when there is no accessibility bus to check on."""
 
 import os
@@ -100,7 +102,7 @@ def main():
     # started here could race it and leave the two on different buses.
     document = tempfile.NamedTemporaryFile("w", suffix=".xml", delete=False)
     document.write('<tabs><tab idMso="TabHome"><group idMso="GroupClipboard"/>'
-                   '<group idMso="GroupFont"/></tab></tabs>')
+                   '<group idMso="GroupFont"><button idMso="Bold"/></group></tab></tabs>')
     document.close()
     app_process = subprocess.Popen([program, document.name], env=env)
     failures = []
@@ -133,7 +135,8 @@ def main():
         events = []
         pyatspi.Registry.registerEventListener(
             lambda e: events.append((str(e.type), e.source, e.any_data)),
-            "object:state-changed", "object:children-changed")
+            "object:state-changed", "object:children-changed", "object:text-changed",
+            "object:property-change")
         pump(1)  # let the registration reach the program
         row = tree.getChildAtIndex(1)
         actions = row.queryAction()
@@ -153,6 +156,48 @@ def main():
                    and child == first_new for kind, source, child in events):
             failures.append("opening announced no new child of the tree, events seen: %s"
                             % [kind for kind, _, _ in events])
+
+        # The Scripts window, shown with the root's snippet by the load: a
+        # named window with a named text, whose new snippets are announced.
+        scripts = find(app, lambda n: n.name == "Scripts")
+        if not scripts or scripts.getRole() not in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW,
+                                                     pyatspi.ROLE_DIALOG):
+            failures.append("no window named Scripts, only %s"
+                            % (scripts.getRoleName() if scripts else "nothing"))
+        text = find(scripts, lambda n: n.getRole() == pyatspi.ROLE_TEXT) if scripts else None
+        if not text or not text.name:
+            failures.append("the Scripts window's text has no name")
+        del events[:]
+        # A press is clicked once the call has answered; the path and the
+        # snippet of the row follow.
+        tree.getChildAtIndex(2).queryAction().doAction(0)  # press comes first
+        pump(3)
+        kinds = [kind for kind, source, _ in events if text and source == text]
+        if not any(kind.startswith("object:text-changed:insert") for kind in kinds):
+            failures.append("a new snippet was not announced, events seen: %s"
+                            % [kind for kind, _, _ in events])
+
+        # "*" on the root opens the closed group below it, and says so as "+" does.
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Talpora"],
+                                capture_output=True, text=True).stdout.split() \
+            if shutil.which("xdotool") else None
+        if window == []:
+            failures.append("no Talpora window to press * in")
+        elif window is None:
+            print("NOTE: xdotool is not installed; * was not pressed")
+        else:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window[0]])
+            subprocess.run(["xdotool", "key", "Tab", "Home"])
+            pump(1)
+            del events[:]
+            before = tree.childCount
+            subprocess.run(["xdotool", "key", "asterisk"])
+            pump(3)
+            if tree.childCount <= before or not any(
+                    kind.startswith("object:children-changed:add") and source == tree
+                    for kind, source, _ in events):
+                failures.append("* showed %d rows after %d, announced as: %s"
+                                % (tree.childCount, before, [kind for kind, _, _ in events]))
     finally:
         app_process.terminate()
         app_process.wait()

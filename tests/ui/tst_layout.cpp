@@ -41,7 +41,9 @@ private slots:
 private:
     // The client area is the central widget and the status bar below it.
     void resizeClient(int width, int height);
-    QString layoutFault() const;
+    // Empty when the list is `listWidth` wide at the left, the tree fills the
+    // rest and both reach down to the status bar.
+    QString layoutFault(int listWidth) const;
     QWidget* client() const { return m_ui.form->centralWidget(); }
 
     MainWindowFixture m_ui;
@@ -68,14 +70,13 @@ void TestLayout::resizeClient(int width, int height)
     QTRY_COMPARE(client()->height() + m_ui.statusBar->height(), height);
 }
 
-QString TestLayout::layoutFault() const
+QString TestLayout::layoutFault(int listWidth) const
 {
     const int width = client()->width();
     const int height = client()->height();
-    const QRect list(0, 0, qRound(width * 0.3), height);
-    const QRect tree(list.right() + 1, 0, width - list.width(), height);
-    if (m_ui.list->geometry() == list && m_ui.tree->geometry() == tree &&
-        m_ui.tree->x() == m_ui.list->geometry().right() + 1)
+    const QRect list(0, 0, listWidth, height);
+    const QRect tree(listWidth, 0, width - listWidth, height);
+    if (m_ui.list->geometry() == list && m_ui.tree->geometry() == tree)
         return {};
     return u"client %1x%2: list %3, expected %4; tree %5, expected %6"_s.arg(width).arg(height).arg(
         describe(m_ui.list->geometry()), describe(list), describe(m_ui.tree->geometry()),
@@ -87,23 +88,26 @@ void TestLayout::firstShowUsesTheDesignClientArea()
     QCOMPARE(client()->width(), 913);
     QCOMPARE(client()->height() + m_ui.statusBar->height(), 609);
     QCOMPARE(m_ui.statusBar->geometry().top(), client()->geometry().bottom() + 1);
-    QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
+    QVERIFY2(layoutFault(274).isEmpty(), qPrintable(layoutFault(274)));
 }
 
 void TestLayout::listTakesThirtyPercent_data()
 {
     QTest::addColumn<int>("width");
-    for (const int width : {400, 913, 1001, 1500, 1919})
-        QTest::addRow("%d", width) << width;
+    QTest::addColumn<int>("listWidth"); // 30 %, rounded to the nearest pixel
+    QTest::newRow("400") << 400 << 120;
+    QTest::newRow("913, rounded up") << 913 << 274;
+    QTest::newRow("1001, rounded down") << 1001 << 300;
+    QTest::newRow("1500") << 1500 << 450;
+    QTest::newRow("1919") << 1919 << 576;
 }
 
 void TestLayout::listTakesThirtyPercent()
 {
     QFETCH(int, width);
+    QFETCH(int, listWidth);
     resizeClient(width, 609);
-    QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
-    QCOMPARE(m_ui.list->width(), qRound(width * 0.3));
-    QCOMPARE(m_ui.tree->geometry().right() + 1, width);
+    QVERIFY2(layoutFault(listWidth).isEmpty(), qPrintable(layoutFault(listWidth)));
 }
 
 void TestLayout::heightChangeKeepsTheWidths()
@@ -113,7 +117,7 @@ void TestLayout::heightChangeKeepsTheWidths()
     const int treeWidth = m_ui.tree->width();
     for (const int height : {300, 900, 610}) {
         resizeClient(1000, height);
-        QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
+        QVERIFY2(layoutFault(300).isEmpty(), qPrintable(layoutFault(300)));
         QCOMPARE(m_ui.list->width(), listWidth);
         QCOMPARE(m_ui.tree->width(), treeWidth);
         QCOMPARE(m_ui.list->height(), height - m_ui.statusBar->height());
@@ -132,7 +136,7 @@ void TestLayout::minimiseAndRestoreKeepTheRule()
     QCOMPARE(m_ui.tree->geometry(), tree);
     m_ui.form->showNormal();
     QTRY_VERIFY(!m_ui.form->isMinimized());
-    QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
+    QVERIFY2(layoutFault(360).isEmpty(), qPrintable(layoutFault(360)));
 
     // A size change that arrives while minimised is laid out on restore.
     m_ui.form->showMinimized();
@@ -141,7 +145,9 @@ void TestLayout::minimiseAndRestoreKeepTheRule()
     QTRY_COMPARE(client()->width(), 700);
     m_ui.form->showNormal();
     QTRY_VERIFY(!m_ui.form->isMinimized());
-    QTRY_VERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
+    // Window systems restore the new size; the offscreen platform the old one.
+    const auto listWidth = [this] { return client()->width() == 700 ? 210 : 360; };
+    QTRY_VERIFY2(layoutFault(listWidth()).isEmpty(), qPrintable(layoutFault(listWidth())));
 }
 
 void TestLayout::tinyWindowHasNoNegativeSizes()
@@ -160,7 +166,7 @@ void TestLayout::tinyWindowHasNoNegativeSizes()
     QVERIFY(m_ui.list->height() <= client()->height());
 
     resizeClient(800, 600); // and back to a normal size
-    QVERIFY2(layoutFault().isEmpty(), qPrintable(layoutFault()));
+    QVERIFY2(layoutFault(240).isEmpty(), qPrintable(layoutFault(240)));
 }
 
 void TestLayout::statusPanelSpansTheBar()

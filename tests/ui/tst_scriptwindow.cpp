@@ -6,6 +6,7 @@
 #include "viewer/ui/NodeTreeModel.h"
 #include "viewer/ui/NodeTreeView.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -130,7 +131,6 @@ void TestScriptWindow::nodeClickShowsPathAndSnippet()
     QFETCH(QString, path);
     QFETCH(QString, outline);
     m_ui.loadEntry(entry.toLatin1().constData());
-    QVERIFY(!scriptWindow());
 
     ModalDialogs dialogs;
     clickTag(tag);
@@ -167,9 +167,11 @@ void TestScriptWindow::everyClickReplacesTheWholeText()
 
 void TestScriptWindow::scriptsOffChangesOnlyTheStatusBar()
 {
-    m_ui.loadEntry("Excel_2013_qat_en");
     m_ui.form->menuScripts->trigger();
     QVERIFY(!m_ui.form->menuScripts->isChecked());
+    m_ui.loadEntry("Excel_2013_qat_en");
+    QCOMPARE(m_ui.statusPanel->text(), u"<qat>"_s);
+    QVERIFY(!scriptWindow());
     clickTag(u"button|FileSave"_s);
     QCOMPARE(m_ui.statusPanel->text(), u"<qat>/<sharedControls>/<button idMso=\"FileSave\">"_s);
     QVERIFY(!scriptWindow()); // a closed script window stays closed
@@ -193,9 +195,13 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
     clickTag(u"button|FileSave"_s);
     const QString fileSave = text1()->toPlainText();
     {
+        // The root, selected by the load, cannot have a snippet either: the
+        // script window says why, as for a keyboard move.
         ModalDialogs dialogs;
         m_ui.form->openFile(writeFile(m_dir, u"foo.xml"_s, "<foo><bar idMso=\"X\"/></foo>"));
         QVERIFY(dialogs.seen().isEmpty());
+        QCOMPARE(text1()->toPlainText(), m_ui.form->session().snippetFor(1).error);
+        text1()->setPlainText(fileSave);
     }
     for (const QString& tag : {u"foo"_s, u"bar|X"_s}) {
         ModalDialogs dialogs;
@@ -238,17 +244,18 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
 
 void TestScriptWindow::loadingSelectsWithoutAClick()
 {
+    // The new root is selected as a keyboard move to it would be.
     m_ui.loadEntry("Excel_2013_qat_en");
-    QCOMPARE(m_ui.statusPanel->text(), QString());
-    QVERIFY(!scriptWindow());
+    QCOMPARE(m_ui.statusPanel->text(), u"<qat>"_s);
+    QVERIFY(scriptWindow());
+    QCOMPARE(xmlOutline(text1()->toPlainText()),
+             customUi + u"\n  ribbon startFromScratch=true\n    qat"_s);
     clickTag(u"button|FileSave"_s);
-    const QString path = m_ui.statusPanel->text();
-    const QString script = text1()->toPlainText();
 
-    m_ui.loadEntry("Word_2013_backstage_en"); // selects the new root, which is no click
+    m_ui.loadEntry("Word_2013_backstage_en");
     QCOMPARE(m_ui.tree->currentIndex(), m_ui.model->index(0, 0));
-    QCOMPARE(m_ui.statusPanel->text(), path);
-    QCOMPARE(text1()->toPlainText(), script);
+    QCOMPARE(m_ui.statusPanel->text(), u"<backstage>"_s);
+    QCOMPARE(xmlOutline(text1()->toPlainText()), customUi + u"\n  backstage"_s);
 }
 
 void TestScriptWindow::keyboardMovesActAsClicks()
@@ -427,9 +434,13 @@ void TestScriptWindow::hidesWhileTheMainWindowIsMinimised()
 
 void TestScriptWindow::minimiseAndRestoreInAnyOrder_data()
 {
-    // Steps: "main" or "script", minimised ("-") or restored ("+"), in order.
+    // Steps: "main" or "script", minimised ("-") or restored ("+"); "@script"
+    // moves it; "F6" moves the keyboard to the next window.
     QTest::addColumn<QStringList>("steps");
     QTest::newRow("main") << QStringList{u"-main"_s, u"+main"_s};
+    QTest::newRow("script moved, then main") << QStringList{u"@script"_s, u"-main"_s, u"+main"_s};
+    QTest::newRow("F6 to the script") << QStringList{u"F6"_s};
+    QTest::newRow("F6 there and back") << QStringList{u"F6"_s, u"F6"_s};
     // Window managers that minimise an owned window minimise its owner too.
     QTest::newRow("script, then its owner with it")
         << QStringList{u"-script"_s, u"-main"_s, u"+main"_s};
@@ -439,18 +450,30 @@ void TestScriptWindow::minimiseAndRestoreInAnyOrder_data()
 }
 
 // Whatever the order, both windows come back usable: the main window normal,
-// the script window shown and normal, and a click still fills it.
+// the script window shown and normal where the user put it, the keyboard
+// where the user left it, and a click still fills the script window.
 void TestScriptWindow::minimiseAndRestoreInAnyOrder()
 {
     QFETCH(QStringList, steps);
     m_ui.loadEntry("Excel_2013_qat_en");
+    m_ui.tree->setFocus();
     clickTag(u"button|FileSave"_s);
     QPointer<Form2> form2 = scriptWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form2));
+    QWidget* keyboardWindow = m_ui.form;
+    QPoint place = form2->pos();
     for (const QString& step : std::as_const(steps)) {
         QWidget* window = step.endsWith(u"main"_s) ? static_cast<QWidget*>(m_ui.form) : form2;
         QVERIFY2(window, qPrintable(step));
-        if (step.startsWith(u'-')) {
+        if (step == u"F6"_s) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            keyboardWindow = keyboardWindow == m_ui.form ? static_cast<QWidget*>(form2) : m_ui.form;
+            QTRY_COMPARE(QApplication::activeWindow(), keyboardWindow);
+        } else if (step.startsWith(u'@')) {
+            place += QPoint(37, 23);
+            window->move(place);
+            QTRY_COMPARE(window->pos(), place);
+        } else if (step.startsWith(u'-')) {
             window->showMinimized();
             QTRY_VERIFY2(window->isMinimized(), qPrintable(step));
         } else {
@@ -462,6 +485,14 @@ void TestScriptWindow::minimiseAndRestoreInAnyOrder()
     QTRY_VERIFY(form2 && form2->isVisible());
     QVERIFY(!form2->isMinimized());
     QCOMPARE(form2, scriptWindow());
+    QCOMPARE(form2->pos(), place);
+    // Showing the script window again never took the keyboard from the tree.
+    QTest::qWait(50);
+    QTRY_COMPARE(QApplication::activeWindow(), keyboardWindow);
+    QCOMPARE(QApplication::focusWidget(),
+             keyboardWindow == m_ui.form ? static_cast<QWidget*>(m_ui.tree) : text1());
+    if (keyboardWindow != m_ui.form)
+        return;
     clickTag(u"control|Undo"_s);
     QVERIFY(xmlOutline(text1()->toPlainText()).endsWith(u"control idMso=Undo"_s));
     QVERIFY(!m_ui.form->isMinimized());

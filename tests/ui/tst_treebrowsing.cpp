@@ -35,7 +35,6 @@ private slots:
     void f3ContinuesFromAHandPickedNode();
     void f3WithoutKeywordOrTreeDoesNothing();
     void keywordSurvivesALoad();
-    void searchHitIsNoNodeClick();
     void picturesFollowExpandAndCollapse();
     void deepHitOpensEveryAncestor();
     void expandAllStopsAtABoundedDepth();
@@ -212,22 +211,6 @@ void TestTreeBrowsing::keywordSurvivesALoad()
     QCOMPARE(askForKeyword(ModalDialogs::Answer::Accept).value, u"FileSave"_s);
 }
 
-void TestTreeBrowsing::searchHitIsNoNodeClick()
-{
-    m_ui.loadEntry("Excel_2013_qat_en");
-    clickNode(m_ui.tree, m_ui.model->indexOf(2));
-    const QString path = m_ui.form->statusPanel1->text();
-    QCOMPARE(path, u"<qat>/<sharedControls>"_s);
-    QVERIFY(m_ui.form->scriptWindow());
-    const QString script = m_ui.form->scriptWindow()->Text1->toPlainText();
-
-    askForKeyword(ModalDialogs::Answer::Accept, u"FileSave"_s);
-    QTest::keyClick(m_ui.tree, Qt::Key_F3);
-    QCOMPARE(m_ui.tree->currentIndex(), node(u"button|FileSave"_s));
-    QCOMPARE(m_ui.form->statusPanel1->text(), path);
-    QCOMPARE(m_ui.form->scriptWindow()->Text1->toPlainText(), script);
-}
-
 void TestTreeBrowsing::picturesFollowExpandAndCollapse()
 {
     m_ui.loadEntry("Excel_2013_tabs_en");
@@ -256,7 +239,7 @@ void TestTreeBrowsing::picturesFollowExpandAndCollapse()
     clickIndicator(tab);
     QVERIFY(m_ui.tree->isExpanded(tab));
     QCOMPARE(picture(tab), 3);
-    QCOMPARE(m_ui.form->statusPanel1->text(), QString());
+    QCOMPARE(m_ui.form->statusPanel1->text(), u"<tabs>"_s); // the root's, from the load
 
     m_ui.tree->setCurrentIndex(group);
     QTest::keyClick(m_ui.tree, Qt::Key_Right);
@@ -412,7 +395,9 @@ void TestTreeBrowsing::screenReadersReadTheShownRows()
     QVERIFY(actions->actionNames().contains(u"collapse"_s));
     actions->doAction(u"expand"_s);
     actions->doAction(actions->pressAction());
-    QCOMPARE(m_ui.form->statusPanel1->text(), u"<tabs>/"_s + firstTab->text(QAccessible::Name));
+    // The press answers first: a box it opened would hold the reader until closed.
+    QCOMPARE(m_ui.form->statusPanel1->text(), u"<tabs>"_s);
+    QTRY_COMPARE(m_ui.form->statusPanel1->text(), u"<tabs>/"_s + firstTab->text(QAccessible::Name));
     QVERIFY(firstTab->state().expanded);
     QCOMPARE(tree->childCount(),
              1 + m_ui.model->rowCount(root) + m_ui.model->rowCount(m_ui.model->index(0, 0, root)));
@@ -435,10 +420,14 @@ void TestTreeBrowsing::selectionAndStatusBarAgree_data()
     QTest::newRow("closing an ancestor of the current node") << u"collapse"_s << u"tab|TabHome"_s;
     QTest::newRow("press on one row, release on another") << u"drag"_s << u"group|GroupFont"_s;
     QTest::newRow("right click on another row") << u"right"_s << u"group|GroupFont"_s;
+    QTest::newRow("F3 to a hit") << u"F3"_s << u"group|GroupNumber"_s;
+    QTest::newRow("Return on the current row") << u"Return"_s << u"group|GroupFont"_s;
+    QTest::newRow("Space on the current row") << u"Space"_s << u"group|GroupFont"_s;
 }
 
-// Whatever the mouse does, the highlighted row is the current node, the
-// status bar shows its path, and F3 starts from it.
+// Whatever the mouse or the keyboard does, the highlighted row is the current
+// node, the status bar shows its path, the script window its snippet, and F3
+// starts from it.
 void TestTreeBrowsing::selectionAndStatusBarAgree()
 {
     QFETCH(QString, gesture);
@@ -457,6 +446,14 @@ void TestTreeBrowsing::selectionAndStatusBarAgree()
         QTest::mouseClick(m_ui.tree->viewport(), Qt::LeftButton, {},
                           QPoint(tab.left() - m_ui.tree->indentation() / 2, tab.center().y()));
         QVERIFY(!m_ui.tree->isExpanded(font.parent()));
+    } else if (gesture == u"F3"_s) {
+        askForKeyword(ModalDialogs::Answer::Accept, u"GroupNumber"_s);
+        QTest::keyClick(m_ui.tree, Qt::Key_F3);
+    } else if (gesture == u"Return"_s || gesture == u"Space"_s) {
+        // What the user changed goes; the row's path and snippet come back.
+        m_ui.form->statusPanel1->setFullText(u"elsewhere"_s);
+        m_ui.form->scriptWindow()->Text1->setPlainText(u"edited"_s);
+        QTest::keyClick(m_ui.tree, gesture == u"Return"_s ? Qt::Key_Return : Qt::Key_Space);
     } else if (gesture == u"drag"_s) {
         const QPoint start = m_ui.tree->visualRect(font).center();
         QTest::mousePress(m_ui.tree->viewport(), Qt::LeftButton, {}, start);

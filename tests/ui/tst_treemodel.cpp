@@ -36,7 +36,7 @@ const QByteArray smallDocument = R"(<?xml version="1.0" encoding="UTF-8"?>
   <!-- a comment -->
   <tab idMso="TabInsert"/>
   <qat>only text</qat>
-  <button label="one&#10;two&#9;three&#13;&#x85;"/>
+  <button label="one&#10;two&#9;three&#13;&#x85;" x="&#x202E;evil&#x2067;"/>
 </tabs>
 )";
 
@@ -119,8 +119,9 @@ void TestTreeModel::nodeRoles_data()
         << 0;
     QTest::newRow("only text inside")
         << 8u << QList<int>{0, 2} << u"<qat>"_s << u"qat|"_s << blue << 0;
-    QTest::newRow("control characters as marks")
-        << 9u << QList<int>{0, 3} << u"<button label=\"one\u240Atwo\u2409three\u240D\u2424\">"_s
+    QTest::newRow("control characters and direction overrides as marks")
+        << 9u << QList<int>{0, 3}
+        << u"<button label=\"one\u240Atwo\u2409three\u240D\u2424\" x=\"\u2426evil\u2426\">"_s
         << u"button|"_s << blue << 0;
 }
 

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Talpora.exe as a user meets it, under Wine on a virtual display: it starts,
-# an entry is chosen in the list, a node of the tree is clicked; the caption
-# names the entry and the script window shows the node's snippet, read back
-# through the clipboard and compared with the Linux program's. A screenshot of
-# the end is kept in the work folder. Then a file with a Chinese, Japanese and
+# an entry is chosen in the list, and the script window that shows the root's
+# snippet leaves the keyboard in the list; a node of the tree is clicked; the
+# caption names the entry and the script window shows the node's snippet, read
+# back through the clipboard and compared with the Linux program's. A
+# screenshot of the end is kept in the work folder. The keyboard stays in the
+# list when the main window is minimised and restored, and comes back to it
+# when the Open dialog closes, which writes nothing under
+# HKCU\Software\QtProject. Then a file with a Chinese, Japanese and
 # emoji name is dragged from Wine's Explorer onto the window and opens, and
 # talpora-cli.exe writes Chinese and Japanese into a console window of its
 # own, which must show the characters.
@@ -20,15 +24,16 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-for tool in Xvfb xdotool xclip; do
-    command -v "$tool" >/dev/null || skip "$tool not found (Debian: xvfb, xdotool, xclip)"
+for tool in Xvfb xdotool xclip openbox; do
+    command -v "$tool" >/dev/null || skip "$tool not found (Debian: xvfb, xdotool, xclip, openbox)"
 done
 [ -x "$linux_cli" ] || skip "no Linux build of talpora-cli to compare with (build the default preset)"
 rm -rf "$work"
 mkdir -p "$work"
 
-xvfb= talpora=
+xvfb= talpora= window_manager=
 cleanup() {
+    [ -z "$window_manager" ] || kill "$window_manager" 2>/dev/null || true
     [ -z "$talpora" ] || kill "$talpora" 2>/dev/null || true
     WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
@@ -57,6 +62,8 @@ wait_for_name() {
 
 # A wineserver of the prefix that was started without a display must not host the window.
 WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+qt_settings='HKCU\Software\QtProject\OrganizationDefaults\FileDialog'
+WINEPREFIX=$prefix wine reg delete "$qt_settings" /f >/dev/null 2>&1 || true
 TALPORA_WINE_DISPLAY=$DISPLAY bash "$runner" "$prefix" "$talpora_exe" >"$work/talpora.out" 2>&1 &
 talpora=$!
 main=$(wait_for_window '^Talpora$') || fail "no Talpora window within 120 s: $(cat "$work/talpora.out")"
@@ -72,6 +79,18 @@ xdotool key Down
 wait_for_name "$main" "Talpora - $entry" ||
     fail "caption after choosing $entry: $(xdotool getwindowname "$main")"
 echo "Chose $entry"
+# The script window comes up with the root's snippet; the next key is still the list's.
+wait_for_window '^Scripts$' >/dev/null || fail "no script window after loading $entry"
+sleep 1
+entries=$("$linux_cli" entries | cut -f3)
+second=$(sed -n 2p <<<"$entries") third=$(sed -n 3p <<<"$entries")
+xdotool key Down
+wait_for_name "$main" "Talpora - $second" ||
+    fail "the script window took the keyboard when it appeared: the caption is still" \
+        "\"$(xdotool getwindowname "$main")\""
+echo "The script window appeared and left the keyboard in the list"
+xdotool key Up
+wait_for_name "$main" "Talpora - $entry" || fail "Up did not go back to $entry"
 
 # A click on the tree's second row (rows are some 39 px high at the window's
 # first size), just right of the list (30 % of the client area): the root is
@@ -112,6 +131,44 @@ if ! wait_for_name "$main" "$expected_caption"; then
         "\"$(xdotool getwindowname "$main")\" (screen in drop.png)"
 fi
 echo "A file named in Chinese, Japanese and emoji, dropped from Explorer, opens"
+
+# Back in the list (its second entry), then minimised and restored under a
+# window manager: the script window comes back with the main window, and the
+# keyboard stays in the list.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" $((WIDTH * 10 / 100)) $((HEIGHT * 14 / 100)) click 1
+wait_for_name "$main" "Talpora - $second" || fail "a click on the list's second entry did not load it"
+openbox >"$work/openbox.out" 2>&1 &
+window_manager=$!
+sleep 2
+xdotool windowminimize --sync "$main"
+sleep 1
+xdotool windowactivate --sync "$main"
+wait_for_window '^Scripts$' >/dev/null || fail "the script window did not come back with the main window"
+sleep 1
+xdotool key Down
+wait_for_name "$main" "Talpora - $third" ||
+    fail "after a restore the keyboard is not in the list: the caption is" \
+        "\"$(xdotool getwindowname "$main")\""
+echo "Restored from minimised, the keyboard is still in the list"
+
+# The Open dialog, closed, gives the keyboard back and leaves no Qt settings.
+xdotool key ctrl+o
+dialog=$(wait_for_window '^Open$') || fail "Ctrl+O showed no Open dialog"
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool key Escape
+sleep 1
+xdotool key Up
+wait_for_name "$main" "Talpora - $second" ||
+    fail "after the Open dialog closed the keyboard is not in the list: the caption is" \
+        "\"$(xdotool getwindowname "$main")\""
+! WINEPREFIX=$prefix wine reg query "$qt_settings" >/dev/null 2>&1 ||
+    fail "the Open dialog wrote $qt_settings"
+echo "The Open dialog gave the keyboard back and wrote nothing under HKCU\\Software\\QtProject"
+kill "$window_manager"
+window_manager=
+sleep 1
+
 
 [ -n "$cli_exe" ] || exit 0
 # The console shows a TAB as blanks up to the next multiple of 8 columns.

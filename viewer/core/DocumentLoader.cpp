@@ -8,10 +8,10 @@ namespace talpora {
 
 namespace {
 
-template <typename Read> LoadResult build(Read read)
+template <typename Read> LoadResult build(Read read, LoadProgress* progress)
 {
     try {
-        NodeTreeBuilder builder;
+        NodeTreeBuilder builder(progress);
         const LoadError error = read(builder);
         // The builder stops the reader only at a limit of its own; the
         // reader's error then holds the place.
@@ -27,7 +27,7 @@ template <typename Read> LoadResult build(Read read)
 
 } // namespace
 
-LoadResult loadStoredDocument(int identifier)
+LoadResult loadStoredDocument(int identifier, LoadProgress* progress)
 {
     const catalogue::StoredDocument stored = catalogue::storedDocument(identifier);
     if (!stored)
@@ -38,22 +38,23 @@ LoadResult loadStoredDocument(int identifier)
     QByteArrayView text(stored.bytes);
     while (!text.isEmpty() && text.back() == '\0')
         text.chop(1);
-    return loadXmlBytes(text);
+    return loadXmlBytes(text, progress);
 }
 
-LoadResult loadXmlFile(const QString& path)
+LoadResult loadXmlFile(const QString& path, LoadProgress* progress)
 {
-    return build([&](NodeTreeBuilder& builder) { return readXmlFile(path, builder); });
+    return build([&](NodeTreeBuilder& builder) { return readXmlFile(path, builder); }, progress);
 }
 
-LoadResult loadXmlBytes(QByteArrayView bytes)
+LoadResult loadXmlBytes(QByteArrayView bytes, LoadProgress* progress)
 {
-    return build([&](NodeTreeBuilder& builder) { return readXmlBytes(bytes, builder); });
+    return build([&](NodeTreeBuilder& builder) { return readXmlBytes(bytes, builder); }, progress);
 }
 
-LoadResult loadXmlSource(ByteSource& source)
+LoadResult loadXmlSource(ByteSource& source, LoadProgress* progress)
 {
-    return build([&](NodeTreeBuilder& builder) { return readXmlSource(source, builder); });
+    return build([&](NodeTreeBuilder& builder) { return readXmlSource(source, builder); },
+                 progress);
 }
 
 } // namespace talpora

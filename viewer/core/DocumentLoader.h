@@ -1,5 +1,6 @@
 #pragma once
 
+#include "viewer/core/LoadProgress.h"
 #include "viewer/core/NodeTree.h"
 #include "xml/LoadError.h"
 
@@ -20,18 +21,21 @@ struct LoadResult
     explicit operator bool() const { return tree != nullptr; }
 };
 
+// Each may run on any thread. `progress`, when given, hears how far the load
+// got, and a stop it requests ends the load with LoadErrorKind::Stopped.
+
 // Loads the catalogue document stored under `identifier`. Its byte-order mark
 // and the NUL padding after it never reach the parser.
-LoadResult loadStoredDocument(int identifier);
+LoadResult loadStoredDocument(int identifier, LoadProgress* progress = nullptr);
 
 // Loads an XML file of any size, read in chunks, in the encoding its
 // byte-order mark or declaration names.
-LoadResult loadXmlFile(const QString& path);
+LoadResult loadXmlFile(const QString& path, LoadProgress* progress = nullptr);
 
 // Loads a document held in memory, in any encoding a file may have.
-LoadResult loadXmlBytes(QByteArrayView bytes);
+LoadResult loadXmlBytes(QByteArrayView bytes, LoadProgress* progress = nullptr);
 
 // Loads a document from a source read a chunk at a time (standard input).
-LoadResult loadXmlSource(ByteSource& source);
+LoadResult loadXmlSource(ByteSource& source, LoadProgress* progress = nullptr);
 
 } // namespace talpora

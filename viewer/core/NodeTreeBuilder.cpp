@@ -1,13 +1,47 @@
 #include "viewer/core/NodeTreeBuilder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
 namespace talpora {
 
-NodeTreeBuilder::NodeTreeBuilder() : m_tree(std::make_shared<NodeTree>())
+NodeTreeBuilder::NodeTreeBuilder(LoadProgress* progress)
+    : m_progress(progress), m_tree(std::make_shared<NodeTree>())
 {
     m_tree->m_textStart.push_back(0);
+}
+
+void NodeTreeBuilder::sourceSize(std::uint64_t bytes)
+{
+    if (m_progress)
+        m_progress->setTotalBytes(bytes);
+    // The smallest element, "<a/>", takes four bytes, and a byte of a legacy
+    // encoding takes at most three in UTF-8. Only entities defined in the
+    // document can outgrow these bounds; the arrays then grow past them.
+    // What is reserved and never used costs address space, not memory.
+    constexpr std::uint64_t largest = std::numeric_limits<std::size_t>::max() / 16;
+    const auto nodes = static_cast<std::size_t>(std::min(bytes / 4 + 1, largest));
+    NodeTree& tree = *m_tree;
+    tree.m_texts.reserve(static_cast<std::size_t>(std::min(bytes, largest) * 3));
+    tree.m_textStart.reserve(nodes + 1);
+    tree.m_idMsoStart.reserve(nodes);
+    tree.m_idMsoLength.reserve(nodes);
+    tree.m_parent.reserve(nodes);
+    tree.m_depth.reserve(nodes);
+    tree.m_childStart.reserve(nodes + 1);
+    m_open.reserve(nodes);
+}
+
+bool NodeTreeBuilder::sourceRead(std::uint64_t bytes)
+{
+    if (!m_progress)
+        return true;
+    m_progress->setBytesRead(bytes);
+    if (!m_progress->stopRequested())
+        return true;
+    m_error = {LoadErrorKind::Stopped, 0, 0, 0, {}};
+    return false;
 }
 
 bool NodeTreeBuilder::startElement(const XmlElementStart& element)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "viewer/core/LoadProgress.h"
 #include "viewer/core/NodeTree.h"
 #include "xml/XmlEventReader.h"
 
@@ -14,11 +15,16 @@ namespace talpora {
 class NodeTreeBuilder final : public XmlEventHandler
 {
 public:
-    NodeTreeBuilder();
+    // `progress`, when given, hears how far the reading got and may stop it.
+    explicit NodeTreeBuilder(LoadProgress* progress = nullptr);
 
     bool startElement(const XmlElementStart& element) override;
     bool endElement() override;
     bool wantsPlaces() const override { return false; }
+    // Sizes the node table for the most a source of this size can hold, so
+    // that it is never copied while it grows.
+    void sourceSize(std::uint64_t bytes) override;
+    bool sourceRead(std::uint64_t bytes) override;
 
     // The finished tree; call once, after the reader reported no error.
     std::shared_ptr<const NodeTree> finish();
@@ -26,6 +32,7 @@ public:
     const LoadError& error() const { return m_error; }
 
 private:
+    LoadProgress* m_progress;
     std::shared_ptr<NodeTree> m_tree;
     // Positions of the open elements, innermost last.
     GrowableArray<NodeTree::Position> m_open;

@@ -19,23 +19,44 @@ ViewerSession::ViewerSession(QString executableName)
 
 LoadError ViewerSession::loadCatalogueEntry(int index)
 {
-    const auto entries = catalogue::catalogueEntries();
-    if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
-        return {LoadErrorKind::NoSuchEntry, 0, 0, 0, QString::number(index)};
-    const catalogue::CatalogueEntry& entry = entries[static_cast<std::size_t>(index)];
-    const LoadResult result = loadStoredDocument(entry.identifier());
-    if (!result)
-        return result.error;
-    show(result.tree, entry.displayName());
-    return {};
+    const DocumentRequest request = requestCatalogueEntry(index);
+    return accept(request.load(nullptr), request.documentName);
 }
 
 LoadError ViewerSession::loadFile(const QString& path)
 {
-    const LoadResult result = loadXmlFile(path);
+    const DocumentRequest request = requestFile(path);
+    return accept(request.load(nullptr), request.documentName);
+}
+
+DocumentRequest ViewerSession::requestCatalogueEntry(int index) const
+{
+    const auto entries = catalogue::catalogueEntries();
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) {
+        return {[index](LoadProgress*) {
+                    return LoadResult{
+                        nullptr, {LoadErrorKind::NoSuchEntry, 0, 0, 0, QString::number(index)}};
+                },
+                {}};
+    }
+    const catalogue::CatalogueEntry& entry = entries[static_cast<std::size_t>(index)];
+    return {[identifier = entry.identifier()](LoadProgress* progress) {
+                return loadStoredDocument(identifier, progress);
+            },
+            entry.displayName()};
+}
+
+DocumentRequest ViewerSession::requestFile(const QString& path) const
+{
+    return {[path](LoadProgress* progress) { return loadXmlFile(path, progress); },
+            QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())};
+}
+
+LoadError ViewerSession::accept(const LoadResult& result, const QString& documentName)
+{
     if (!result)
         return result.error;
-    show(result.tree, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    show(result.tree, documentName);
     return {};
 }
 

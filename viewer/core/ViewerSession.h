@@ -1,16 +1,26 @@
 #pragma once
 
+#include "viewer/core/DocumentLoader.h"
 #include "viewer/core/NodeTree.h"
 #include "viewer/core/SnippetBuilder.h"
 #include "xml/LoadError.h"
 
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace talpora {
 
 class ByteSource;
+
+// A load that may run on another thread, and the name its document is shown
+// under once it has loaded.
+struct DocumentRequest
+{
+    std::function<LoadResult(LoadProgress*)> load;
+    QString documentName;
+};
 
 // What the viewer shows and remembers, apart from any window: the loaded
 // tree, the caption and the search keyword. A failed load changes nothing.
@@ -30,6 +40,12 @@ public:
     // A path to an existing file, or else a catalogue entry name in any letter
     // case, or else a path (whose failure is reported).
     LoadError loadSource(const QString& source);
+
+    // The same loads in two steps, for a caller that loads elsewhere: what to
+    // run, then what it gave, shown (no error) or refused (nothing changes).
+    DocumentRequest requestCatalogueEntry(int index) const;
+    DocumentRequest requestFile(const QString& path) const;
+    LoadError accept(const LoadResult& result, const QString& documentName);
 
     // nullptr until the first successful load.
     const std::shared_ptr<const NodeTree>& tree() const { return m_tree; }

@@ -8,4 +8,10 @@ namespace talpora {
 // Chinese text never shows as boxes.
 QFont simSunFont(int pointSize);
 
+// SimSun for the small texts of menus, the status bar and the Scripts window,
+// falling back to a CJK sans-serif face of regular weight: the serif faces
+// that stand in for SimSun where it is missing draw hairlines at these sizes,
+// which read as grey, thin, disabled text.
+QFont smallTextFont(int pointSize);
+
 } // namespace talpora

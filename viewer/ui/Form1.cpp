@@ -4,10 +4,12 @@
 #include "viewer/ui/FileDropOpener.h"
 #include "viewer/ui/Fonts.h"
 #include "viewer/ui/Form2.h"
+#include "viewer/ui/LoadRunner.h"
 #include "viewer/ui/MenuSkin.h"
 #include "viewer/ui/NodeTreeModel.h"
 #include "viewer/ui/NodeTreeView.h"
 #include "viewer/ui/OneLineLabel.h"
+#include "viewer/ui/OpenFileDialog.h"
 #include "viewer/ui/Pictures.h"
 #include "viewer/ui/UiTexts.h"
 #include "xml/DisplayText.h"
@@ -15,7 +17,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
@@ -23,7 +24,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -36,7 +39,7 @@ QString executableName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-// Loading is synchronous; the wait cursor says so while it runs.
+// The window takes no input but Esc while a document loads; the wait cursor says so.
 class WaitCursor
 {
 public:
@@ -65,6 +68,7 @@ Form1::Form1() : m_session(executableName())
     setWindowIcon(programIcon());
     setFont(simSunFont(18));
 
+    m_loads = new LoadRunner(this);
     createControls();
     createMenus();
     connectControls();
@@ -108,12 +112,16 @@ void Form1::createControls()
     TreeView1->setObjectName(u"TreeView1"_s);
     TreeView1->setAccessibleName(texts::documentTreeName());
     TreeView1->setFont(simSunFont(18));
+    // The selection in the palette's colours, as on Linux: Windows' own theme
+    // draws it so pale that without the keyboard it is hard to find.
+    TreeView1->setStyleSheet(u"QAbstractItemView::item:selected { background: palette(highlight);"
+                             " color: palette(highlighted-text); }"_s);
     TreeView1->setModel(m_model);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(u"StatusBar1"_s);
     StatusBar1->setSizeGripEnabled(true);
-    StatusBar1->setFont(simSunFont(12));
+    StatusBar1->setFont(smallTextFont(12));
     statusPanel1 = new OneLineLabel(StatusBar1);
     statusPanel1->setObjectName(u"statusPanel1"_s);
     // A long path must not widen the window: the panel takes the bar's width.
@@ -129,12 +137,12 @@ void Form1::createMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setStyleSheet(menuSkinStyleSheet());
-    bar->setFont(simSunFont(9));
+    bar->setFont(smallTextFont(9));
 
     auto addMenu = [&](const QString& name, const QString& caption) {
         QMenu* menu = bar->addMenu(caption);
         menu->setObjectName(name);
-        menu->setFont(simSunFont(9));
+        menu->setFont(smallTextFont(9));
         menu->setStyleSheet(menuSkinStyleSheet());
         return menu;
     };
@@ -185,35 +193,77 @@ void Form1::connectControls()
     connect(menuFind, &QAction::triggered, this, &Form1::askForKeyword);
     connect(menuManual, &QAction::triggered, this, &Form1::showManual);
     connect(menuAbout, &QAction::triggered, this, &Form1::showAbout);
+
+    // F6 works in every window of the program, as in many others.
+    auto* nextWindow = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    nextWindow->setContext(Qt::ApplicationShortcut);
+    connect(nextWindow, &QShortcut::activated, this, &Form1::moveKeyboardToNextWindow);
+
+    connect(m_loads, &LoadRunner::progressed, this, &Form1::showLoadProgress);
 }
 
 void Form1::loadCatalogueEntry(int index)
 {
-    loadAndShow([&] { return m_session.loadCatalogueEntry(index); },
-                [&] {
-                    const QListWidgetItem* entry = List1->item(index);
-                    return entry ? entry->text() : QString::number(index);
-                });
+    // Stored documents are small and in memory: they load at once, so that
+    // arrow keys moving through the list are never held back. A file still
+    // loading would show over it: it is stopped.
+    m_loads->stop();
+    const DocumentRequest request = m_session.requestCatalogueEntry(index);
+    LoadResult result;
+    {
+        WaitCursor wait;
+        result = request.load(nullptr);
+    }
+    const QListWidgetItem* entry = List1->item(index);
+    showLoaded(result, request.documentName, entry ? entry->text() : QString::number(index));
 }
 
 void Form1::openFile(const QString& path)
 {
-    loadAndShow([&] { return m_session.loadFile(path); },
-                [&] { return QDir::toNativeSeparators(path); });
-}
-
-void Form1::loadAndShow(const std::function<LoadError()>& load,
-                        const std::function<QString()>& documentName)
-{
-    LoadError error;
+    const DocumentRequest request = m_session.requestFile(path);
+    std::optional<LoadResult> result;
     {
         WaitCursor wait;
-        error = load();
-        if (!error)
-            LoadTree();
+        result = m_loads->run(request.load);
     }
-    if (error)
-        reportLoadFailure(documentName(), describeInChinese(error));
+    endLoadProgress();
+    if (m_closeWhenLoaded) {
+        m_closeWhenLoaded = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    if (result) // else stopped: by Esc or by a later load, which shows itself
+        showLoaded(*result, request.documentName, QDir::toNativeSeparators(path));
+}
+
+bool Form1::isLoading() const
+{
+    return m_loads->isRunning();
+}
+
+void Form1::showLoaded(const LoadResult& result, const QString& documentName,
+                       const QString& failureName)
+{
+    if (const LoadError error = m_session.accept(result, documentName)) {
+        reportLoadFailure(failureName, describeInChinese(error));
+        return;
+    }
+    WaitCursor wait;
+    LoadTree();
+}
+
+void Form1::showLoadProgress(int percent)
+{
+    if (!m_statusBeforeLoad)
+        m_statusBeforeLoad = statusPanel1->text();
+    statusPanel1->setFullText(percent < 0 ? tr("Loading… (Esc stops)")
+                                          : tr("Loading… %1 % (Esc stops)").arg(percent));
+}
+
+void Form1::endLoadProgress()
+{
+    if (m_statusBeforeLoad)
+        statusPanel1->setFullText(*std::exchange(m_statusBeforeLoad, std::nullopt));
 }
 
 void Form1::LoadTree()
@@ -224,6 +274,8 @@ void Form1::LoadTree()
     TreeView1->expand(root);
     TreeView1->setCurrentIndex(root);
     TreeView1->scrollTo(root);
+    // The new root is where the keyboard is: it shows as a keyboard move to it would.
+    nodeSelectedByMove(root);
 }
 
 void Form1::reportLoadFailure(const QString& documentName, const QString& reason)
@@ -266,18 +318,11 @@ void Form1::showScript(const QString& text)
 {
     if (!m_form2)
         m_form2 = new Form2(this);
-    m_scriptWindowHiddenByMinimise = false;
-    const bool appearing = !m_form2->isVisible();
-    m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
-    m_form2->show();
+    m_hiddenByMinimise.removeAll(m_form2);
     // Above the main window again after a click there, without taking the
     // keyboard from the tree.
-    m_form2->raise();
+    m_form2->showWithoutKeyboard();
     m_form2->setScriptText(text);
-    // Some window managers give a window that appears the keyboard even when
-    // it asks not to take it; the next arrow key must still reach the tree.
-    if (appearing && isActiveWindow())
-        activateWindow();
 }
 
 void Form1::FindNext()
@@ -291,12 +336,40 @@ void Form1::FindNext()
     const QModelIndex index = m_model->indexOf(hit);
     TreeView1->scrollTo(index);
     TreeView1->setCurrentIndex(index);
+    nodeSelectedByMove(index);
+}
+
+QList<OwnedWindow*> Form1::ownedWindows() const
+{
+    return findChildren<OwnedWindow*>(Qt::FindDirectChildrenOnly);
+}
+
+void Form1::moveKeyboardToNextWindow()
+{
+    QList<QWidget*> cycle{this};
+    for (OwnedWindow* window : ownedWindows()) {
+        if (window->isVisible() && !window->isMinimized())
+            cycle.append(window);
+    }
+    const qsizetype current = cycle.indexOf(QApplication::activeWindow());
+    QWidget* next = cycle[(current + 1) % cycle.size()];
+    if (auto* owned = qobject_cast<OwnedWindow*>(next)) {
+        owned->takeKeyboard();
+        return;
+    }
+    raise();
+    activateWindow(); // the keyboard goes back to the control that had it
 }
 
 void Form1::chooseAndOpenFile()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QString(), QString(), texts::openFileFilter());
+    const QString path = chooseFileToOpen(this, texts::openFileFilter());
+    // Once the system's dialog has closed, window managers give the keyboard
+    // to another window of the program, or under Wine to none: it comes back here.
+    for (OwnedWindow* window : ownedWindows())
+        window->leaveKeyboardWith(this);
+    activateWindow();
+    QTimer::singleShot(0, this, [this] { activateWindow(); });
     if (!path.isEmpty()) // Cancel opens nothing and says nothing
         openFile(path);
 }
@@ -349,29 +422,41 @@ void Form1::layoutClientArea()
 void Form1::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !m_form2)
+    if (event->type() != QEvent::WindowStateChange)
         return;
-    // The script window belongs to this one: it goes away while this one is
-    // minimised and comes back with it, whatever the window manager does.
-    // Some window managers minimise it together with this one; it must come
-    // back normal, for a minimised owned window shown again makes them
-    // minimise its owner too, and the two would never come back.
-    if (isMinimized() && m_form2->isVisible()) {
-        m_form2->hide();
-        m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
-        m_scriptWindowHiddenByMinimise = true;
-    } else if (!isMinimized() && m_scriptWindowHiddenByMinimise) {
-        m_scriptWindowHiddenByMinimise = false;
-        m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
-        m_form2->show();
-        m_form2->raise();
+    // The windows this one owns go away while it is minimised and come back
+    // with it, whatever the window manager does. Some window managers
+    // minimise them together with this one; they must come back normal, for
+    // a minimised owned window shown again makes them minimise its owner too,
+    // and the two would never come back.
+    if (isMinimized()) {
+        for (OwnedWindow* window : ownedWindows()) {
+            if (!window->isVisible())
+                continue;
+            window->hide();
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            m_hiddenByMinimise.append(window);
+        }
+        return;
+    }
+    for (const QPointer<OwnedWindow>& window : std::exchange(m_hiddenByMinimise, {})) {
+        if (window)
+            window->showWithoutKeyboard();
     }
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (m_form2)
-        m_form2->close();
+    // The load in progress holds this window on its stack: it is stopped,
+    // and the window closes once it has ended.
+    if (isLoading()) {
+        m_closeWhenLoaded = true;
+        m_loads->stop();
+        event->ignore();
+        return;
+    }
+    for (OwnedWindow* window : ownedWindows())
+        window->close();
     QMainWindow::closeEvent(event);
 }
 

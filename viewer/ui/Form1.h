@@ -5,7 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
+#include <optional>
 
 class QAction;
 class QListWidget;
@@ -14,8 +14,10 @@ class QMenu;
 namespace talpora {
 
 class Form2;
+class LoadRunner;
 class NodeTreeModel;
 class NodeTreeView;
+class OwnedWindow;
 
 // The main window: the catalogue list on the left, the document tree on the
 // right, a one-panel status bar and the menu bar. It wires user actions to the
@@ -52,8 +54,13 @@ public:
 
     // Loads a catalogue entry or a local file; on failure the previous
     // document stays and a message box names the document and the reason.
+    // A file loads on a thread of its own: the call returns once it has
+    // loaded, and meanwhile the window paints, shows the progress in the
+    // status bar and takes only Esc, which stops the load and leaves the
+    // previous document (another load requested meanwhile stops it too).
     void loadCatalogueEntry(int index);
     void openFile(const QString& path);
+    bool isLoading() const;
 
     // What a click on a tree node does: the path in the status bar and, with
     // the Scripts option on, the snippet in the script window.
@@ -62,8 +69,11 @@ public:
     // a branch over the current node), except that a snippet that cannot be
     // built is explained in the script window instead of a message box.
     void nodeSelectedByMove(const QModelIndex& index);
-    // What F3 in the tree does.
+    // What F3 in the tree does: the hit is selected as a keyboard move would.
     void FindNext();
+    // What F6 does: the keyboard goes to the next shown window of the
+    // program, from the main window to the windows it owns and back.
+    void moveKeyboardToNextWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,10 +84,12 @@ private:
     void createControls();
     void createMenus();
     void connectControls();
-    // Loads through `load`; on failure the previous document stays and a box
-    // names the document and the reason.
-    void loadAndShow(const std::function<LoadError()>& load,
-                     const std::function<QString()>& documentName);
+    // Shows what a load gave; on failure the previous document stays and a
+    // box names the document as `failureName` and the reason.
+    void showLoaded(const LoadResult& result, const QString& documentName,
+                    const QString& failureName);
+    void showLoadProgress(int percent);
+    void endLoadProgress();
     void LoadTree();
     void layoutClientArea();
     void reportLoadFailure(const QString& documentName, const QString& reason);
@@ -94,12 +106,18 @@ private:
     void showManual();
     void showAbout();
 
+    QList<OwnedWindow*> ownedWindows() const;
+
     ViewerSession m_session;
     NodeTreeModel* m_model = nullptr;
     QWidget* m_clientArea = nullptr;
     QPointer<Form2> m_form2;
     int m_rowBeforePress = -1;
-    bool m_scriptWindowHiddenByMinimise = false;
+    QList<QPointer<OwnedWindow>> m_hiddenByMinimise;
+    LoadRunner* m_loads = nullptr;
+    bool m_closeWhenLoaded = false;
+    // While the status bar shows a load's progress: what it showed before.
+    std::optional<QString> m_statusBeforeLoad;
 };
 
 } // namespace talpora

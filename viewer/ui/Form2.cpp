@@ -10,23 +10,16 @@ using namespace Qt::StringLiterals;
 
 namespace talpora {
 
-// A dialog-type window is what the window system keeps above its owner
-// (WM_TRANSIENT_FOR on X11, an owned window on Windows); it is not modal and
-// keeps the minimise and maximise buttons of a normal window.
-Form2::Form2(QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+Form2::Form2(QWidget* owner) : OwnedWindow(owner)
 {
     setObjectName(u"Form2"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    // Shown by a node click or a keyboard move in the tree, it leaves the
-    // keyboard there.
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(u"Scripts"_s);
     setWindowIcon(scriptWindowIcon());
-    setFont(simSunFont(12));
+    setFont(smallTextFont(12));
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(u"Text1"_s);
+    Text1->setAccessibleName(tr("Snippet"));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -37,12 +30,15 @@ Form2::Form2(QWidget* owner)
     // Snippets are indented with tabs; four blanks per level reads well.
     Text1->setTabStopDistance(4 * Text1->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
 
+    setKeyboardTarget(Text1);
+
     resize(designClientSize);
     coverClientArea();
 }
 
 void Form2::setScriptText(const QString& text)
 {
+    // The text box tells screen readers of the new text itself.
     Text1->setPlainText(text);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "viewer/ui/OwnedWindow.h"
 
 class QPlainTextEdit;
 
@@ -8,15 +8,13 @@ namespace talpora {
 
 // The script window: one editable text box showing the last customUI snippet.
 // Created from its design whenever it is needed after the user closed it.
-class Form2 : public QWidget
+class Form2 : public OwnedWindow
 {
     Q_OBJECT
 
 public:
     static constexpr QSize designClientSize{520, 235};
 
-    // A window of its own, owned by `owner` as the window system sees it: it
-    // stays above it and closes with it. Showing it leaves the keyboard where it was.
     explicit Form2(QWidget* owner);
 
     // Replaces the whole text, edits included.

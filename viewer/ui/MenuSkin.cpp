@@ -6,7 +6,8 @@ namespace talpora {
 
 QString menuSkinStyleSheet()
 {
-    // Bar: white to light blue; hot item orange with a blue border; the item
+    // Bar: white to light blue, black text (a style's own menu bar text may
+    // be grey); hot item orange with a blue border; the item
     // whose menu is open paler blue. Drop-downs: navy border with a blue side
     // bar, highlighted item pale yellow with a blue border and dark-green
     // text, check marks on light orange with a blue border.
@@ -17,6 +18,7 @@ QMenuBar {
     border-bottom: 1px solid rgb(165, 195, 255);
 }
 QMenuBar::item {
+    color: rgb(0, 0, 0);
     background: transparent;
     border: 1px solid transparent;
     padding: 3px 9px;

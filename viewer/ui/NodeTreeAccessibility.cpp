@@ -56,9 +56,18 @@ public:
     {
         if (!isValid())
             return;
-        if (name == pressAction())
-            m_view->clickRow(index());
-        else if (name == expandAction())
+        if (name == pressAction()) {
+            // A click may open a message box, whose event loop would keep
+            // this call, and the screen reader waiting on it, until the box
+            // is closed: the click comes once the call has answered.
+            QMetaObject::invokeMethod(
+                m_view,
+                [view = m_view, row = QPersistentModelIndex(index())] {
+                    if (view && row.isValid())
+                        view->clickRow(row);
+                },
+                Qt::QueuedConnection);
+        } else if (name == expandAction())
             m_view->expand(index());
         else if (name == collapseAction())
             m_view->collapse(index());

@@ -168,9 +168,20 @@ void NodeTreeView::expandAncestors(const QModelIndex& index)
 
 void NodeTreeView::expandRecursively(const QModelIndex& index, int depth)
 {
-    if (depth < 0)
+    const Position position = positionOf(index);
+    const std::size_t row = m_outline.rowOf(position);
+    if (depth < 0 || row == TreeOutline::noRow)
         return;
-    announceOpened(m_outline.openBranch(positionOf(index), static_cast<unsigned>(depth) + 1));
+    const std::size_t rowsBefore = m_outline.rowCount();
+    const std::vector<Position> opened =
+        m_outline.openBranch(position, static_cast<unsigned>(depth) + 1);
+    if (opened.empty())
+        return;
+    rowsChanged();
+    // The rows it shows all lie below it, as those "+" shows do.
+    announceBranchToggled(this, row, true, m_outline.rowCount() - rowsBefore);
+    for (const Position node : opened)
+        emit expanded(m_model->indexOf(node));
 }
 
 void NodeTreeView::announceOpened(const std::vector<Position>& opened)

@@ -67,7 +67,7 @@ signals:
     // The user moved the selection otherwise than by clicking a row: with the
     // keyboard (arrows, Home, End, Page Up, Page Down or typing a node's first
     // letters), or by closing a branch over the current node, which moves the
-    // selection up to the branch.
+    // selection up to the branch; or pressed Return or Space on the current row.
     void nodeSelectedByMove(const QModelIndex& index);
 
 protected:

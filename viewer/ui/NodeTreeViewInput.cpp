@@ -206,6 +206,15 @@ void NodeTreeView::keyPressEvent(QKeyEvent* event)
         collapse(current);
         event->accept();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // On a row the keyboard did not reach by moving (a search hit, the
+        // root of a new document), the path and snippet come on request.
+        if (current.isValid() && !isIndexHidden(current))
+            emit nodeSelectedByMove(current);
+        event->accept();
+        return;
     default:
         break;
     }

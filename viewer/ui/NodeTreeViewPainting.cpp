@@ -84,8 +84,12 @@ void NodeTreeView::paintEvent(QPaintEvent* event)
         const QModelIndex index = m_model->indexOf(position);
         QStyleOptionViewItem itemOption = option;
         itemOption.rect = visualRect(index);
+        // A selected row reads the same whether or not the tree has the
+        // keyboard: the user reads it while typing in the Scripts window, and
+        // the pale selection that styles draw without focus all but vanishes
+        // on Windows.
         if (selectionModel() && selectionModel()->isSelected(index))
-            itemOption.state |= QStyle::State_Selected;
+            itemOption.state |= QStyle::State_Selected | QStyle::State_Active;
         if (focused && index == current)
             itemOption.state |= QStyle::State_HasFocus;
         itemOption.palette.setCurrentColorGroup(

@@ -33,7 +33,8 @@ LoadError errorFromErrno(int number)
 class FileSource final : public ByteSource
 {
 public:
-    explicit FileSource(int fd) : m_fd(fd), m_buffer(new char[chunkSize]) {}
+    FileSource(int fd, std::uint64_t size) : m_fd(fd), m_size(size), m_buffer(new char[chunkSize])
+    {}
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
     ~FileSource() override { ::close(m_fd); }
@@ -58,8 +59,11 @@ public:
         return {m_buffer.get(), filled};
     }
 
+    std::uint64_t sizeHint() const override { return m_size; }
+
 private:
     int m_fd;
+    std::uint64_t m_size;
     std::unique_ptr<char[]> m_buffer;
 };
 
@@ -99,7 +103,7 @@ std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error
         return nullptr;
     }
     try {
-        return std::make_unique<FileSource>(fd);
+        return std::make_unique<FileSource>(fd, static_cast<std::uint64_t>(status.st_size));
     } catch (const std::bad_alloc&) {
         ::close(fd);
         error = errorFromErrno(ENOMEM);

@@ -35,7 +35,9 @@ LoadError errorFromSystem(DWORD code)
 class FileSource final : public ByteSource
 {
 public:
-    explicit FileSource(HANDLE file) : m_file(file), m_buffer(new char[chunkSize]) {}
+    FileSource(HANDLE file, std::uint64_t size)
+        : m_file(file), m_size(size), m_buffer(new char[chunkSize])
+    {}
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
     ~FileSource() override { CloseHandle(m_file); }
@@ -59,8 +61,11 @@ public:
         return {m_buffer.get(), filled};
     }
 
+    std::uint64_t sizeHint() const override { return m_size; }
+
 private:
     HANDLE m_file;
+    std::uint64_t m_size;
     std::unique_ptr<char[]> m_buffer;
 };
 
@@ -105,7 +110,8 @@ std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error
         return nullptr;
     }
     try {
-        return std::make_unique<FileSource>(file);
+        return std::make_unique<FileSource>(file, (std::uint64_t{information.nFileSizeHigh} << 32) |
+                                                      information.nFileSizeLow);
     } catch (const std::bad_alloc&) {
         CloseHandle(file);
         error = errorFromSystem(ERROR_NOT_ENOUGH_MEMORY);

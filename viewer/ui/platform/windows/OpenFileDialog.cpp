@@ -1,0 +1,50 @@
+// The system's Open dialog, called directly: Qt's file dialog writes its
+// history under HKCU\Software\QtProject whenever it closes, a key that every
+// Qt program shares and that no uninstall may remove, so Talpora never uses it.
+#include "viewer/ui/OpenFileDialog.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QWidget>
+#include <shobjidl.h>
+#include <windows.h>
+
+namespace talpora {
+
+QString chooseFileToOpen(QWidget* parent, const QString& filter)
+{
+    IFileOpenDialog* dialog = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&dialog))))
+        return {};
+    // "Name(*.a *.b)": the name shown, and the patterns, separated by ";" for the system.
+    const QRegularExpressionMatch parts =
+        QRegularExpression(QStringLiteral("^(.*)\\((.*)\\)\\s*$")).match(filter);
+    const std::wstring name = (parts.hasMatch() ? parts.captured(1) : filter).toStdWString();
+    const std::wstring patterns =
+        (parts.hasMatch()
+             ? parts.captured(2).simplified().replace(QLatin1Char(' '), QLatin1Char(';'))
+             : QStringLiteral("*.*"))
+            .toStdWString();
+    const COMDLG_FILTERSPEC types[]{{name.c_str(), patterns.c_str()}};
+    dialog->SetFileTypes(1, types);
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    dialog->SetOptions(options | FOS_FILEMUSTEXIST | FOS_FORCEFILESYSTEM);
+
+    QString path;
+    const HWND owner = parent ? reinterpret_cast<HWND>(parent->window()->winId()) : nullptr;
+    IShellItem* chosen = nullptr;
+    if (SUCCEEDED(dialog->Show(owner)) && SUCCEEDED(dialog->GetResult(&chosen))) {
+        PWSTR file = nullptr;
+        if (SUCCEEDED(chosen->GetDisplayName(SIGDN_FILESYSPATH, &file))) {
+            path = QDir::fromNativeSeparators(QString::fromWCharArray(file));
+            CoTaskMemFree(file);
+        }
+        chosen->Release();
+    }
+    dialog->Release();
+    return path;
+}
+
+} // namespace talpora
