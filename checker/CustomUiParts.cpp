@@ -21,7 +21,7 @@ void readPackageParts(const OfficePackage& package, CustomUiParts& result)
     }
     const RelationshipList list = readRelationships(rels.bytes);
     if (list.error) {
-        result.error = u"_rels/.rels: "_s + describeInEnglish(list.error);
+        result.error = u"_rels/.rels: "_s + describe(list.error);
         return;
     }
     for (const Relationship& relationship : list.relationships) {

@@ -88,7 +88,7 @@ QString withoutPlace(const LoadError& error)
     LoadError unplaced = error;
     unplaced.line = 0;
     unplaced.column = 0;
-    return describeInEnglish(unplaced);
+    return describe(unplaced);
 }
 
 void addLoadError(CheckReport& report, const QString& part, const LoadError& error)

@@ -70,7 +70,7 @@ int runCallbacks(const QStringList& arguments, std::FILE* out, std::FILE* err)
         collector.setPart(part.name);
         if (const LoadError error = readXmlBytes(part.bytes, collector)) {
             const QString where = part.name.isEmpty() ? file : file + u'!' + part.name;
-            writeLine(err, u"talpora-cli: %1: %2"_s.arg(where, describeInEnglish(error)));
+            writeLine(err, u"talpora-cli: %1: %2"_s.arg(where, describe(error)));
             return 2;
         }
     }

@@ -224,7 +224,7 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
     QCOMPARE(dialogs.seen().size(), 1); // the click's box alone
     QCOMPARE(m_ui.statusPanel->text(), u"<foo>/<bar idMso=\"X\">"_s);
     QVERIFY(scriptWindow());
-    const QString reason = m_ui.form->session().snippetFor(2).error;
+    const QString reason = describe(m_ui.form->session().snippetFor(2).failure);
     QVERIFY(!reason.isEmpty());
     QCOMPARE(text1()->toPlainText(), reason);
 
