@@ -28,6 +28,7 @@ LANGUAGES = ("zh_CN", "ja")
 # Each program's translation files and the folders whose texts it shows.
 CATALOGUES = {
     "talpora": ("xml", "catalogue", "viewer", "checker"),
+    "quillet": ("registrar",),
 }
 PLACEHOLDER = re.compile(r"%(\d)")
 
