@@ -1,6 +1,7 @@
 #include "translations/InterfaceLanguage.h"
 
-#include <QLocale>
+#include "translations/SystemLanguages.h"
+
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -42,7 +43,7 @@ InterfaceLanguage chooseInterfaceLanguage(const QStringList& uiLanguages)
 
 InterfaceLanguage systemInterfaceLanguage()
 {
-    return chooseInterfaceLanguage(QLocale::system().uiLanguages());
+    return chooseInterfaceLanguage(systemUiLanguages());
 }
 
 QString translationSuffix(InterfaceLanguage language)

@@ -22,8 +22,7 @@ enum class InterfaceLanguage
 // windows do not speak gives English.
 InterfaceLanguage chooseInterfaceLanguage(const QStringList& uiLanguages);
 
-// The language the system's settings ask for (the LANGUAGE, LC_ALL,
-// LC_MESSAGES and LANG variables on Linux, the display language on Windows).
+// The language the system's settings ask for (systemUiLanguages()).
 InterfaceLanguage systemInterfaceLanguage();
 
 // "zh_CN", "en", "ja": how the language's translation files are named.

@@ -1,6 +1,7 @@
 #include "translations/Translations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 #include <memory>
 #include <utility>
@@ -10,6 +11,19 @@ using namespace Qt::StringLiterals;
 namespace talpora {
 
 namespace {
+
+QLocale localeOf(InterfaceLanguage language)
+{
+    switch (language) {
+    case InterfaceLanguage::Chinese:
+        return QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
+    case InterfaceLanguage::English:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    case InterfaceLanguage::Japanese:
+        return QLocale(QLocale::Japanese, QLocale::Japan);
+    }
+    return QLocale::c();
+}
 
 // What the last call installed, so that the next one can take it back.
 QList<QTranslator*>& installedTranslators()
@@ -26,6 +40,7 @@ bool installTranslations(InterfaceLanguage language, const QStringList& catalogu
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
+    QLocale::setDefault(localeOf(language));
     if (language == InterfaceLanguage::English)
         return true;
     bool complete = true;

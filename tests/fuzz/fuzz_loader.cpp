@@ -54,7 +54,7 @@ void checkSnippet(const NodeTree& tree, NodeTree::Position position)
     }
     const SnippetResult snippet = BuildSnippet(tree.tagsUpToRoot(position), tree.text(1));
     require(snippet.text.isEmpty() == bool(snippet.failure));
-    require(!snippet || describe(snippet.failure).isEmpty());
+    require(snippet || !describe(snippet.failure).isEmpty());
     require(snippet.text.size() <= maximumSnippetLength);
     (void)tree.fullPath(position);
 }
