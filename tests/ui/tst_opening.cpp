@@ -136,7 +136,7 @@ void TestOpening::fileArgumentOpensLikeTheMenu()
     }
 
     // A file that cannot be opened, named relative to the current folder: the
-    // window stays, with the box that File > 打开 shows for the full path.
+    // window stays, with the box that File > Open shows for the full path.
     const QString current = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
     ModalDialogs dialogs;
