@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 #include <memory>
 #include <utility>
@@ -25,10 +26,11 @@ QLocale localeOf(InterfaceLanguage language)
     return QLocale::c();
 }
 
-// What the last call installed, so that the next one can take it back.
-QList<QTranslator*>& installedTranslators()
+// What the last call installed, so that the next one can take it back. The
+// application object owns them and deletes them with itself.
+QList<QPointer<QTranslator>>& installedTranslators()
 {
-    static QList<QTranslator*> translators;
+    static QList<QPointer<QTranslator>> translators;
     return translators;
 }
 
@@ -36,7 +38,7 @@ QList<QTranslator*>& installedTranslators()
 
 bool installTranslations(InterfaceLanguage language, const QStringList& catalogues)
 {
-    for (QTranslator* translator : std::exchange(installedTranslators(), {})) {
+    for (const QPointer<QTranslator>& translator : std::exchange(installedTranslators(), {})) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
@@ -45,7 +47,7 @@ bool installTranslations(InterfaceLanguage language, const QStringList& catalogu
         return true;
     bool complete = true;
     for (const QString& catalogue : catalogues) {
-        auto translator = std::make_unique<QTranslator>();
+        auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
         const QString file =
             u":/translations/%1_%2.qm"_s.arg(catalogue, translationSuffix(language));
         if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) {
