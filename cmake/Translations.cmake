@@ -6,6 +6,10 @@
 # carries no Qt Linguist.
 
 set(TALPORA_TRANSLATED_LANGUAGES zh_CN ja)
+# Compressed, always, with the zlib every Qt reads: the files' source texts
+# would otherwise lie in the programs as plain strings, among them other
+# libraries' messages that lintian takes for copies of those libraries.
+set(TALPORA_TRANSLATION_RESOURCE_OPTIONS -compress-algo zlib -compress 9 -threshold 0)
 
 find_program(TALPORA_LRELEASE NAMES lrelease lrelease-qt6
              HINTS /usr/lib/qt6/bin /usr/lib/qt6/libexec NO_CMAKE_FIND_ROOT_PATH
@@ -39,7 +43,8 @@ function(talpora_add_translations target catalogue)
                                 QT_RESOURCE_ALIAS "${catalogue}_${language}.qm")
     list(APPEND files "${compiled}")
   endforeach()
-  qt_add_resources(${target} "${catalogue}_translations" PREFIX "/translations" FILES ${files})
+  qt_add_resources(${target} "${catalogue}_translations" PREFIX "/translations"
+                   OPTIONS ${TALPORA_TRANSLATION_RESOURCE_OPTIONS} FILES ${files})
 endfunction()
 
 # talpora_add_qt_translations(<target>)
@@ -55,5 +60,6 @@ function(talpora_add_qt_translations target)
     set_source_files_properties("${file}" PROPERTIES QT_RESOURCE_ALIAS "qtbase_${language}.qm")
     list(APPEND files "${file}")
   endforeach()
-  qt_add_resources(${target} "qt_translations" PREFIX "/translations" FILES ${files})
+  qt_add_resources(${target} "qt_translations" PREFIX "/translations"
+                   OPTIONS ${TALPORA_TRANSLATION_RESOURCE_OPTIONS} FILES ${files})
 endfunction()

@@ -169,28 +169,8 @@
         <translation>外部エンティティは読み込みません</translation>
     </message>
     <message>
-        <source>document is not standalone</source>
-        <translation>ドキュメントがスタンドアロンではありません</translation>
-    </message>
-    <message>
-        <source>unexpected parser state - please send a bug report</source>
-        <translation>パーサーが予期しない状態になりました</translation>
-    </message>
-    <message>
         <source>entity declared in parameter entity</source>
         <translation>パラメーター エンティティの中でエンティティが宣言されています</translation>
-    </message>
-    <message>
-        <source>requested feature requires XML_DTD support in Expat</source>
-        <translation>要求された機能には Expat の XML_DTD サポートが必要です</translation>
-    </message>
-    <message>
-        <source>cannot change setting once parsing has begun</source>
-        <translation>解析の開始後は設定を変更できません</translation>
-    </message>
-    <message>
-        <source>unbound prefix</source>
-        <translation>プレフィックスが宣言されていません</translation>
     </message>
     <message>
         <source>must not undeclare prefix</source>
@@ -213,26 +193,6 @@
         <translation>公開識別子に使用できない文字があります</translation>
     </message>
     <message>
-        <source>parser suspended</source>
-        <translation>パーサーは中断しています</translation>
-    </message>
-    <message>
-        <source>parser not suspended</source>
-        <translation>パーサーは中断していません</translation>
-    </message>
-    <message>
-        <source>parsing aborted</source>
-        <translation>解析が中止されました</translation>
-    </message>
-    <message>
-        <source>parsing finished</source>
-        <translation>解析は終了しています</translation>
-    </message>
-    <message>
-        <source>cannot suspend in external parameter entity</source>
-        <translation>外部パラメーター エンティティの中では中断できません</translation>
-    </message>
-    <message>
         <source>reserved prefix (xml) must not be undeclared or bound to another namespace name</source>
         <translation>予約済みのプレフィックス xml は、宣言を取り消したり、別の名前空間名に割り当てたりできません</translation>
     </message>
@@ -245,21 +205,8 @@
         <translation>プレフィックスを予約済みの名前空間名に割り当てることはできません</translation>
     </message>
     <message>
-        <source>invalid argument</source>
-        <translation>引数が無効です</translation>
-    </message>
-    <message>
-        <source>a successful prior call to function XML_GetBuffer is required</source>
-        <translation>先に XML_GetBuffer 関数の呼び出しが成功している必要があります</translation>
-    </message>
-    <message>
         <source>limit on input amplification factor (from DTD and entities) breached</source>
         <translation>エンティティの展開が多すぎます (悪意のあるドキュメントの可能性があります)</translation>
-    </message>
-    <message>
-        <source>not well-formed (parser error %1)</source>
-        <extracomment>%1 is the XML parser&apos;s error number</extracomment>
-        <translation>XML の形式が正しくありません (パーサー エラー %1)</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
@@ -269,6 +216,11 @@
     <message>
         <source>the catalogue has no document with identifier %1 (valid: 101–157)</source>
         <translation>カタログに ID %1 のドキュメントはありません (有効な範囲: 101–157)</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <extracomment>%1 is the XML parser&apos;s own English words for a fault that normal use never meets</extracomment>
+        <translation>XML の形式が正しくありません (%1)</translation>
     </message>
 </context>
 <context>

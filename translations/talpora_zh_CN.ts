@@ -169,28 +169,8 @@
         <translation>不读取外部实体</translation>
     </message>
     <message>
-        <source>document is not standalone</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>unexpected parser state - please send a bug report</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
         <source>entity declared in parameter entity</source>
         <translation>实体在参数实体中声明</translation>
-    </message>
-    <message>
-        <source>requested feature requires XML_DTD support in Expat</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>cannot change setting once parsing has begun</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>unbound prefix</source>
-        <translation>XML 格式不正确</translation>
     </message>
     <message>
         <source>must not undeclare prefix</source>
@@ -213,26 +193,6 @@
         <translation>公共标识符中有非法字符</translation>
     </message>
     <message>
-        <source>parser suspended</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>parser not suspended</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>parsing aborted</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>parsing finished</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>cannot suspend in external parameter entity</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
         <source>reserved prefix (xml) must not be undeclared or bound to another namespace name</source>
         <translation>误用了保留的命名空间前缀或名称</translation>
     </message>
@@ -245,21 +205,8 @@
         <translation>误用了保留的命名空间前缀或名称</translation>
     </message>
     <message>
-        <source>invalid argument</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
-        <source>a successful prior call to function XML_GetBuffer is required</source>
-        <translation>XML 格式不正确</translation>
-    </message>
-    <message>
         <source>limit on input amplification factor (from DTD and entities) breached</source>
         <translation>实体展开过多（可能是恶意文档）</translation>
-    </message>
-    <message>
-        <source>not well-formed (parser error %1)</source>
-        <extracomment>%1 is the XML parser&apos;s error number</extracomment>
-        <translation>XML 格式不正确（解析器错误 %1）</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
@@ -269,6 +216,11 @@
     <message>
         <source>the catalogue has no document with identifier %1 (valid: 101–157)</source>
         <translation>目录中没有标识符为 %1 的文档（有效范围 101–157）</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <extracomment>%1 is the XML parser&apos;s own English words for a fault that normal use never meets</extracomment>
+        <translation>XML 格式不正确（%1）</translation>
     </message>
 </context>
 <context>

@@ -77,78 +77,74 @@ const char* reasonFormat(LoadErrorKind kind)
     return "";
 }
 
-// The parser's faults by Expat's error code, in Expat's own words
-// (XML_ErrorString), so that talpora-cli says exactly what Expat says; a test
-// holds them to the library's.
-constexpr std::array<const char*, 44> parserFaults = {
-    "",
-    QT_TRANSLATE_NOOP("LoadError", "out of memory"),
-    QT_TRANSLATE_NOOP("LoadError", "syntax error"),
-    QT_TRANSLATE_NOOP("LoadError", "no element found"),
-    QT_TRANSLATE_NOOP("LoadError", "not well-formed (invalid token)"),
-    QT_TRANSLATE_NOOP("LoadError", "unclosed token"),
-    QT_TRANSLATE_NOOP("LoadError", "partial character"),
-    QT_TRANSLATE_NOOP("LoadError", "mismatched tag"),
-    QT_TRANSLATE_NOOP("LoadError", "duplicate attribute"),
-    QT_TRANSLATE_NOOP("LoadError", "junk after document element"),
-    QT_TRANSLATE_NOOP("LoadError", "illegal parameter entity reference"),
-    QT_TRANSLATE_NOOP("LoadError", "undefined entity"),
-    QT_TRANSLATE_NOOP("LoadError", "recursive entity reference"),
-    QT_TRANSLATE_NOOP("LoadError", "asynchronous entity"),
-    QT_TRANSLATE_NOOP("LoadError", "reference to invalid character number"),
-    QT_TRANSLATE_NOOP("LoadError", "reference to binary entity"),
-    QT_TRANSLATE_NOOP("LoadError", "reference to external entity in attribute"),
-    QT_TRANSLATE_NOOP("LoadError", "XML or text declaration not at start of entity"),
-    QT_TRANSLATE_NOOP("LoadError", "unknown encoding"),
-    QT_TRANSLATE_NOOP("LoadError", "encoding specified in XML declaration is incorrect"),
-    QT_TRANSLATE_NOOP("LoadError", "unclosed CDATA section"),
-    QT_TRANSLATE_NOOP("LoadError", "error in processing external entity reference"),
-    QT_TRANSLATE_NOOP("LoadError", "document is not standalone"),
-    QT_TRANSLATE_NOOP("LoadError", "unexpected parser state - please send a bug report"),
-    QT_TRANSLATE_NOOP("LoadError", "entity declared in parameter entity"),
-    QT_TRANSLATE_NOOP("LoadError", "requested feature requires XML_DTD support in Expat"),
-    QT_TRANSLATE_NOOP("LoadError", "cannot change setting once parsing has begun"),
-    QT_TRANSLATE_NOOP("LoadError", "unbound prefix"),
-    QT_TRANSLATE_NOOP("LoadError", "must not undeclare prefix"),
-    QT_TRANSLATE_NOOP("LoadError", "incomplete markup in parameter entity"),
-    QT_TRANSLATE_NOOP("LoadError", "XML declaration not well-formed"),
-    QT_TRANSLATE_NOOP("LoadError", "text declaration not well-formed"),
-    QT_TRANSLATE_NOOP("LoadError", "illegal character(s) in public id"),
-    QT_TRANSLATE_NOOP("LoadError", "parser suspended"),
-    QT_TRANSLATE_NOOP("LoadError", "parser not suspended"),
-    QT_TRANSLATE_NOOP("LoadError", "parsing aborted"),
-    QT_TRANSLATE_NOOP("LoadError", "parsing finished"),
-    QT_TRANSLATE_NOOP("LoadError", "cannot suspend in external parameter entity"),
-    QT_TRANSLATE_NOOP("LoadError", "reserved prefix (xml) must not be undeclared or bound to "
-                                   "another namespace name"),
-    QT_TRANSLATE_NOOP("LoadError", "reserved prefix (xmlns) must not be declared or undeclared"),
-    QT_TRANSLATE_NOOP("LoadError",
-                      "prefix must not be bound to one of the reserved namespace names"),
-    QT_TRANSLATE_NOOP("LoadError", "invalid argument"),
-    QT_TRANSLATE_NOOP("LoadError", "a successful prior call to function XML_GetBuffer is required"),
-    QT_TRANSLATE_NOOP("LoadError",
-                      "limit on input amplification factor (from DTD and entities) breached"),
+struct ParserFault
+{
+    int code;
+    const char* words;
 };
+
+// The parser's faults that the reader meets, by Expat's error code, in
+// Expat's own words (XML_ErrorString), so that talpora-cli says exactly what
+// Expat says; a test holds them to the library's.
+constexpr std::array<ParserFault, 31> parserFaults = {{
+    {1, QT_TRANSLATE_NOOP("LoadError", "out of memory")},
+    {2, QT_TRANSLATE_NOOP("LoadError", "syntax error")},
+    {3, QT_TRANSLATE_NOOP("LoadError", "no element found")},
+    {4, QT_TRANSLATE_NOOP("LoadError", "not well-formed (invalid token)")},
+    {5, QT_TRANSLATE_NOOP("LoadError", "unclosed token")},
+    {6, QT_TRANSLATE_NOOP("LoadError", "partial character")},
+    {7, QT_TRANSLATE_NOOP("LoadError", "mismatched tag")},
+    {8, QT_TRANSLATE_NOOP("LoadError", "duplicate attribute")},
+    {9, QT_TRANSLATE_NOOP("LoadError", "junk after document element")},
+    {10, QT_TRANSLATE_NOOP("LoadError", "illegal parameter entity reference")},
+    {11, QT_TRANSLATE_NOOP("LoadError", "undefined entity")},
+    {12, QT_TRANSLATE_NOOP("LoadError", "recursive entity reference")},
+    {13, QT_TRANSLATE_NOOP("LoadError", "asynchronous entity")},
+    {14, QT_TRANSLATE_NOOP("LoadError", "reference to invalid character number")},
+    {15, QT_TRANSLATE_NOOP("LoadError", "reference to binary entity")},
+    {16, QT_TRANSLATE_NOOP("LoadError", "reference to external entity in attribute")},
+    {17, QT_TRANSLATE_NOOP("LoadError", "XML or text declaration not at start of entity")},
+    {18, QT_TRANSLATE_NOOP("LoadError", "unknown encoding")},
+    {19, QT_TRANSLATE_NOOP("LoadError", "encoding specified in XML declaration is incorrect")},
+    {20, QT_TRANSLATE_NOOP("LoadError", "unclosed CDATA section")},
+    {21, QT_TRANSLATE_NOOP("LoadError", "error in processing external entity reference")},
+    {24, QT_TRANSLATE_NOOP("LoadError", "entity declared in parameter entity")},
+    {28, QT_TRANSLATE_NOOP("LoadError", "must not undeclare prefix")},
+    {29, QT_TRANSLATE_NOOP("LoadError", "incomplete markup in parameter entity")},
+    {30, QT_TRANSLATE_NOOP("LoadError", "XML declaration not well-formed")},
+    {31, QT_TRANSLATE_NOOP("LoadError", "text declaration not well-formed")},
+    {32, QT_TRANSLATE_NOOP("LoadError", "illegal character(s) in public id")},
+    {38, QT_TRANSLATE_NOOP("LoadError", "reserved prefix (xml) must not be undeclared or bound "
+                                        "to another namespace name")},
+    {39,
+     QT_TRANSLATE_NOOP("LoadError", "reserved prefix (xmlns) must not be declared or undeclared")},
+    {40, QT_TRANSLATE_NOOP("LoadError",
+                           "prefix must not be bound to one of the reserved namespace names")},
+    {43, QT_TRANSLATE_NOOP("LoadError",
+                           "limit on input amplification factor (from DTD and entities) breached")},
+}};
 
 QString translated(const char* source)
 {
     return QCoreApplication::translate(context, source);
 }
 
-QString parserFault(int parserCode)
+QString parserFault(const LoadError& error)
 {
-    if (parserCode > 0 && static_cast<std::size_t>(parserCode) < parserFaults.size())
-        return translated(parserFaults[static_cast<std::size_t>(parserCode)]);
-    // A code of a later Expat than the one this table follows.
-    //: %1 is the XML parser's error number
-    return translated(QT_TRANSLATE_NOOP("LoadError", "not well-formed (parser error %1)"))
-        .arg(parserCode);
+    for (const ParserFault& fault : parserFaults) {
+        if (fault.code == error.parserCode)
+            return translated(fault.words);
+    }
+    // A fault the reader never meets (a misuse of the parser), or one of a
+    // later Expat: the reader's detail holds Expat's own words for it.
+    //: %1 is the XML parser's own English words for a fault that normal use never meets
+    return translated(QT_TRANSLATE_NOOP("LoadError", "%1")).arg(error.detail);
 }
 
 QString reason(const LoadError& error)
 {
     if (error.kind == LoadErrorKind::Syntax)
-        return parserFault(error.parserCode);
+        return parserFault(error);
     const QString format = translated(reasonFormat(error.kind));
     // A detail comes from the file (a name, an entity): shown whole it could be
     // megabytes long or span lines.

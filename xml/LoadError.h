@@ -18,7 +18,7 @@ enum class LoadErrorKind
     UnsupportedEncoding, // detail: the encoding's name
     InvalidEncodedText,  // bytes that are not valid in the encoding; detail: its name
     OutOfMemory,
-    Syntax,             // not well-formed; parserCode says how
+    Syntax,             // not well-formed; parserCode says how, detail in Expat's words
     MismatchedTag,      // an end tag that does not close the open element; detail: its name
     UndeclaredEncoding, // bytes that are not UTF-8 but read as a legacy encoding the
                         // document does not declare; detail: that encoding's name

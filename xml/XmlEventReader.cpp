@@ -131,8 +131,7 @@ public:
         LoadError fault{LoadErrorKind::Syntax,
                         static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
                         static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1,
-                        static_cast<int>(code),
-                        {}};
+                        static_cast<int>(code), QString::fromUtf8(XML_ErrorString(code))};
         if (code == XML_ERROR_TAG_MISMATCH && !m_openElements.empty()) {
             fault.kind = LoadErrorKind::MismatchedTag;
             fault.detail =
