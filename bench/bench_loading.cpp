@@ -175,7 +175,7 @@ void loadAndSearch(benchmark::State& state, const Subject& subject)
             continue;
         }
         if (!loaded) {
-            state.SkipWithError(talpora::describeInEnglish(loaded.error).toStdString().c_str());
+            state.SkipWithError(talpora::describe(loaded.error).toStdString().c_str());
             break;
         }
         // Loading builds the node table as it goes; then one full scan.
@@ -353,7 +353,7 @@ bool generate(Subject& subject)
         if (built != subject.elements) {
             std::fprintf(stderr, "%s: expected %zu elements, the program built %zu (%s)\n",
                          subject.file.c_str(), subject.elements, built,
-                         talpora::describeInEnglish(loaded.error).toStdString().c_str());
+                         talpora::describe(loaded.error).toStdString().c_str());
             return false;
         }
     }

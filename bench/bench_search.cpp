@@ -44,7 +44,7 @@ std::shared_ptr<const NodeTree> buildTree(const GeneratedDocument& generated)
         talpora::loadXmlBytes(QByteArrayView(text.data(), qsizetype(text.size())));
     if (!loaded) {
         std::fprintf(stderr, "the generated text does not parse: %s\n",
-                     talpora::describeInEnglish(loaded.error).toStdString().c_str());
+                     talpora::describe(loaded.error).toStdString().c_str());
         return nullptr;
     }
     return loaded.tree;

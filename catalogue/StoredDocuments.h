@@ -1,21 +1,21 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 namespace talpora::catalogue {
 
-// The bytes of one stored catalogue document, or why there are none.
+// The bytes of one stored catalogue document, or none when the catalogue has
+// no document of the identifier asked for (the one failure there is).
 struct StoredDocument
 {
     QByteArray bytes; // exactly as stored: byte-order mark and NUL padding included
-    QString error;    // empty on success
+    bool found = false;
 
-    explicit operator bool() const { return error.isEmpty(); }
+    explicit operator bool() const { return found; }
 };
 
-// Looks a document up by its identifier (101..157). Any other identifier
-// yields an error naming it; nothing is ever read from disk.
+// Looks a document up by its identifier (101..157); any other identifier finds
+// nothing. Nothing is ever read from disk.
 StoredDocument storedDocument(int identifier);
 
 } // namespace talpora::catalogue

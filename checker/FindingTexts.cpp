@@ -344,7 +344,7 @@ QString unescapedPackageError(const PackageError& error)
     if (error.kind == PackageErrorKind::None)
         return {};
     if (error.kind == PackageErrorKind::LoadFailed)
-        return describeInEnglish(error.loadError);
+        return describe(error.loadError);
     return worded(packageContext, textOf(error.kind), error.arguments);
 }
 
@@ -354,7 +354,7 @@ QString describeWithoutPlace(const LoadError& error)
     LoadError unplaced = error;
     unplaced.line = 0;
     unplaced.column = 0;
-    return describeInEnglish(unplaced);
+    return describe(unplaced);
 }
 
 } // namespace

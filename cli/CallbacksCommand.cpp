@@ -113,7 +113,7 @@ int runCallbacks(const CommandLine& line, std::FILE* out, std::FILE* err)
     const QString& file = line.operands.front();
     const QString shownFile = escapedControls(file);
     if (const LoadError refusal = refusedFile(file)) {
-        writeLine(err, u"talpora-cli: %1: %2"_s.arg(shownFile, describeInEnglish(refusal)));
+        writeLine(err, u"talpora-cli: %1: %2"_s.arg(shownFile, describe(refusal)));
         return 2;
     }
     CallbackCollector collector(isBuiltInToggle);

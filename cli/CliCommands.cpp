@@ -158,7 +158,7 @@ bool load(ViewerSession& session, const QString& source, std::FILE* in, std::FIL
         return true;
     const QString name = isStandardInput(source) ? standardInputName() : source;
     write(err, u"talpora-cli: cannot load \u201C%1\u201D: %2\n"_s.arg(
-                   escapedControls(name), escapedControls(describeInEnglish(error))));
+                   escapedControls(name), escapedControls(describe(error))));
     return false;
 }
 
@@ -199,7 +199,7 @@ int printSnippet(const ViewerSession& session, const QString& positionText, std:
     }
     const SnippetResult snippet = session.snippetFor(position);
     if (!snippet) {
-        write(err, u"talpora-cli: "_s + escapedControls(snippet.error) + u"\n"_s);
+        write(err, u"talpora-cli: "_s + escapedControls(describe(snippet.failure)) + u"\n"_s);
         return 2;
     }
     write(out, snippet.text + u"\n"_s);

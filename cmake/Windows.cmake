@@ -22,10 +22,18 @@ else()
 endif()
 
 # The icon, version information and manifest of one Windows program, from
-# cmake/WindowsProgram.rc.in. The version resource names the program itself.
-function(talpora_windows_resources target description icon)
+# cmake/WindowsProgram.rc.in. The version resource names the program itself
+# and describes it in Chinese, English and Japanese.
+# talpora_windows_resources(<target> <icon> CHINESE <text> ENGLISH <text> JAPANESE <text>)
+function(talpora_windows_resources target icon)
+  cmake_parse_arguments(ARG "" "CHINESE;ENGLISH;JAPANESE" "" ${ARGN})
+  if(NOT ARG_CHINESE OR NOT ARG_ENGLISH OR NOT ARG_JAPANESE)
+    message(FATAL_ERROR "talpora_windows_resources(${target}): a description in each language")
+  endif()
   set(TALPORA_RC_NAME "${target}")
-  set(TALPORA_RC_DESCRIPTION "${description}")
+  set(TALPORA_RC_DESCRIPTION_CHINESE "${ARG_CHINESE}")
+  set(TALPORA_RC_DESCRIPTION_ENGLISH "${ARG_ENGLISH}")
+  set(TALPORA_RC_DESCRIPTION_JAPANESE "${ARG_JAPANESE}")
   set(TALPORA_RC_ICON "${icon}")
   set(TALPORA_RC_MANIFEST "${PROJECT_SOURCE_DIR}/cmake/WindowsProgram.manifest")
   configure_file("${PROJECT_SOURCE_DIR}/cmake/WindowsProgram.rc.in"

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 runtime_packages=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-dev libqt6svg6
                   libexpat1-dev libpugixml-dev libzip-dev fonts-noto-cjk fonts-symbola
-                  qt6-translations-l10n)
+                  qt6-translations-l10n qt6-l10n-tools)
 test_packages=(libbenchmark-dev xvfb xauth xdotool g++-mingw-w64-x86-64 wine64 wine64-preloader wine
                clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 # The package checks: lintian on the .deb, xdg-mime for the XML default.

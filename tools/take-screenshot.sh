@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/viewer/ui/Talpora}
 output=${2:-docs/screenshot.png}
+# The screenshot shows the Chinese interface unless LANGUAGE names another (LANGUAGE=en).
+export LANGUAGE=${LANGUAGE:-zh_CN}
 
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x760x24" "$0" "$binary" "$output"

@@ -2,7 +2,8 @@
 
 #include "xml/DisplayText.h"
 
-#include <expat.h>
+#include <QCoreApplication>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -10,169 +11,161 @@ namespace talpora {
 
 namespace {
 
-// What each kind of failure says, in English and in Chinese; "%1" stands
-// for the error's detail.
-struct ReasonFormats
-{
-    QStringView english;
-    QStringView chinese;
-};
+constexpr char context[] = "LoadError";
 
-ReasonFormats reasonFormats(LoadErrorKind kind)
+// What each kind of failure says; "%1" stands for the error's detail, "%2"
+// for the related line.
+const char* reasonFormat(LoadErrorKind kind)
 {
     switch (kind) {
     case LoadErrorKind::None:
-        return {};
+    case LoadErrorKind::Syntax: // worded from the parser's code
+        return "";
     case LoadErrorKind::FileNotFound:
-        return {u"file not found", u"找不到文件"};
+        return QT_TRANSLATE_NOOP("LoadError", "file not found");
     case LoadErrorKind::PermissionDenied:
-        return {u"permission denied", u"没有读取权限"};
+        return QT_TRANSLATE_NOOP("LoadError", "permission denied");
     case LoadErrorKind::Directory:
-        return {u"not a file (it is a directory)", u"这是一个文件夹，不是文件"};
+        return QT_TRANSLATE_NOOP("LoadError", "not a file (it is a directory)");
     case LoadErrorKind::NotRegularFile:
-        return {u"not a regular file", u"这不是普通文件"};
+        return QT_TRANSLATE_NOOP("LoadError", "not a regular file");
     case LoadErrorKind::ReadFailed:
-        return {u"cannot read the file (%1)", u"无法读取文件（%1）"};
+        //: %1 is the system's message
+        return QT_TRANSLATE_NOOP("LoadError", "cannot read the file (%1)");
     case LoadErrorKind::Empty:
-        return {u"not XML (the file is empty)", u"不是 XML 文件（文件是空的）"};
+        return QT_TRANSLATE_NOOP("LoadError", "not XML (the file is empty)");
     case LoadErrorKind::BinaryData:
-        return {u"not XML (the file holds binary data)", u"不是 XML 文件（文件含有二进制数据）"};
+        return QT_TRANSLATE_NOOP("LoadError", "not XML (the file holds binary data)");
     case LoadErrorKind::NotMarkup:
-        return {u"not XML (it does not start with markup)", u"不是 XML 文件（开头不是标记）"};
+        return QT_TRANSLATE_NOOP("LoadError", "not XML (it does not start with markup)");
     case LoadErrorKind::UnsupportedEncoding:
-        return {u"unsupported encoding \u201C%1\u201D", u"不支持的编码“%1”"};
+        //: %1 is the name of the encoding, such as GBK
+        return QT_TRANSLATE_NOOP("LoadError", "unsupported encoding “%1”");
     case LoadErrorKind::InvalidEncodedText:
-        return {u"bytes that are not valid %1", u"含有不符合 %1 编码的字节"};
+        //: %1 is the name of the encoding, such as GBK
+        return QT_TRANSLATE_NOOP("LoadError", "bytes that are not valid %1");
     case LoadErrorKind::OutOfMemory:
-        return {u"not enough memory to load the document", u"内存不足，无法载入文档"};
-    case LoadErrorKind::Syntax: // in Chinese from the parser's code instead
-        return {u"%1", {}};
+        return QT_TRANSLATE_NOOP("LoadError", "not enough memory to load the document");
     case LoadErrorKind::MismatchedTag:
-        return {u"mismatched tag: the open element is <%1>, started on line %2",
-                u"结束标记与开始标记不匹配：当前打开的元素是第 %2 行开始的 <%1>"};
+        //: %1 is an element name, %2 a line number
+        return QT_TRANSLATE_NOOP("LoadError",
+                                 "mismatched tag: the open element is <%1>, started on line %2");
     case LoadErrorKind::UndeclaredEncoding:
-        return {u"bytes that are not valid UTF-8; they read as %1, but the encoding declaration "
-                u"is missing (for example <?xml version=\"1.0\" encoding=\"GBK\"?>)",
-                u"含有不符合 UTF-8 编码的字节，可按 %1 编码读取，但缺少编码声明（例如 "
-                u"<?xml version=\"1.0\" encoding=\"GBK\"?>）"};
+        //: %1 is the names of the encodings the bytes read as, such as GBK/Shift_JIS
+        return QT_TRANSLATE_NOOP("LoadError",
+                                 "bytes that are not valid UTF-8; they read as %1, but the "
+                                 "encoding declaration is missing (for example <?xml "
+                                 "version=\"1.0\" encoding=\"GBK\"?>)");
     case LoadErrorKind::UnboundPrefix:
-        return {u"namespace prefix \u201C%1\u201D is not declared", u"命名空间前缀“%1”没有声明"};
+        return QT_TRANSLATE_NOOP("LoadError", "namespace prefix “%1” is not declared");
     case LoadErrorKind::BadQualifiedName:
-        return {u"\u201C%1\u201D is not a valid name in a namespace-aware document",
-                u"“%1”不是合法的限定名"};
+        return QT_TRANSLATE_NOOP("LoadError",
+                                 "“%1” is not a valid name in a namespace-aware document");
     case LoadErrorKind::ExternalEntity:
-        return {u"entity \u201C%1\u201D is defined outside the document, which is not read",
-                u"实体“%1”定义在文档之外，不会被读取"};
+        return QT_TRANSLATE_NOOP("LoadError",
+                                 "entity “%1” is defined outside the document, which is not read");
     case LoadErrorKind::TooLarge:
-        return {u"the document is too large to load", u"文档太大，无法载入"};
+        return QT_TRANSLATE_NOOP("LoadError", "the document is too large to load");
     case LoadErrorKind::Stopped:
-        return {u"loading was stopped", u"载入已中止"};
+        return QT_TRANSLATE_NOOP("LoadError", "loading was stopped");
     case LoadErrorKind::MissingStoredDocument:
-        return {u"the catalogue has no document with identifier %1 (valid: 101\u2013157)",
-                u"目录中没有标识符为 %1 的文档（有效范围 101–157）"};
+        return QT_TRANSLATE_NOOP(
+            "LoadError", "the catalogue has no document with identifier %1 (valid: 101–157)");
     case LoadErrorKind::NoSuchEntry:
-        return {u"the catalogue has no entry %1", u"目录中没有第 %1 项"};
+        return QT_TRANSLATE_NOOP("LoadError", "the catalogue has no entry %1");
     }
-    return {};
+    return "";
 }
 
-QString filledIn(QStringView format, const LoadError& error)
+struct ParserFault
 {
+    int code;
+    const char* words;
+};
+
+// The parser's faults that the reader meets, by Expat's error code, in
+// Expat's own words (XML_ErrorString), so that talpora-cli says exactly what
+// Expat says; a test holds them to the library's.
+constexpr std::array<ParserFault, 31> parserFaults = {{
+    {1, QT_TRANSLATE_NOOP("LoadError", "out of memory")},
+    {2, QT_TRANSLATE_NOOP("LoadError", "syntax error")},
+    {3, QT_TRANSLATE_NOOP("LoadError", "no element found")},
+    {4, QT_TRANSLATE_NOOP("LoadError", "not well-formed (invalid token)")},
+    {5, QT_TRANSLATE_NOOP("LoadError", "unclosed token")},
+    {6, QT_TRANSLATE_NOOP("LoadError", "partial character")},
+    {7, QT_TRANSLATE_NOOP("LoadError", "mismatched tag")},
+    {8, QT_TRANSLATE_NOOP("LoadError", "duplicate attribute")},
+    {9, QT_TRANSLATE_NOOP("LoadError", "junk after document element")},
+    {10, QT_TRANSLATE_NOOP("LoadError", "illegal parameter entity reference")},
+    {11, QT_TRANSLATE_NOOP("LoadError", "undefined entity")},
+    {12, QT_TRANSLATE_NOOP("LoadError", "recursive entity reference")},
+    {13, QT_TRANSLATE_NOOP("LoadError", "asynchronous entity")},
+    {14, QT_TRANSLATE_NOOP("LoadError", "reference to invalid character number")},
+    {15, QT_TRANSLATE_NOOP("LoadError", "reference to binary entity")},
+    {16, QT_TRANSLATE_NOOP("LoadError", "reference to external entity in attribute")},
+    {17, QT_TRANSLATE_NOOP("LoadError", "XML or text declaration not at start of entity")},
+    {18, QT_TRANSLATE_NOOP("LoadError", "unknown encoding")},
+    {19, QT_TRANSLATE_NOOP("LoadError", "encoding specified in XML declaration is incorrect")},
+    {20, QT_TRANSLATE_NOOP("LoadError", "unclosed CDATA section")},
+    {21, QT_TRANSLATE_NOOP("LoadError", "error in processing external entity reference")},
+    {24, QT_TRANSLATE_NOOP("LoadError", "entity declared in parameter entity")},
+    {28, QT_TRANSLATE_NOOP("LoadError", "must not undeclare prefix")},
+    {29, QT_TRANSLATE_NOOP("LoadError", "incomplete markup in parameter entity")},
+    {30, QT_TRANSLATE_NOOP("LoadError", "XML declaration not well-formed")},
+    {31, QT_TRANSLATE_NOOP("LoadError", "text declaration not well-formed")},
+    {32, QT_TRANSLATE_NOOP("LoadError", "illegal character(s) in public id")},
+    {38, QT_TRANSLATE_NOOP("LoadError", "reserved prefix (xml) must not be undeclared or bound "
+                                        "to another namespace name")},
+    {39,
+     QT_TRANSLATE_NOOP("LoadError", "reserved prefix (xmlns) must not be declared or undeclared")},
+    {40, QT_TRANSLATE_NOOP("LoadError",
+                           "prefix must not be bound to one of the reserved namespace names")},
+    {43, QT_TRANSLATE_NOOP("LoadError",
+                           "limit on input amplification factor (from DTD and entities) breached")},
+}};
+
+QString translated(const char* source)
+{
+    return QCoreApplication::translate(context, source);
+}
+
+QString parserFault(const LoadError& error)
+{
+    for (const ParserFault& fault : parserFaults) {
+        if (fault.code == error.parserCode)
+            return translated(fault.words);
+    }
+    // A fault the reader never meets (a misuse of the parser), or one of a
+    // later Expat: the reader's detail holds Expat's own words for it.
+    //: %1 is the XML parser's own English words for a fault that normal use never meets
+    return translated(QT_TRANSLATE_NOOP("LoadError", "%1")).arg(error.detail);
+}
+
+QString reason(const LoadError& error)
+{
+    if (error.kind == LoadErrorKind::Syntax)
+        return parserFault(error);
+    const QString format = translated(reasonFormat(error.kind));
     // A detail comes from the file (a name, an entity): shown whole it could be
     // megabytes long or span lines.
     // The number first: a detail holding "%2" must stay as it is.
-    QString text = format.toString();
+    QString text = format;
     text.replace(u"%2"_s, QString::number(error.relatedLine));
     return format.contains(u"%1") ? text.arg(displayLine(error.detail)) : text;
 }
 
-// The parser's faults in the interface's language; codes not listed here
-// cannot arise from the way the reader drives the parser.
-QString chineseSyntaxReason(int parserCode)
-{
-    switch (parserCode) {
-    case XML_ERROR_NO_MEMORY:
-        return u"内存不足"_s;
-    case XML_ERROR_SYNTAX:
-        return u"语法错误"_s;
-    case XML_ERROR_NO_ELEMENTS:
-        return u"文档没有根元素，或在元素结束前就结束了"_s;
-    case XML_ERROR_INVALID_TOKEN:
-        return u"格式不正确（无效的字符或标记）"_s;
-    case XML_ERROR_UNCLOSED_TOKEN:
-        return u"标记没有结束"_s;
-    case XML_ERROR_PARTIAL_CHAR:
-        return u"字符不完整"_s;
-    case XML_ERROR_TAG_MISMATCH:
-        return u"结束标记与开始标记不匹配"_s;
-    case XML_ERROR_DUPLICATE_ATTRIBUTE:
-        return u"同一元素中属性重复"_s;
-    case XML_ERROR_JUNK_AFTER_DOC_ELEMENT:
-        return u"根元素之后还有内容"_s;
-    case XML_ERROR_PARAM_ENTITY_REF:
-        return u"非法的参数实体引用"_s;
-    case XML_ERROR_UNDEFINED_ENTITY:
-        return u"未定义的实体"_s;
-    case XML_ERROR_RECURSIVE_ENTITY_REF:
-        return u"递归的实体引用"_s;
-    case XML_ERROR_ASYNC_ENTITY:
-        return u"实体的标记不完整"_s;
-    case XML_ERROR_BAD_CHAR_REF:
-        return u"引用了无效的字符编号"_s;
-    case XML_ERROR_BINARY_ENTITY_REF:
-        return u"引用了二进制实体"_s;
-    case XML_ERROR_ATTRIBUTE_EXTERNAL_ENTITY_REF:
-        return u"属性值中引用了外部实体"_s;
-    case XML_ERROR_MISPLACED_XML_PI:
-        return u"XML 声明或文本声明不在实体的开头"_s;
-    case XML_ERROR_UNKNOWN_ENCODING:
-    case XML_ERROR_INCORRECT_ENCODING:
-        return u"编码错误"_s;
-    case XML_ERROR_UNCLOSED_CDATA_SECTION:
-        return u"CDATA 段没有结束"_s;
-    case XML_ERROR_EXTERNAL_ENTITY_HANDLING:
-        return u"不读取外部实体"_s;
-    case XML_ERROR_ENTITY_DECLARED_IN_PE:
-        return u"实体在参数实体中声明"_s;
-    case XML_ERROR_UNDECLARING_PREFIX:
-        return u"不能取消命名空间前缀的声明"_s;
-    case XML_ERROR_INCOMPLETE_PE:
-        return u"参数实体不完整"_s;
-    case XML_ERROR_XML_DECL:
-        return u"XML 声明格式不正确"_s;
-    case XML_ERROR_TEXT_DECL:
-        return u"文本声明格式不正确"_s;
-    case XML_ERROR_PUBLICID:
-        return u"公共标识符中有非法字符"_s;
-    case XML_ERROR_RESERVED_PREFIX_XML:
-    case XML_ERROR_RESERVED_PREFIX_XMLNS:
-    case XML_ERROR_RESERVED_NAMESPACE_URI:
-        return u"误用了保留的命名空间前缀或名称"_s;
-    case XML_ERROR_AMPLIFICATION_LIMIT_BREACH:
-        return u"实体展开过多（可能是恶意文档）"_s;
-    default:
-        return u"XML 格式不正确"_s;
-    }
-}
-
 } // namespace
 
-QString describeInEnglish(const LoadError& error)
+QString describe(const LoadError& error)
 {
-    const QString reason = filledIn(reasonFormats(error.kind).english, error);
+    if (!error)
+        return {};
+    const QString why = reason(error);
     if (error.line <= 0)
-        return reason;
-    return u"line %1, column %2: %3"_s.arg(error.line).arg(error.column).arg(reason);
-}
-
-QString describeInChinese(const LoadError& error)
-{
-    const QString reason = error.kind == LoadErrorKind::Syntax
-                               ? chineseSyntaxReason(error.parserCode)
-                               : filledIn(reasonFormats(error.kind).chinese, error);
-    if (error.line <= 0)
-        return reason;
-    return u"第 %1 行第 %2 列：%3"_s.arg(error.line).arg(error.column).arg(reason);
+        return why;
+    //: %1 is a line number, %2 a column number, %3 what is wrong there
+    return translated(QT_TRANSLATE_NOOP("LoadError", "line %1, column %2: %3"))
+        .arg(QString::number(error.line), QString::number(error.column), why);
 }
 
 } // namespace talpora

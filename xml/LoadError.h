@@ -18,7 +18,7 @@ enum class LoadErrorKind
     UnsupportedEncoding, // detail: the encoding's name
     InvalidEncodedText,  // bytes that are not valid in the encoding; detail: its name
     OutOfMemory,
-    Syntax,             // not well-formed; parserCode and detail say how
+    Syntax,             // not well-formed; parserCode says how, detail in Expat's words
     MismatchedTag,      // an end tag that does not close the open element; detail: its name
     UndeclaredEncoding, // bytes that are not UTF-8 but read as a legacy encoding the
                         // document does not declare; detail: that encoding's name
@@ -31,8 +31,7 @@ enum class LoadErrorKind
     NoSuchEntry            // detail: the catalogue position
 };
 
-// Why a document could not be loaded, as data; the window and the command
-// line word it each in their own language.
+// Why a document could not be loaded, as data; describe() words it.
 struct LoadError
 {
     LoadErrorKind kind = LoadErrorKind::None;
@@ -46,9 +45,9 @@ struct LoadError
     explicit operator bool() const { return kind != LoadErrorKind::None; }
 };
 
-// "line L, column C: <reason>" or the bare reason, in English.
-QString describeInEnglish(const LoadError& error);
-// "第 L 行第 C 列：<原因>" or the bare reason, in Chinese.
-QString describeInChinese(const LoadError& error);
+// "line L, column C: <reason>" or the bare reason, in the language of the
+// installed translation: English where none is installed (talpora-cli), the
+// parser's faults then word for word as Expat's XML_ErrorString gives them.
+QString describe(const LoadError& error);
 
 } // namespace talpora

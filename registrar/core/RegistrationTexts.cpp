@@ -44,32 +44,27 @@ std::string visibleName(const std::string& name)
 
 Report registeredReport(const std::string& name)
 {
-    return {ReportKind::Registered, "注册" + visibleName(name) + "成功!"};
+    return {ReportKind::Registered, name, 0, {}};
 }
 
 Report registrationFailedReport(const std::string& name, int exitCode)
 {
-    return {ReportKind::RegistrationFailed, "注册" + visibleName(name) + "失败!（" +
-                                                registrationTool + " 退出代码 " +
-                                                std::to_string(exitCode) + "）"};
+    return {ReportKind::RegistrationFailed, name, exitCode, {}};
 }
 
 Report registrationTimedOutReport(const std::string& name)
 {
-    return {ReportKind::RegistrationFailed,
-            "注册" + visibleName(name) + "失败!（" + registrationTool + " 超过 " +
-                std::to_string(toolTimeLimitSeconds) + " 秒没有结束，已被终止）"};
+    return {ReportKind::RegistrationTimedOut, name, 0, {}};
 }
 
 Report toolUnavailableReport(const std::string& reason)
 {
-    return {ReportKind::ToolUnavailable,
-            std::string("无法启动注册工具 ") + registrationTool + "：" + reason};
+    return {ReportKind::ToolUnavailable, {}, 0, reason};
 }
 
 Report folderUnreadableReport(const std::string& folder, const std::string& reason)
 {
-    return {ReportKind::FolderUnreadable, "无法读取文件夹 " + visibleName(folder) + "：" + reason};
+    return {ReportKind::FolderUnreadable, folder, 0, reason};
 }
 
 std::string usageText()

@@ -30,7 +30,8 @@ Report registrationTimedOutReport(const std::string& name);
 Report toolUnavailableReport(const std::string& reason);
 Report folderUnreadableReport(const std::string& folder, const std::string& reason);
 
-// What Quillet says when it is given arguments, which it never takes.
+// What Quillet says when it is given arguments, which it never takes: in
+// English whatever the interface's language is, as a program's usage is.
 std::string usageText();
 
 } // namespace quillet

@@ -126,7 +126,7 @@ void TestCli::treeOfEntry()
     QCOMPARE(result.err, QString());
     const QStringList lines = result.out.chopped(1).split(u'\n');
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(describeInEnglish(session.loadCatalogueEntry(4)), QString());
+    QCOMPARE(describe(session.loadCatalogueEntry(4)), QString());
     QCOMPARE(lines.size(), qsizetype(session.tree()->size()));
     QCOMPARE(lines[0], u"1\tk_1\t0\t1\tred\tqat\t<qat>"_s);
     QCOMPARE(lines[1], u"2\tk_2\t1\t2\tblue\tsharedControls|\t<sharedControls>"_s);
@@ -266,7 +266,7 @@ void TestCli::snippet()
              "</customUI>\n"_s);
 
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(describeInEnglish(session.loadCatalogueEntry(19)), QString());
+    QCOMPARE(describe(session.loadCatalogueEntry(19)), QString());
     const NodeTree::Position last = session.tree()->size();
     result = run({u"snippet"_s, u"Excel_2013_qat_en"_s, QString::number(last)});
     QCOMPARE(result.status, 0);

@@ -72,10 +72,10 @@ void TestLoadingPosix::unreadableFiles()
             fromLockedFolder = loadXmlFile(fileInLockedFolder);
     }
     QVERIFY(!fromLockedFile);
-    QCOMPARE(describeInEnglish(fromLockedFile.error), u"permission denied"_s);
+    QCOMPARE(describe(fromLockedFile.error), u"permission denied"_s);
     if (::geteuid() == 0) {
         QVERIFY(!fromLockedFolder);
-        QCOMPARE(describeInEnglish(fromLockedFolder.error), u"permission denied"_s);
+        QCOMPARE(describe(fromLockedFolder.error), u"permission denied"_s);
     }
 }
 

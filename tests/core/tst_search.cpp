@@ -139,7 +139,7 @@ void TestSearch::findNext()
 void TestSearch::keywordInCapitalsStepsNodeByNode()
 {
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(describeInEnglish(session.loadCatalogueEntry(19)), QString()); // Excel_2013_qat_en
+    QCOMPARE(describe(session.loadCatalogueEntry(19)), QString()); // Excel_2013_qat_en
     session.setKeyword(u"IDMSO"_s);
     const Position size = session.tree()->size();
     QVERIFY(size > 3);
@@ -240,8 +240,7 @@ void TestSearch::chineseKeywordsInFiles()
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     ViewerSession session(u"Talpora"_s);
-    QCOMPARE(describeInEnglish(session.loadFile(writeFile(dir, u"chinese.xml"_s, bytes))),
-             QString());
+    QCOMPARE(describe(session.loadFile(writeFile(dir, u"chinese.xml"_s, bytes))), QString());
     session.setKeyword(u"粘贴"_s);
     QCOMPARE(session.FindNext(1), 4u);
     session.setKeyword(u"剪贴板"_s);

@@ -30,5 +30,8 @@ if(windres)
             "Has 3 elements" "FILEVERSION 1, 0, 0, 0" [[BLOCK "080404B0"]]
             [[VALUE "ProductName", "Quillet"]] [[VALUE "InternalName", "Quillet"]]
             [[VALUE "FileVersion", "1.00"]] [[VALUE "ProductVersion", "1.00"]]
-            "VALUE \"FileDescription\", ${description}" [[VALUE "Translation", 0x804, 1200]])
+            "VALUE \"FileDescription\", ${description}"
+            [[BLOCK "040904B0"]]
+            [[VALUE "FileDescription", "Registers every .ocx and .dll file in its own folder"]]
+            [[BLOCK "041104B0"]] [[VALUE "Translation", 0x804, 1200, 0x409, 1200, 0x411, 1200]])
 endif()

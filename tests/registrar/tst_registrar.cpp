@@ -2,7 +2,9 @@
 #include "registrar/core/ProgramLocation.h"
 #include "registrar/core/RegistrationRun.h"
 #include "registrar/core/RegistrationTexts.h"
-#include "registrar/core/TerminalReporter.h"
+#include "registrar/reporting/ReportText.h"
+#include "registrar/reporting/TerminalReporter.h"
+#include "translations/Translations.h"
 
 #include <QTest>
 #include <map>
@@ -11,6 +13,8 @@
 
 using namespace quillet;
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(talpora::InterfaceLanguage)
 
 namespace {
 
@@ -77,7 +81,7 @@ public:
 
     void show(const Report& report) override
     {
-        log_.add("show " + report.text);
+        log_.add("show " + reportText(report));
         reports.push_back(report);
     }
 
@@ -117,6 +121,9 @@ class TestRegistrar : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanup();
+
     void handlesOcxFilesFirstThenDll();
     void emptyFolderShowsNothing();
     void nameWithSpacesStaysOneArgument();
@@ -130,11 +137,23 @@ private slots:
     void selectsOrdinaryComponentFiles();
     void quotesArgumentsForTheWindowsCommandLine_data();
     void quotesArgumentsForTheWindowsCommandLine();
+    void reportTexts_data();
     void reportTexts();
     void locatesProgramFolder_data();
     void locatesProgramFolder();
     void terminalReporterSendsFailuresToErrorStream();
 };
+
+// Quillet speaks Chinese where the system names no language, as these tests' texts do.
+void TestRegistrar::initTestCase()
+{
+    QVERIFY(talpora::installTranslations(talpora::InterfaceLanguage::Chinese, {u"quillet"_s}));
+}
+
+void TestRegistrar::cleanup()
+{
+    talpora::installTranslations(talpora::InterfaceLanguage::Chinese, {u"quillet"_s});
+}
 
 void TestRegistrar::handlesOcxFilesFirstThenDll()
 {
@@ -178,7 +197,7 @@ void TestRegistrar::nameWithSpacesStaysOneArgument()
     QCOMPARE(unregister.arguments, (std::vector<std::string>{"/u", "/s", "./b c.ocx"}));
     QCOMPARE(registration.arguments, (std::vector<std::string>{"/s", "./b c.ocx"}));
     QCOMPARE(registration.text(), std::string("Regsvr32 /s \"./b c.ocx\""));
-    QCOMPARE(harness.reporter.reports.at(0).text, std::string("注册b c.ocx成功!"));
+    QCOMPARE(reportText(harness.reporter.reports.at(0)), std::string("注册b c.ocx成功!"));
 }
 
 void TestRegistrar::failedRegistrationIsReportedAsFailure()
@@ -194,14 +213,15 @@ void TestRegistrar::failedRegistrationIsReportedAsFailure()
     QCOMPARE(reports.size(), 4u);
     QCOMPARE(reports[0].kind, ReportKind::Registered);
     QCOMPARE(reports[1].kind, ReportKind::RegistrationFailed);
-    QCOMPARE(reports[1].text, std::string("注册e.dll失败!（Regsvr32 退出代码 5）"));
+    QCOMPARE(reportText(reports[1]), std::string("注册e.dll失败!（Regsvr32 退出代码 5）"));
     // A hung tool fails its file; nothing more is tried with it.
-    QCOMPARE(reports[2].kind, ReportKind::RegistrationFailed);
-    QCOMPARE(reports[2].text,
+    QCOMPARE(reports[2].kind, ReportKind::RegistrationTimedOut);
+    QVERIFY(reports[2].isFailure());
+    QCOMPARE(reportText(reports[2]),
              std::string("注册h.dll失败!（Regsvr32 超过 60 秒没有结束，已被终止）"));
     QVERIFY(!harness.log.events.contains(u"run Regsvr32 /s ./h.dll @/opt/tools"_s));
     // The files after a failure are still handled.
-    QCOMPARE(reports[3].text, std::string("注册f.dll成功!"));
+    QCOMPARE(reportText(reports[3]), std::string("注册f.dll成功!"));
     QCOMPARE(summary.registered, 2);
     QCOMPARE(summary.failed, 2);
     QCOMPARE(summary.exitCode(), 1);
@@ -248,10 +268,10 @@ void TestRegistrar::missingToolStopsWithOneMessage()
     const std::vector<Report>& reports = harness.reporter.reports;
     QCOMPARE(static_cast<int>(reports.size()), reportsBefore.size() + 1);
     for (int i = 0; i < reportsBefore.size(); ++i)
-        QCOMPARE(QString::fromStdString(reports[static_cast<std::size_t>(i)].text),
+        QCOMPARE(QString::fromStdString(reportText(reports[static_cast<std::size_t>(i)])),
                  reportsBefore[i]);
     QCOMPARE(reports.back().kind, ReportKind::ToolUnavailable);
-    QCOMPARE(reports.back().text,
+    QCOMPARE(reportText(reports.back()),
              std::string("无法启动注册工具 Regsvr32：No such file or directory"));
     // The ".dll" pass never begins.
     QCOMPARE(harness.log.events.count(u"list /opt/tools"_s), 1);
@@ -269,7 +289,7 @@ void TestRegistrar::unreadableFolderStopsTheRun()
     QVERIFY(harness.runner.commands.empty());
     QCOMPARE(harness.reporter.reports.size(), 1u);
     QCOMPARE(harness.reporter.reports[0].kind, ReportKind::FolderUnreadable);
-    QCOMPARE(harness.reporter.reports[0].text,
+    QCOMPARE(reportText(harness.reporter.reports[0]),
              std::string("无法读取文件夹 /opt/tools：Permission denied"));
     QVERIFY(summary.exitCode() != 0);
 }
@@ -338,8 +358,42 @@ void TestRegistrar::quotesArgumentsForTheWindowsCommandLine()
     QCOMPARE(QString::fromStdString(quoteArgument(argument.toStdString())), quoted);
 }
 
+void TestRegistrar::reportTexts_data()
+{
+    QTest::addColumn<talpora::InterfaceLanguage>("language");
+    QTest::addColumn<QStringList>("texts"); // registered, failed, timed out, no tool, no folder
+
+    QTest::newRow("Chinese") << talpora::InterfaceLanguage::Chinese
+                             << QStringList{
+                                    u"注册VsMenu.OCX成功!"_s,
+                                    u"注册x.dll失败!（Regsvr32 退出代码 -1）"_s,
+                                    u"注册h.dll失败!（Regsvr32 超过 60 秒没有结束，已被终止）"_s,
+                                    u"无法启动注册工具 Regsvr32：not found"_s,
+                                    u"无法读取文件夹 C:\\App：denied"_s};
+    QTest::newRow("English") << talpora::InterfaceLanguage::English
+                             << QStringList{
+                                    u"Registered VsMenu.OCX."_s,
+                                    u"Registering x.dll failed (Regsvr32 exit code -1)."_s,
+                                    u"Registering h.dll failed (Regsvr32 did not end within 60 "
+                                    "seconds and was ended)."_s,
+                                    u"Cannot start the registration tool Regsvr32: not found"_s,
+                                    u"Cannot read the folder C:\\App: denied"_s};
+    QTest::newRow("Japanese") << talpora::InterfaceLanguage::Japanese
+                              << QStringList{
+                                     u"VsMenu.OCX を登録しました。"_s,
+                                     u"x.dll の登録に失敗しました (Regsvr32 の終了コード -1)。"_s,
+                                     u"h.dll の登録に失敗しました (Regsvr32 が 60 秒以内に終了しな"
+                                     "かったため、強制終了しました)。"_s,
+                                     u"登録ツール Regsvr32 を起動できません: not found"_s,
+                                     u"フォルダー C:\\App を読み取れません: denied"_s};
+}
+
 void TestRegistrar::reportTexts()
 {
+    QFETCH(talpora::InterfaceLanguage, language);
+    QFETCH(QStringList, texts);
+    QVERIFY(talpora::installTranslations(language, {u"quillet"_s}));
+
     const ProgramLocation windowsProgram{"C:\\App", "Quillet.exe", '\\'};
     QCOMPARE(unregisterCommand(windowsProgram, "VsMenu.OCX").text(),
              std::string("Regsvr32 /u /s .\\VsMenu.OCX"));
@@ -348,14 +402,17 @@ void TestRegistrar::reportTexts()
              std::string("Regsvr32 /s .\\-u.dll"));
     QCOMPARE(registerCommand(windowsProgram, "VsMenu.OCX").workingDirectory,
              std::string("C:\\App"));
-    QCOMPARE(registeredReport("VsMenu.OCX").text, std::string("注册VsMenu.OCX成功!"));
-    // A name cannot forge a second report line or send terminal controls.
-    QCOMPARE(registeredReport("a\n注册b.dll成功!\x1b[2K.dll").text,
-             std::string("注册a\\n注册b.dll成功!\\x1b[2K.dll成功!"));
-    QCOMPARE(registrationFailedReport("x.dll", -1).text,
-             std::string("注册x.dll失败!（Regsvr32 退出代码 -1）"));
-    QCOMPARE(toolUnavailableReport("not found").text,
-             std::string("无法启动注册工具 Regsvr32：not found"));
+    const QStringList shown{
+        QString::fromStdString(reportText(registeredReport("VsMenu.OCX"))),
+        QString::fromStdString(reportText(registrationFailedReport("x.dll", -1))),
+        QString::fromStdString(reportText(registrationTimedOutReport("h.dll"))),
+        QString::fromStdString(reportText(toolUnavailableReport("not found"))),
+        QString::fromStdString(reportText(folderUnreadableReport("C:\\App", "denied")))};
+    QCOMPARE(shown, texts);
+    // A name cannot forge a second report line or send terminal controls, nor
+    // take the place of the next argument.
+    QCOMPARE(QString::fromStdString(reportText(registeredReport("a\n%2\x1b[2K.dll"))),
+             QString(texts[0]).replace(u"VsMenu.OCX"_s, u"a\\n%2\\x1b[2K.dll"_s));
 }
 
 void TestRegistrar::locatesProgramFolder_data()
@@ -409,6 +466,6 @@ void TestRegistrar::terminalReporterSendsFailuresToErrorStream()
         std::string("注册e.dll失败!（Regsvr32 退出代码 5）\n无法启动注册工具 Regsvr32：gone\n"));
 }
 
-QTEST_APPLESS_MAIN(TestRegistrar)
+QTEST_GUILESS_MAIN(TestRegistrar)
 
 #include "tst_registrar.moc"

@@ -67,6 +67,7 @@ private slots:
     void initTestCase();
     void registersTheFilesOfItsOwnFolder();
     void emptyFolderDoesNothing();
+    void missingToolIsReportedOnce_data();
     void missingToolIsReportedOnce();
     void argumentsOnlyShowTheUsage_data();
     void argumentsOnlyShowTheUsage();
@@ -77,8 +78,9 @@ private:
     // A folder holding a copy of Quillet and empty files with the given names.
     QString makeProgramFolder(const QString& name, const QStringList& files) const;
     QString makeStandInFolder() const;
+    // Runs with no language set (the C locale) unless `language` sets LANGUAGE.
     Outcome runQuillet(const QString& folder, const QString& searchPath,
-                       const QStringList& arguments = {}) const;
+                       const QStringList& arguments = {}, const QString& language = {}) const;
     QStringList recordedCalls() const;
 
     QTemporaryDir root_;
@@ -114,11 +116,18 @@ QString TestRegistrarEndToEnd::makeStandInFolder() const
 }
 
 Outcome TestRegistrarEndToEnd::runQuillet(const QString& folder, const QString& searchPath,
-                                          const QStringList& arguments) const
+                                          const QStringList& arguments,
+                                          const QString& language) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"DISPLAY"_s);
     environment.remove(u"WAYLAND_DISPLAY"_s);
+    // The system's messages stay in English whatever LANGUAGE says.
+    for (const QString& variable : {u"LANGUAGE"_s, u"LC_MESSAGES"_s, u"LANG"_s})
+        environment.remove(variable);
+    environment.insert(u"LC_ALL"_s, u"C"_s);
+    if (!language.isEmpty())
+        environment.insert(u"LANGUAGE"_s, language);
     environment.insert(u"PATH"_s, searchPath);
     environment.insert(u"STANDIN_LOG"_s, path(u"calls.log"_s));
     environment.insert(u"STANDIN_FAIL"_s, u"./e.dll"_s);
@@ -192,19 +201,36 @@ void TestRegistrarEndToEnd::emptyFolderDoesNothing()
     QCOMPARE(outcome.err, QStringList());
 }
 
+void TestRegistrarEndToEnd::missingToolIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("language"); // LANGUAGE
+    QTest::addColumn<QString>("report");
+    QTest::newRow("no language") << QString()
+                                 << u"无法启动注册工具 Regsvr32：No such file or directory"_s;
+    QTest::newRow("English") << u"en_GB"_s
+                             << u"Cannot start the registration tool Regsvr32: No such file or "
+                                "directory"_s;
+    QTest::newRow("Japanese, then English")
+        << u"ja:en"_s << u"登録ツール Regsvr32 を起動できません: No such file or directory"_s;
+}
+
 void TestRegistrarEndToEnd::missingToolIsReportedOnce()
 {
-    const QString app = makeProgramFolder(u"notool"_s, {u"a.ocx"_s, u"b.ocx"_s, u"c.dll"_s});
+    QFETCH(QString, language);
+    QFETCH(QString, report);
+    const QString app =
+        makeProgramFolder(u"notool "_s + QString::fromLatin1(QTest::currentDataTag()),
+                          {u"a.ocx"_s, u"b.ocx"_s, u"c.dll"_s});
     QVERIFY(!app.isEmpty());
     const QString noTools = path(u"nothing"_s);
     QVERIFY(QDir().mkpath(noTools));
 
-    const Outcome outcome = runQuillet(app, noTools);
+    const Outcome outcome = runQuillet(app, noTools, {}, language);
 
     QCOMPARE(outcome.exitCode, 2);
     QCOMPARE(outcome.out, QStringList());
     // The tool is named once, by the report; the reason is the system's.
-    QCOMPARE(outcome.err, QStringList{u"无法启动注册工具 Regsvr32：No such file or directory"_s});
+    QCOMPARE(outcome.err, QStringList{report});
 }
 
 void TestRegistrarEndToEnd::argumentsOnlyShowTheUsage_data()

@@ -4,10 +4,34 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
 namespace talpora::test {
+
+namespace {
+
+QStringList cutOffTexts(const QWidget* dialog)
+{
+    QStringList cut;
+    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->width() < button->sizeHint().width())
+            cut.append(button->text());
+    }
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->wordWrap() && label->width() < label->sizeHint().width())
+            cut.append(label->text());
+    }
+    const QScreen* screen = dialog->screen();
+    if (screen && (dialog->frameGeometry().width() > screen->availableGeometry().width() ||
+                   dialog->frameGeometry().height() > screen->availableGeometry().height()))
+        cut.append(dialog->windowTitle());
+    return cut;
+}
+
+} // namespace
 
 QList<ModalDialogs*> ModalDialogs::s_alive;
 
@@ -43,6 +67,7 @@ void ModalDialogs::closeActiveModal()
         seen.standardButtons = box->standardButtons();
         for (QAbstractButton* button : box->buttons())
             seen.buttons.append(button->text());
+        seen.cutOff = cutOffTexts(box);
         m_seen.append(seen);
         if (accept && !box->buttons().isEmpty())
             box->buttons().constFirst()->click();
@@ -52,6 +77,7 @@ void ModalDialogs::closeActiveModal()
         seen.kind = u"input"_s;
         seen.text = input->labelText();
         seen.value = input->textValue();
+        seen.cutOff = cutOffTexts(input);
         m_seen.append(seen);
         if (accept && m_typed)
             input->setTextValue(*m_typed);

@@ -21,6 +21,9 @@ struct SeenDialog
     QMessageBox::StandardButtons standardButtons;
     QStringList buttons;     // message box button texts
     QStringList nameFilters; // file dialog
+    // Texts of a message or input box that do not fit: a button or an unwrapped
+    // label narrower than its text, the box's title when it is larger than the screen.
+    QStringList cutOff;
 };
 
 // While it lives, every modal dialog that opens is recorded and closed at

@@ -1,16 +1,16 @@
 #include "MainWindowFixture.h"
 #include "ModalDialogs.h"
 #include "UiTestSupport.h"
+#include "catalogue/OfficeTargets.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/Form2.h"
+#include "viewer/ui/InterfaceTranslation.h"
 #include "viewer/ui/NodeTreeModel.h"
 #include "viewer/ui/NodeTreeView.h"
-#include "viewer/ui/QtTranslation.h"
 #include "viewer/ui/UiTexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -21,6 +21,8 @@
 using namespace Qt::StringLiterals;
 using namespace talpora;
 using namespace talpora::test;
+
+Q_DECLARE_METATYPE(talpora::InterfaceLanguage)
 
 namespace {
 
@@ -52,6 +54,32 @@ QString menuOutline(const QMenuBar* bar)
     return lines.join(u'\n');
 }
 
+// The menu titles and items whose text does not fit the room they get: a title
+// pushed out of the bar or narrower than its text, an item narrower than its
+// text and shortcut.
+QStringList cutOffMenus(const QMenuBar* bar)
+{
+    const auto textWidth = [](const QWidget* widget, const QAction* action) {
+        QString text = action->text();
+        text.remove(u'&');
+        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+        return widget->fontMetrics().horizontalAdvance(text) +
+               (shortcut.isEmpty() ? 0 : widget->fontMetrics().horizontalAdvance(shortcut));
+    };
+    QStringList cut;
+    for (const QAction* top : bar->actions()) {
+        const QRect title = bar->actionGeometry(const_cast<QAction*>(top));
+        if (!bar->rect().contains(title) || title.width() < textWidth(bar, top))
+            cut.append(top->text());
+        for (const QAction* item : top->menu()->actions()) {
+            if (top->menu()->actionGeometry(const_cast<QAction*>(item)).width() <
+                textWidth(top->menu(), item))
+                cut.append(item->text());
+        }
+    }
+    return cut;
+}
+
 // The root text of a catalogue document follows from the area in its name.
 QString rootTextOf(const QString& entryName)
 {
@@ -66,6 +94,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data();
     void initTestCase();
     void init();
     void cleanup();
@@ -84,7 +113,7 @@ private slots:
     void shortcutsOpenTheirBoxes();
     void manualShowsTheUsageNote();
     void aboutShowsSevenLines();
-    void standardButtonsSpeakChinese();
+    void standardButtonsSpeakTheLanguage();
     void exitClosesBothWindows_data();
     void exitClosesBothWindows();
 
@@ -100,8 +129,71 @@ void TestMainWindow::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
+// Every test runs once in each language the windows speak; Chinese keeps the
+// texts the windows have always had.
+void TestMainWindow::initTestCase_data()
+{
+    QTest::addColumn<InterfaceLanguage>("language");
+    QTest::addColumn<QString>("menus");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("manual");
+    QTest::addColumn<QStringList>("about"); // the title, the product line and the date line
+    QTest::addColumn<QString>("ok");
+
+    QTest::newRow("Chinese")
+        << InterfaceLanguage::Chinese
+        << u"menuFile 文件(&F)\n"
+           "  menuOpen 打开(&O) Ctrl+O\n"
+           "  menuExit 退出(&X) Ctrl+F4\n"
+           "menuOption 选项(&O)\n"
+           "  menuScripts 脚本(&S) [x]\n"
+           "  menuFind 查找(&F) Ctrl+F\n"
+           "menuHelp 帮助(&H)\n"
+           "  menuManual 使用教程 F1\n"
+           "  menuAbout 关于..."_s
+        << u"XML文件(*.xml)"_s
+        << u"单击左侧导航栏中的项目加载内容，或者点击菜单【文件/打开】加载本地XML文件。"_s
+        << QStringList{u"产品信息 & 联系方式"_s, u"产品名称：Talpora"_s,
+                       u"更新日期：2018年1月6日"_s}
+        << u"确定"_s;
+    QTest::newRow("English") << InterfaceLanguage::English
+                             << u"menuFile &File\n"
+                                "  menuOpen &Open... Ctrl+O\n"
+                                "  menuExit E&xit Ctrl+F4\n"
+                                "menuOption &Options\n"
+                                "  menuScripts &Scripts [x]\n"
+                                "  menuFind &Find... Ctrl+F\n"
+                                "menuHelp &Help\n"
+                                "  menuManual &How to Use F1\n"
+                                "  menuAbout &About..."_s
+                             << u"XML files (*.xml)"_s
+                             << u"Click an item in the list on the left to load it, or choose "
+                                "File > Open to load a local XML file."_s
+                             << QStringList{u"About Talpora"_s, u"Product name: Talpora"_s,
+                                            u"Updated: 6 January 2018"_s}
+                             << u"OK"_s;
+    QTest::newRow("Japanese") << InterfaceLanguage::Japanese
+                              << u"menuFile ファイル(&F)\n"
+                                 "  menuOpen 開く(&O)... Ctrl+O\n"
+                                 "  menuExit 終了(&X) Ctrl+F4\n"
+                                 "menuOption オプション(&O)\n"
+                                 "  menuScripts スクリプト(&S) [x]\n"
+                                 "  menuFind 検索(&F)... Ctrl+F\n"
+                                 "menuHelp ヘルプ(&H)\n"
+                                 "  menuManual 使い方(&U) F1\n"
+                                 "  menuAbout バージョン情報(&A)..."_s
+                              << u"XML ファイル (*.xml)"_s
+                              << u"左の一覧で項目をクリックすると、その内容を読み込みます。ローカル"
+                                 "の XML ファイルは [ファイル] メニューの [開く] で読み込めます。"_s
+                              << QStringList{u"Talpora のバージョン情報"_s, u"製品名: Talpora"_s,
+                                             u"更新日: 2018年1月6日"_s}
+                              << u"OK"_s;
+}
+
 void TestMainWindow::init()
 {
+    QFETCH_GLOBAL(InterfaceLanguage, language);
+    QVERIFY(installInterfaceLanguage(language));
     QVERIFY(m_ui.open());
 }
 
@@ -216,21 +308,35 @@ void TestMainWindow::clickingTheLoadedEntryRebuildsTheTree()
 
 void TestMainWindow::failedFileKeepsThePreviousDocument_data()
 {
-    QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
-    QTest::addColumn<QString>("reason");     // a pattern the message must match; empty: Esc
+    QTest::addColumn<QByteArray>("content");  // empty: the file does not exist
+    QTest::addColumn<QStringList>("reasons"); // a pattern the message must match, per language
 
     QTest::newRow("unclosed element")
-        << QByteArray("<a>\n  <b>\n</a>\n") << u"第 3 行第 \\d+ 列：结束标记与开始标记不匹配"_s;
-    QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << u"第 2 行第 \\d+ 列：\\S"_s;
-    QTest::newRow("unbound prefix") << QByteArray("<a>\n<q:b/></a>") << u"第 2 行第 1 列：.*q"_s;
-    QTest::newRow("missing file") << QByteArray() << u"找不到文件"_s;
-    QTest::newRow("well-formed, stopped by Esc") << QByteArray("<tabs/>") << QString();
+        << QByteArray("<a>\n  <b>\n</a>\n")
+        << QStringList{u"第 3 行第 \\d+ 列：结束标记与开始标记不匹配"_s,
+                       u"line 3, column \\d+: mismatched tag"_s,
+                       u"3 行目、\\d+ 列目: 終了タグが開始タグと一致しません"_s};
+    QTest::newRow("two roots") << QByteArray("<a/>\n<b/>")
+                               << QStringList{u"第 2 行第 \\d+ 列：\\S"_s,
+                                              u"line 2, column \\d+: \\S"_s,
+                                              u"2 行目、\\d+ 列目: \\S"_s};
+    QTest::newRow("unbound prefix")
+        << QByteArray("<a>\n<q:b/></a>")
+        << QStringList{u"第 2 行第 1 列：.*q"_s, u"line 2, column 1: .*q"_s,
+                       u"2 行目、1 列目: .*q"_s};
+    QTest::newRow("missing file") << QByteArray()
+                                  << QStringList{u"找不到文件"_s, u"file not found"_s,
+                                                 u"ファイルが見つかりません"_s};
+    QTest::newRow("well-formed, stopped by Esc")
+        << QByteArray("<tabs/>") << QStringList{QString(), QString(), QString()};
 }
 
 void TestMainWindow::failedFileKeepsThePreviousDocument()
 {
     QFETCH(QByteArray, content);
-    QFETCH(QString, reason);
+    QFETCH(QStringList, reasons);
+    QFETCH_GLOBAL(InterfaceLanguage, language);
+    const QString reason = reasons.at(static_cast<int>(language));
     // The name looks like markup (with entities, as Windows forbids < and >
     // in file names): the box must show it as written.
     const QString path = content.isEmpty() ? m_dir.filePath(u"&lt;b&gt;missing.xml"_s)
@@ -263,19 +369,21 @@ void TestMainWindow::failedFileKeepsThePreviousDocument()
     QCOMPARE(box.textFormat, Qt::PlainText);
     QVERIFY2(box.text.contains(QFileInfo(path).fileName()), qPrintable(box.text));
     QVERIFY2(box.text.contains(QRegularExpression(reason)), qPrintable(box.text));
+    QCOMPARE(box.cutOff, QStringList());
     QCOMPARE(m_ui.model->index(0, 0).data().toString(), rootTextOf(m_ui.list->item(7)->text()));
 }
 
 void TestMainWindow::fileDialogFiltersXmlAndCancelOpensNothing()
 {
-    QCOMPARE(texts::openFileFilter(), u"XML文件(*.xml)"_s);
+    QFETCH_GLOBAL(QString, filter);
+    QCOMPARE(texts::openFileFilter(), filter);
     const QString caption = m_ui.form->windowTitle();
     const int nodes = allIndexes(*m_ui.model).size();
     {
         ModalDialogs dialogs(ModalDialogs::Answer::Reject);
         m_ui.form->menuOpen->trigger();
         QCOMPARE(dialogs.seen().size(), 1); // the file dialog, and no box after Cancel
-        QCOMPARE(dialogs.seen().first().nameFilters, QStringList{u"XML文件(*.xml)"_s});
+        QCOMPARE(dialogs.seen().first().nameFilters, QStringList{filter});
     }
     QCOMPARE(m_ui.form->windowTitle(), caption);
     QCOMPARE(allIndexes(*m_ui.model).size(), nodes);
@@ -291,15 +399,9 @@ void TestMainWindow::fileDialogFiltersXmlAndCancelOpensNothing()
 
 void TestMainWindow::menusAreExactlyAsDesigned()
 {
-    QCOMPARE(menuOutline(m_ui.form->menuBar()), u"menuFile 文件(&F)\n"
-                                                "  menuOpen 打开(&O) Ctrl+O\n"
-                                                "  menuExit 退出(&X) Ctrl+F4\n"
-                                                "menuOption 选项(&O)\n"
-                                                "  menuScripts 脚本(&S) [x]\n"
-                                                "  menuFind 查找(&F) Ctrl+F\n"
-                                                "menuHelp 帮助(&H)\n"
-                                                "  menuManual 使用教程 F1\n"
-                                                "  menuAbout 关于..."_s);
+    QFETCH_GLOBAL(QString, menus);
+    QCOMPARE(menuOutline(m_ui.form->menuBar()), menus);
+    QCOMPARE(cutOffMenus(m_ui.form->menuBar()), QStringList());
     // The public members are the named objects.
     QCOMPARE(m_ui.form->findChild<QAction*>(u"menuScripts"_s), m_ui.form->menuScripts);
     QCOMPARE(m_ui.form->findChild<QMenu*>(u"menuHelp"_s), m_ui.form->menuHelp);
@@ -337,6 +439,7 @@ void TestMainWindow::shortcutsOpenTheirBoxes()
     QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
     QCOMPARE(dialogs.seen().size(), 1);
     QCOMPARE(dialogs.seen().first().kind, kind);
+    QCOMPARE(dialogs.seen().first().cutOff, QStringList());
 }
 
 void TestMainWindow::manualShowsTheUsageNote()
@@ -350,8 +453,9 @@ void TestMainWindow::manualShowsTheUsageNote()
     QCOMPARE(box.title, u"Talpora"_s);
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.standardButtons, QMessageBox::Ok);
-    QCOMPARE(box.text,
-             u"单击左侧导航栏中的项目加载内容，或者点击菜单【文件/打开】加载本地XML文件。"_s);
+    QFETCH_GLOBAL(QString, manual);
+    QCOMPARE(box.text, manual);
+    QCOMPARE(box.cutOff, QStringList());
     QCOMPARE(m_ui.form->windowTitle(), caption);
     QCOMPARE(allIndexes(*m_ui.model).size(), catalogueElementCount(10));
 }
@@ -362,27 +466,32 @@ void TestMainWindow::aboutShowsSevenLines()
     m_ui.form->menuAbout->trigger();
     QCOMPARE(dialogs.seen().size(), 1);
     const SeenDialog box = dialogs.seen().first();
-    QCOMPARE(box.title, u"产品信息 & 联系方式"_s);
+    QFETCH_GLOBAL(QStringList, about);
+    QCOMPARE(box.title, about[0]);
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.standardButtons, QMessageBox::Ok);
+    QCOMPARE(box.cutOff, QStringList());
     const QStringList lines = box.text.split(QRegularExpression(u"\r?\n"_s));
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[4], QString());
-    QCOMPARE(lines[5], u"产品名称："_s + QCoreApplication::applicationName());
-    QCOMPARE(lines[5], u"产品名称：Talpora"_s);
-    QCOMPARE(lines[6], u"更新日期：2018年1月6日"_s);
+    QVERIFY(lines[5].endsWith(QCoreApplication::applicationName()));
+    QCOMPARE(lines[5], about[1]);
+    QCOMPARE(lines[6], about[2]);
+    // The first lines name every application whose identifiers talpora-cli knows.
+    const QString description = lines.mid(0, 4).join(u' ');
+    for (const catalogue::Application application : catalogue::allApplications) {
+        const QString name = QString::fromUtf8(catalogue::applicationName(application));
+        QVERIFY2(description.contains(name), qPrintable(name));
+    }
 }
 
-void TestMainWindow::standardButtonsSpeakChinese()
+void TestMainWindow::standardButtonsSpeakTheLanguage()
 {
-    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!QFile::exists(translations + u"/qtbase_zh_CN.qm"_s))
-        QSKIP("Qt's Chinese translation (qt6-translations-l10n) is not installed");
-    QVERIFY(installQtTranslation());
+    QFETCH_GLOBAL(QString, ok);
     ModalDialogs dialogs;
     m_ui.form->menuManual->trigger();
     QCOMPARE(dialogs.seen().size(), 1);
-    QCOMPARE(dialogs.seen().first().buttons, QStringList{u"确定"_s});
+    QCOMPARE(dialogs.seen().first().buttons, QStringList{ok});
 }
 
 void TestMainWindow::exitClosesBothWindows_data()

@@ -3,6 +3,7 @@
 #include "viewer/core/StartupArguments.h"
 #include "viewer/ui/FileDropOpener.h"
 #include "viewer/ui/Form1.h"
+#include "viewer/ui/InterfaceTranslation.h"
 #include "viewer/ui/NodeTreeModel.h"
 #include "viewer/ui/StartMainWindow.h"
 #include "viewer/ui/UiTexts.h"
@@ -16,6 +17,8 @@
 using namespace Qt::StringLiterals;
 using namespace talpora;
 using namespace talpora::test;
+
+Q_DECLARE_METATYPE(talpora::InterfaceLanguage)
 
 namespace {
 
@@ -36,9 +39,11 @@ class TestOpening : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup();
 
     void commandLine_data();
     void commandLine();
+    void fileArgumentOpensLikeTheMenu_data();
     void fileArgumentOpensLikeTheMenu();
     void droppedFilesOpenTheFirst();
 
@@ -51,6 +56,11 @@ void TestOpening::initTestCase()
     QCoreApplication::setApplicationName(u"Talpora"_s);
     QCoreApplication::setApplicationVersion(u"1.00"_s);
     QVERIFY(m_dir.isValid());
+}
+
+void TestOpening::cleanup()
+{
+    installInterfaceLanguage(InterfaceLanguage::English);
 }
 
 void TestOpening::commandLine_data()
@@ -102,8 +112,22 @@ void TestOpening::commandLine()
     QCOMPARE(request.fileToOpen, fileToOpen);
 }
 
+void TestOpening::fileArgumentOpensLikeTheMenu_data()
+{
+    QTest::addColumn<InterfaceLanguage>("language");
+    QTest::addColumn<QString>("failure"); // %1: the file
+    QTest::newRow("Chinese") << InterfaceLanguage::Chinese << u"无法加载“%1”：\n找不到文件"_s;
+    QTest::newRow("English") << InterfaceLanguage::English
+                             << u"Cannot load “%1”:\nfile not found"_s;
+    QTest::newRow("Japanese") << InterfaceLanguage::Japanese
+                              << u"「%1」を読み込めません:\nファイルが見つかりません"_s;
+}
+
 void TestOpening::fileArgumentOpensLikeTheMenu()
 {
+    QFETCH(InterfaceLanguage, language);
+    QFETCH(QString, failure);
+    QVERIFY(installInterfaceLanguage(language));
     const QString path = writeFile(m_dir, u"start.xml"_s, "<tabs><tab idMso=\"TabHome\"/></tabs>");
     {
         const std::unique_ptr<Form1> form(startMainWindow(path));
@@ -114,7 +138,7 @@ void TestOpening::fileArgumentOpensLikeTheMenu()
     }
 
     // A file that cannot be opened, named relative to the current folder: the
-    // window stays, with the box that File > 打开 shows for the full path.
+    // window stays, with the box that File > Open shows for the full path.
     const QString current = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
     ModalDialogs dialogs;
@@ -126,8 +150,11 @@ void TestOpening::fileArgumentOpensLikeTheMenu()
     QCOMPARE(form->treeModel()->rowCount(), 0);
     form->openFile(m_dir.filePath(u"missing.xml"_s));
     QCOMPARE(dialogs.seen().size(), 2);
-    QCOMPARE(dialogs.seen()[0].text, dialogs.seen()[1].text);
-    QCOMPARE(dialogs.seen()[0].title, dialogs.seen()[1].title);
+    QCOMPARE(dialogs.seen()[0].text,
+             failure.arg(QDir::toNativeSeparators(m_dir.filePath(u"missing.xml"_s))));
+    QCOMPARE(dialogs.seen()[1].text, dialogs.seen()[0].text);
+    QCOMPARE(dialogs.seen()[1].title, dialogs.seen()[0].title);
+    QCOMPARE(dialogs.seen()[0].cutOff, QStringList());
 }
 
 void TestOpening::droppedFilesOpenTheFirst()

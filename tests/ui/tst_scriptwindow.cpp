@@ -200,7 +200,7 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
         ModalDialogs dialogs;
         m_ui.form->openFile(writeFile(m_dir, u"foo.xml"_s, "<foo><bar idMso=\"X\"/></foo>"));
         QVERIFY(dialogs.seen().isEmpty());
-        QCOMPARE(text1()->toPlainText(), m_ui.form->session().snippetFor(1).error);
+        QCOMPARE(text1()->toPlainText(), describe(m_ui.form->session().snippetFor(1).failure));
         text1()->setPlainText(fileSave);
     }
     for (const QString& tag : {u"foo"_s, u"bar|X"_s}) {
@@ -230,7 +230,7 @@ void TestScriptWindow::rootOfNoAreaShowsAMessage()
     QCOMPARE(dialogs.seen().size(), 1); // the click's box alone
     QCOMPARE(m_ui.statusPanel->text(), u"<foo>/<bar idMso=\"X\">"_s);
     QVERIFY(scriptWindow());
-    const QString reason = m_ui.form->session().snippetFor(2).error;
+    const QString reason = describe(m_ui.form->session().snippetFor(2).failure);
     QVERIFY(!reason.isEmpty());
     QCOMPARE(text1()->toPlainText(), reason);
 

@@ -3,6 +3,7 @@
 #include "UiTestSupport.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/Form2.h"
+#include "viewer/ui/InterfaceTranslation.h"
 #include "viewer/ui/NodeTreeModel.h"
 #include "viewer/ui/NodeTreeView.h"
 
@@ -65,6 +66,8 @@ void TestTreeBrowsing::initTestCase()
 {
     QCoreApplication::setApplicationName(u"Talpora"_s);
     QVERIFY(m_dir.isValid());
+    // The windows' texts as on a system that names no language.
+    QVERIFY(installInterfaceLanguage(InterfaceLanguage::Chinese));
 }
 
 void TestTreeBrowsing::init()

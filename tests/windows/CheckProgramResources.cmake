@@ -25,9 +25,21 @@ execute_process(COMMAND "${windres}" -i "${PROGRAM}" -O rc OUTPUT_VARIABLE resou
                 COMMAND_ERROR_IS_FATAL ANY)
 string(REPLACE "." ", " file_version "${VERSION}")
 expect_in("${resources}" "${NAME}'s resources" "LANGUAGE 4, 2" "RT_GROUP_ICON" "RT_MANIFEST"
-          [[BLOCK "080404B0"]] "VALUE \"ProductName\", \"${NAME}\""
+          "VALUE \"ProductName\", \"${NAME}\""
           "VALUE \"InternalName\", \"${NAME}\"" "VALUE \"FileVersion\", \"${VERSION}\""
-          "VALUE \"ProductVersion\", \"${VERSION}\"" [[VALUE "Translation", 0x804, 1200]])
+          "VALUE \"ProductVersion\", \"${VERSION}\""
+          [[VALUE "Translation", 0x804, 1200, 0x409, 1200, 0x411, 1200]])
+# A block of version texts per language, Chinese (PRC) first, each with a description.
+set(previous -1)
+foreach(block IN ITEMS 080404B0 040904B0 041104B0)
+  string(FIND "${resources}" "BLOCK \"${block}\"" at)
+  if(at LESS_EQUAL previous)
+    message(FATAL_ERROR "${NAME}'s version information lacks the block ${block} after the one before")
+  endif()
+  string(SUBSTRING "${resources}" ${at} 400 block_text)
+  expect_in("${block_text}" "${NAME}'s block ${block}" "VALUE \"FileDescription\", ")
+  set(previous ${at})
+endforeach()
 # windres writes the manifest as quoted lines, doubling the quotes.
 expect_in("${resources}" "${NAME}'s manifest" ">PerMonitorV2</dpiAwareness>"
           ">UTF-8</activeCodePage>" [[name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""]])

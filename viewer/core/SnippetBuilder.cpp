@@ -150,21 +150,14 @@ QString writeChain(const QList<SnippetElement>& chain, const QStringList& startT
     return lines.join(QLatin1Char('\n'));
 }
 
-QString describeMissingArea(const QString& rootText)
+SnippetResult missingArea(const QString& rootText)
 {
-    return u"无法生成脚本：根元素 %1 不是 customUI 的区域（qat、tabs、contextualTabs、backstage、"
-           u"contextMenus）"_s.arg(displayLine(rootText));
+    return {{}, {SnippetFailureKind::RootNamesNoArea, 0, 0, rootText}};
 }
 
-QString describeLineTooLong(qsizetype levels)
+SnippetResult tooLarge(qsizetype levels)
 {
-    return u"无法生成脚本：第 %1 层节点的名称或 idMso 超过 %2 个字符"_s.arg(levels).arg(
-        maximumDisplayLength);
-}
-
-QString describeTooLarge(qsizetype levels)
-{
-    return u"无法生成脚本：节点位于第 %1 层，脚本将超过 16 MiB"_s.arg(levels);
+    return {{}, {SnippetFailureKind::TooLarge, 0, levels, {}}};
 }
 
 } // namespace
@@ -180,8 +173,8 @@ bool snippetDepthFits(qsizetype levelsBelowRoot)
 SnippetResult refuseTooDeepSnippet(qsizetype levelsBelowRoot, const QString& rootText)
 {
     if (!areaForRoot(rootText))
-        return {{}, describeMissingArea(rootText)};
-    return {{}, describeTooLarge(levelsBelowRoot)};
+        return missingArea(rootText);
+    return tooLarge(levelsBelowRoot);
 }
 
 SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& rootText,
@@ -191,7 +184,7 @@ SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& r
         return refuseTooDeepSnippet(tagsClickedFirst.size(), rootText);
     const std::optional<Area> area = areaForRoot(rootText);
     if (!area)
-        return {{}, describeMissingArea(rootText)};
+        return missingArea(rootText);
 
     QList<SnippetElement> chain;
     chain.append({u"customUI"_s, u"xmlns"_s, QString::fromUtf16(customUiNamespace), {}});
@@ -207,11 +200,13 @@ SnippetResult BuildSnippet(const QStringList& tagsClickedFirst, const QString& r
         // The script window lays out a line of megabytes for minutes, and no
         // customUI name or identifier is anywhere near this long.
         if (element.name.size() + element.attributeValue.size() > maximumDisplayLength)
-            return {{}, describeLineTooLong(startTags.size() - firstTagElement + 1)};
+            return {
+                {},
+                {SnippetFailureKind::NameTooLong, 0, startTags.size() - firstTagElement + 1, {}}};
         startTags.append(startTag(element));
     }
     if (chainLength(chain, startTags) > maximumSnippetLength)
-        return {{}, describeTooLarge(tagsClickedFirst.size())};
+        return tooLarge(tagsClickedFirst.size());
     return {writeChain(chain, startTags), {}};
 }
 

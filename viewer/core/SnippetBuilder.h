@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewer/core/SnippetFailure.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +15,9 @@ inline constexpr char16_t customUiNamespace[] =
 struct SnippetResult
 {
     QString text;
-    QString error;
+    SnippetFailure failure;
 
-    explicit operator bool() const { return error.isEmpty(); }
+    explicit operator bool() const { return !failure; }
 };
 
 // The longest snippet text built, in characters; a deeper or longer chain is

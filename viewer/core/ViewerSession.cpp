@@ -136,7 +136,7 @@ QString ViewerSession::statusTextOf(NodeTree::Position position) const
 SnippetResult ViewerSession::snippetFor(NodeTree::Position position) const
 {
     if (!m_tree || !m_tree->contains(position))
-        return {{}, u"没有位置为 %1 的节点"_s.arg(position)};
+        return {{}, {SnippetFailureKind::NoSuchNode, position, 0, {}}};
     // Refused before the tags of a chain far too deep are collected.
     if (!snippetDepthFits(m_tree->depth(position)))
         return refuseTooDeepSnippet(m_tree->depth(position), m_tree->text(1));

@@ -154,18 +154,18 @@ void Form1::createMenus()
         return action;
     };
 
-    menuFile = addMenu(u"menuFile"_s, u"文件(&F)"_s);
-    menuOpen = addItem(menuFile, u"menuOpen"_s, u"打开(&O)"_s, QKeySequence(Qt::CTRL | Qt::Key_O));
-    menuExit = addItem(menuFile, u"menuExit"_s, u"退出(&X)"_s, QKeySequence(Qt::CTRL | Qt::Key_F4));
-    menuOption = addMenu(u"menuOption"_s, u"选项(&O)"_s);
-    menuScripts = addItem(menuOption, u"menuScripts"_s, u"脚本(&S)"_s, {});
+    menuFile = addMenu(u"menuFile"_s, tr("&File"));
+    menuOpen = addItem(menuFile, u"menuOpen"_s, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    menuExit = addItem(menuFile, u"menuExit"_s, tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    menuOption = addMenu(u"menuOption"_s, tr("&Options"));
+    menuScripts = addItem(menuOption, u"menuScripts"_s, tr("&Scripts"), {});
     menuScripts->setCheckable(true);
     menuScripts->setChecked(true);
     menuFind =
-        addItem(menuOption, u"menuFind"_s, u"查找(&F)"_s, QKeySequence(Qt::CTRL | Qt::Key_F));
-    menuHelp = addMenu(u"menuHelp"_s, u"帮助(&H)"_s);
-    menuManual = addItem(menuHelp, u"menuManual"_s, u"使用教程"_s, QKeySequence(Qt::Key_F1));
-    menuAbout = addItem(menuHelp, u"menuAbout"_s, u"关于..."_s, {});
+        addItem(menuOption, u"menuFind"_s, tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    menuHelp = addMenu(u"menuHelp"_s, tr("&Help"));
+    menuManual = addItem(menuHelp, u"menuManual"_s, tr("&How to Use"), QKeySequence(Qt::Key_F1));
+    menuAbout = addItem(menuHelp, u"menuAbout"_s, tr("&About..."), {});
 }
 
 void Form1::connectControls()
@@ -245,7 +245,7 @@ void Form1::showLoaded(const LoadResult& result, const QString& documentName,
                        const QString& failureName)
 {
     if (const LoadError error = m_session.accept(result, documentName)) {
-        reportLoadFailure(failureName, describeInChinese(error));
+        reportLoadFailure(failureName, describe(error));
         return;
     }
     WaitCursor wait;
@@ -306,11 +306,11 @@ void Form1::showNode(const QModelIndex& index, FailureShown failureShown)
     if (snippet) {
         showScript(snippet.text);
     } else if (failureShown == FailureShown::InABox) {
-        showMessageBox(this, QMessageBox::NoIcon, texts::programTitle(), snippet.error);
+        showMessageBox(this, QMessageBox::NoIcon, texts::programTitle(), describe(snippet.failure));
     } else {
         // A box on every arrow key would make the tree unusable by keyboard;
         // the script window says why it has no snippet instead.
-        showScript(snippet.error);
+        showScript(describe(snippet.failure));
     }
 }
 

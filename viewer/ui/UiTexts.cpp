@@ -1,10 +1,20 @@
 #include "viewer/ui/UiTexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
 
 namespace talpora::texts {
+
+namespace {
+
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("UiTexts", source);
+}
+
+} // namespace
 
 QString programTitle()
 {
@@ -13,51 +23,65 @@ QString programTitle()
 
 QString openFileFilter()
 {
-    return u"XML文件(*.xml)"_s;
+    return translated(QT_TRANSLATE_NOOP("UiTexts", "XML files (*.xml)"));
 }
 
 QString findPrompt()
 {
-    return u"请输入检索关键词；【F3】继续搜索下一处。"_s;
+    return translated(
+        QT_TRANSLATE_NOOP("UiTexts", "Enter a keyword to search for; F3 finds the next match."));
 }
 
 QString manual()
 {
-    return u"单击左侧导航栏中的项目加载内容，或者点击菜单【文件/打开】加载本地XML文件。"_s;
+    return translated(QT_TRANSLATE_NOOP("UiTexts",
+                                        "Click an item in the list on the left to load it, or "
+                                        "choose File > Open to load a local XML file."));
 }
 
 QString aboutTitle()
 {
-    return u"产品信息 & 联系方式"_s;
+    return translated(QT_TRANSLATE_NOOP("UiTexts", "About Talpora"));
 }
 
 QString aboutText(const QString& productName)
 {
     return QStringList{
-        u"Talpora：查看 Office 2013 功能区控件标识（idMso）并生成 customUI 脚本"_s,
-        u"控件标识来自 Microsoft 公布的 Office 2013 控件列表（MIT 许可）"_s,
-        u"界面基于 Qt 6，XML 解析使用 Expat"_s,
-        u"问题与建议请提交到本项目的问题跟踪"_s,
+        translated(QT_TRANSLATE_NOOP("UiTexts", "Talpora: browse the Office 2013 Ribbon control "
+                                                "identifiers (idMso) and build customUI snippets")),
+        translated(QT_TRANSLATE_NOOP("UiTexts",
+                                     "talpora-cli knows the control identifiers of Access, Excel, "
+                                     "PowerPoint, Word, Outlook, OneNote, Project, Publisher, "
+                                     "Visio, InfoPath and SharePoint Designer in Office 2013, "
+                                     "2016, 2019 and Microsoft 365")),
+        translated(QT_TRANSLATE_NOOP("UiTexts",
+                                     "The identifiers come from the control lists Microsoft "
+                                     "publishes (MIT licence); built with Qt 6, XML read by "
+                                     "Expat")),
+        translated(QT_TRANSLATE_NOOP("UiTexts", "Please report problems and suggestions to the "
+                                                "project's issue tracker")),
         QString(),
-        u"产品名称："_s + productName,
-        u"更新日期：2018年1月6日"_s,
+        translated(QT_TRANSLATE_NOOP("UiTexts", "Product name: %1")).arg(productName),
+        translated(QT_TRANSLATE_NOOP("UiTexts", "Updated: 6 January 2018")),
     }
         .join(QLatin1Char('\n'));
 }
 
 QString loadFailure(const QString& documentName, const QString& reason)
 {
-    return u"无法加载\u201C%1\u201D：\n%2"_s.arg(documentName, reason);
+    //: %1 is the file or catalogue entry, %2 why it cannot be loaded
+    return translated(QT_TRANSLATE_NOOP("UiTexts", "Cannot load “%1”:\n%2"))
+        .arg(documentName, reason);
 }
 
 QString catalogueListName()
 {
-    return u"控件标识文档"_s;
+    return translated(QT_TRANSLATE_NOOP("UiTexts", "Control identifier documents"));
 }
 
 QString documentTreeName()
 {
-    return u"文档结构"_s;
+    return translated(QT_TRANSLATE_NOOP("UiTexts", "Document structure"));
 }
 
 } // namespace talpora::texts

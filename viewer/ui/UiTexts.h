@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The texts the windows show, in one place.
+// The texts the windows show, in one place, in the language of the installed
+// translation.
 namespace talpora::texts {
 
 QString programTitle();

@@ -1,7 +1,7 @@
 #include "viewer/core/ProgramVersion.h"
 #include "viewer/core/StartupArguments.h"
 #include "viewer/ui/Form1.h"
-#include "viewer/ui/QtTranslation.h"
+#include "viewer/ui/InterfaceTranslation.h"
 #include "viewer/ui/StartMainWindow.h"
 #include "xml/NativeFileNames.h"
 
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     setApplicationNames();
-    talpora::installQtTranslation();
+    talpora::installInterfaceLanguage(talpora::systemInterfaceLanguage());
     // Wayland compositors find the window's icon and name through the desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(TALPORA_APP_ID));
     talpora::Form1* window = talpora::startMainWindow(request.fileToOpen);

@@ -1,10 +1,11 @@
 #include "registrar/core/RegistrationRun.h"
 #include "registrar/core/RegistrationTexts.h"
-#include "registrar/core/TerminalReporter.h"
 #include "registrar/platform/posix/PosixCommandRunner.h"
 #include "registrar/platform/posix/PosixDirectoryLister.h"
 #include "registrar/platform/posix/PosixProgramLocator.h"
 #include "registrar/platform/qt/MessageBoxReporter.h"
+#include "registrar/reporting/TerminalReporter.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
 #include <chrono>
@@ -49,10 +50,13 @@ int main(int argc, char* argv[])
 
     // Without a display the program still works from a terminal or a script.
     if (!hasGraphicalDisplay()) {
+        const QCoreApplication application(argc, argv);
+        talpora::installTranslations(talpora::systemInterfaceLanguage(), {u"quillet"_s});
         quillet::TerminalReporter reporter(std::cout, std::cerr);
         return registerAll(program, reporter);
     }
     QApplication application(argc, argv);
+    talpora::installTranslations(talpora::systemInterfaceLanguage(), {u"quillet"_s, u"qtbase"_s});
     quillet::MessageBoxReporter reporter;
     return registerAll(program, reporter);
 }

@@ -1,5 +1,7 @@
 #include "registrar/platform/qt/MessageBoxReporter.h"
 
+#include "registrar/reporting/ReportText.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -8,7 +10,7 @@ namespace quillet {
 void MessageBoxReporter::show(const Report& report)
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                    QString::fromStdString(report.text), QMessageBox::Ok);
+                    QString::fromStdString(reportText(report)), QMessageBox::Ok);
     box.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "registrar/platform/windows/WindowsMessageReporter.h"
 
 #include "registrar/platform/windows/WideText.h"
+#include "registrar/reporting/ReportText.h"
 
 #include <utility>
 #include <windows.h>
@@ -11,7 +12,7 @@ WindowsMessageReporter::WindowsMessageReporter(std::wstring title) : title_(std:
 
 void WindowsMessageReporter::show(const Report& report)
 {
-    MessageBoxW(nullptr, toWide(report.text).c_str(), title_.c_str(), MB_OK);
+    MessageBoxW(nullptr, toWide(reportText(report)).c_str(), title_.c_str(), MB_OK);
 }
 
 } // namespace quillet

@@ -133,9 +133,11 @@ start_virtual_display "$work" 800x600x24
 
 # Wine traces the text of every message box it opens; each box, titled "Quillet", is answered
 # with Enter until the program has ended. A key press that comes too early is simply repeated.
+# Quillet speaks the user's display language, which Wine takes from the locale variables
+# (whether or not the system has that locale): Chinese here.
 status=0
-(cd "$elsewhere" && WINEDEBUG=-all,+msgbox timeout 120 wine "$app/Quillet.exe") \
-    >"$work/messages.out" 2>&1 &
+(cd "$elsewhere" && env LC_ALL=zh_CN.UTF-8 WINEDEBUG=-all,+msgbox \
+    timeout 120 wine "$app/Quillet.exe") >"$work/messages.out" 2>&1 &
 quillet=$!
 while kill -0 "$quillet" 2>/dev/null; do
     for box in $(xdotool search --name '^Quillet$' 2>/dev/null); do

@@ -1,4 +1,6 @@
-#include "registrar/core/TerminalReporter.h"
+#include "registrar/reporting/TerminalReporter.h"
+
+#include "registrar/reporting/ReportText.h"
 
 namespace quillet {
 
@@ -8,7 +10,7 @@ void TerminalReporter::show(const Report& report)
 {
     std::ostream& stream = report.isFailure() ? err_ : out_;
     // Flushed per line so that a script reading the output sees each file as it is handled.
-    stream << report.text << std::endl;
+    stream << reportText(report) << std::endl;
 }
 
 } // namespace quillet

@@ -1,0 +1,62 @@
+#include "translations/Translations.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
+#include <memory>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace talpora {
+
+namespace {
+
+QLocale localeOf(InterfaceLanguage language)
+{
+    switch (language) {
+    case InterfaceLanguage::Chinese:
+        return QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
+    case InterfaceLanguage::English:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    case InterfaceLanguage::Japanese:
+        return QLocale(QLocale::Japanese, QLocale::Japan);
+    }
+    return QLocale::c();
+}
+
+// What the last call installed, so that the next one can take it back. The
+// application object owns them and deletes them with itself.
+QList<QPointer<QTranslator>>& installedTranslators()
+{
+    static QList<QPointer<QTranslator>> translators;
+    return translators;
+}
+
+} // namespace
+
+bool installTranslations(InterfaceLanguage language, const QStringList& catalogues)
+{
+    for (const QPointer<QTranslator>& translator : std::exchange(installedTranslators(), {})) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(localeOf(language));
+    if (language == InterfaceLanguage::English)
+        return true;
+    bool complete = true;
+    for (const QString& catalogue : catalogues) {
+        auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+        const QString file =
+            u":/translations/%1_%2.qm"_s.arg(catalogue, translationSuffix(language));
+        if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) {
+            complete = false;
+            continue;
+        }
+        installedTranslators().append(translator.release());
+    }
+    return complete;
+}
+
+} // namespace talpora
