@@ -1,5 +1,7 @@
 #include "checker/CustomUiPackage.h"
 
+#include "checker/PartNames.h"
+
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -14,11 +16,10 @@ constexpr auto imageRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image"_L1;
 
 // Where Office writes customUI parts: "customUI/*.xml", "userCustomization/*.xml".
-bool looksLikeCustomUiPart(const QString& foldedName)
+bool looksLikeCustomUiPart(const QString& nameKey)
 {
-    return foldedName.count(u'/') == 1 && foldedName.endsWith(u".xml"_s) &&
-           (foldedName.startsWith(u"customui/"_s) ||
-            foldedName.startsWith(u"usercustomization/"_s));
+    return nameKey.count(u'/') == 1 && nameKey.endsWith(u".xml"_s) &&
+           (nameKey.startsWith(u"customui/"_s) || nameKey.startsWith(u"usercustomization/"_s));
 }
 
 } // namespace
@@ -80,29 +81,30 @@ void CustomUiPackage::listParts()
     }
     m_hasRelationships = true;
 
-    QSet<QString> listed; // case-folded
+    QSet<QString> listed; // name keys (partNameKey)
     for (const Relationship& relationship : list.relationships) {
         const std::optional<CustomUiPartType> type = customUiPartType(relationship.type);
         if (!type)
             continue;
-        const std::optional<QString> name =
-            relationship.external ? std::nullopt : resolvePartName(relationship.target);
-        if (!name) {
-            m_parts.push_back(
-                {{},
-                 *type,
-                 {PackageErrorKind::TargetOutside, relsName, {relationship.target}, {}}});
+        const ResolvedTarget target = relationship.external
+                                          ? ResolvedTarget{{}, ResolvedTarget::Fault::Outside}
+                                          : resolvePartName(relationship.target);
+        if (target.fault != ResolvedTarget::Fault::None) {
+            const PackageErrorKind kind = target.fault == ResolvedTarget::Fault::Malformed
+                                              ? PackageErrorKind::TargetMalformed
+                                              : PackageErrorKind::TargetOutside;
+            m_parts.push_back({{}, *type, {kind, relsName, {relationship.target}, {}}});
             continue;
         }
-        const QString folded = name->toCaseFolded();
-        if (listed.contains(folded))
+        const QString key = partNameKey(target.partName);
+        if (listed.contains(key))
             continue;
-        listed.insert(folded);
-        m_parts.push_back({*name, *type, {}});
+        listed.insert(key);
+        m_parts.push_back({target.partName, *type, {}});
     }
     for (const QString& name : m_package->partNames()) {
-        const QString folded = name.toCaseFolded();
-        if (looksLikeCustomUiPart(folded) && !listed.contains(folded))
+        const QString key = partNameKey(name);
+        if (looksLikeCustomUiPart(key) && !listed.contains(key))
             m_unnamedParts.append(name);
     }
 }

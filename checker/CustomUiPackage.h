@@ -21,8 +21,9 @@ struct CustomUiPartEntry
 {
     QString name; // "customUI/customUI14.xml"; empty when refused
     CustomUiPartType type = CustomUiPartType::Ribbon2007;
-    // TargetOutside (the part of the error: "_rels/.rels") when the target
-    // leaves the package: nothing of it is read.
+    // TargetOutside or TargetMalformed (the part of the error: "_rels/.rels")
+    // when the target leaves the package or is no part name: nothing of it
+    // is read.
     PackageError refusal;
 };
 
@@ -38,9 +39,9 @@ struct OpenedCustomUiPackage
 // The customUI parts of an Office Open XML package, found through its
 // relationships ("_rels/.rels") the one way `check`, `callbacks` and the
 // window share: in relationship order, each part once however many
-// relationships name it (names compare ignoring case, as Office does), a
-// target outside the package refused, and every part read within
-// OfficePackage's cap.
+// relationships name it (names compare as the package format compares them),
+// a target outside the package or with a malformed escape refused, and every
+// part read within OfficePackage's cap.
 class CustomUiPackage
 {
 public:

@@ -252,6 +252,11 @@ Text textOf(PackageErrorKind kind)
         return {QT_TRANSLATE_NOOP("PackageError",
                                   "refused: the customUI target \"%1\" leaves the package"),
                 1};
+    case PackageErrorKind::TargetMalformed:
+        return {QT_TRANSLATE_NOOP("PackageError",
+                                  "refused: the customUI target \"%1\" has a malformed "
+                                  "percent-escape"),
+                1};
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "checker/OfficePackage.h"
 
+#include "checker/PartNames.h"
+
 #include <QFile>
 #include <zip.h>
 
@@ -64,26 +66,26 @@ OfficePackage::OfficePackage(zip* archive) : m_archive(archive)
     // One pass over the central directory, so finding a part costs a hash
     // lookup however many entries the archive has.
     const zip_int64_t count = zip_get_num_entries(m_archive, 0);
-    QHash<QString, qsizetype> ambiguousGroup; // folded name -> index in m_ambiguous
+    QHash<QString, qsizetype> ambiguousGroup; // name key -> index in m_ambiguous
     for (zip_int64_t index = 0; index < count; ++index) {
         const char* name = zip_get_name(m_archive, static_cast<zip_uint64_t>(index), 0);
         if (!name)
             continue;
         const QString stored = QString::fromUtf8(name);
         m_names.append(stored);
-        const QString folded = stored.toCaseFolded();
-        const auto entry = m_indexOfName.find(folded);
+        const QString key = partNameKey(stored);
+        const auto entry = m_indexOfName.find(key);
         if (entry == m_indexOfName.end()) {
-            m_indexOfName.insert(folded, index);
+            m_indexOfName.insert(key, index);
             continue;
         }
         if (entry.value() >= 0) {
-            ambiguousGroup.insert(folded, m_ambiguous.size());
+            ambiguousGroup.insert(key, m_ambiguous.size());
             m_ambiguous.push_back(
                 {QString::fromUtf8(zip_get_name(m_archive, zip_uint64_t(entry.value()), 0))});
             entry.value() = -1;
         }
-        m_ambiguous[std::size_t(ambiguousGroup.value(folded))].append(stored);
+        m_ambiguous[std::size_t(ambiguousGroup.value(key))].append(stored);
     }
 }
 
@@ -94,7 +96,7 @@ OfficePackage::~OfficePackage()
 
 bool OfficePackage::contains(const QString& partName) const
 {
-    return m_indexOfName.contains(partName.toCaseFolded());
+    return m_indexOfName.contains(partNameKey(partName));
 }
 
 PartBytes OfficePackage::read(const QString& partName, qint64 limit) const
@@ -103,7 +105,7 @@ PartBytes OfficePackage::read(const QString& partName, qint64 limit) const
         return PartBytes{{}, {kind, partName, {std::move(argument)}, {}}};
     };
     const auto tooLarge = [&] { return failed(PackageErrorKind::PartTooLarge, limit >> 20); };
-    const auto found = m_indexOfName.constFind(partName.toCaseFolded());
+    const auto found = m_indexOfName.constFind(partNameKey(partName));
     if (found == m_indexOfName.cend())
         return failed(PackageErrorKind::PartMissing, partName);
     if (found.value() < 0)

@@ -53,7 +53,8 @@ public:
     OfficePackage(const OfficePackage&) = delete;
     OfficePackage& operator=(const OfficePackage&) = delete;
 
-    // Part names are matched ignoring case, as the package format compares them.
+    // Part names are matched as the package format compares them: ASCII
+    // letters ignoring case (partNameKey).
     bool contains(const QString& partName) const;
     // The part `partName` ("customUI/customUI14.xml"), refused when it
     // inflates to more than `limit`.
@@ -69,7 +70,7 @@ private:
     explicit OfficePackage(zip* archive);
     zip* m_archive;
     QStringList m_names;
-    // Case-folded name -> archive index; -1 for an ambiguous name.
+    // Name key (partNameKey) -> archive index; -1 for an ambiguous name.
     QHash<QString, qint64> m_indexOfName;
     std::vector<QStringList> m_ambiguous;
 };

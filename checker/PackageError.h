@@ -22,6 +22,7 @@ enum class PackageErrorKind
     PartBroken,          // libzip's message
     CustomUiPartMissing, // the part's name, the relationship part that names it
     TargetOutside,       // the relationship's target
+    TargetMalformed,     // the relationship's target, as written
     LoadFailed           // none: `loadError` says why the part, or a file on its own, is no XML
 };
 inline constexpr int packageErrorKindCount =

@@ -214,6 +214,42 @@ void TestCheck::check_data()
         << u"%1!customUI/customUI14.xml: error: refused: the part inflates to more than 64 MiB "
            "(a zip bomb?)\n"_s
         << QString();
+    const QString typoFinding =
+        u"%1!customUI/customUI14.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
+        "identifier of Excel; did you mean \"GroupFont\", \"GroupInk\" or \"GroupForecast\"?\n"_s;
+    QTest::newRow("percent-escapes that decode to no name: refused, the target as written")
+        << file(u"escapes.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s,
+                             packageRelationships({{customUiType, u"customUI/a%ZZ.xml"_s},
+                                                   {customUi14Type, u"customUI/b%FF.xml"_s}})},
+                            {u"customUI/a%ZZ.xml"_s, typoPart}}))
+        << QStringList() << 2
+        << u"%1!_rels/.rels: error: refused: the customUI target \"customUI/a%ZZ.xml\" has a "
+           "malformed percent-escape\n"
+           "%1!_rels/.rels: error: refused: the customUI target \"customUI/b%FF.xml\" has a "
+           "malformed percent-escape\n"
+           "%1!customUI/a%ZZ.xml: warning: no relationship in _rels/.rels names this customUI "
+           "part; Office ignores it\n"_s
+        << QString();
+    QTest::newRow("names equal only in full case folding: distinct parts")
+        << file(u"folding.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s,
+                             packageRelationships({{customUi14Type, u"customUI/customUI14.xml"_s},
+                                                   {customUiType, u"customUI/\u212Aey.xml"_s}})},
+                            {u"customUI/customUI14.xml"_s, typoPart},
+                            {u"customUI/cu\u017FtomUI14.xml"_s, cleanPart},
+                            {u"customUI/key.xml"_s, typoPart}}))
+        << QStringList() << 2
+        << typoFinding +
+               u"%1: error: the customUI part \"customUI/\u212Aey.xml\" named in _rels/.rels is "
+               "missing\n"
+               "%1!customUI/cu\u017FtomUI14.xml: warning: no relationship in _rels/.rels names "
+               "this customUI part; Office ignores it\n"
+               "%1!customUI/key.xml: warning: no relationship in _rels/.rels names this customUI "
+               "part; Office ignores it\n"_s
+        << QString();
     QTest::newRow("target leaves the package")
         << package(u"escape.xlsm"_s, u"xl/workbook.xml"_s,
                    {{u"customUI/../../customUI.xml"_s, QByteArray()},
