@@ -120,17 +120,23 @@ PartBytes CustomUiPackage::read(const CustomUiPartEntry& entry) const
     return part;
 }
 
-std::unordered_set<std::string> CustomUiPackage::imageRelationshipIds(const QString& partName) const
+ImageRelationships CustomUiPackage::imageRelationships(const QString& partName) const
 {
-    std::unordered_set<std::string> ids;
-    const PartBytes rels = m_package->read(relationshipPartName(partName));
+    const QString relsName = relationshipPartName(partName);
+    const PartBytes rels = m_package->read(relsName);
+    if (rels.error.kind == PackageErrorKind::PartMissing)
+        return {};
     if (rels.error)
-        return ids;
-    for (const Relationship& relationship : readRelationships(rels.bytes).relationships) {
+        return {{}, rels.error};
+    const RelationshipList list = readRelationships(rels.bytes);
+    if (list.error)
+        return {{}, {PackageErrorKind::LoadFailed, relsName, {}, list.error}};
+    ImageRelationships images;
+    for (const Relationship& relationship : list.relationships) {
         if (relationship.type == imageRelationship)
-            ids.insert(relationship.id.toStdString());
+            images.ids.insert(relationship.id.toStdString());
     }
-    return ids;
+    return images;
 }
 
 std::optional<Application> CustomUiPackage::application() const

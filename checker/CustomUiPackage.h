@@ -27,6 +27,13 @@ struct CustomUiPartEntry
     PackageError refusal;
 };
 
+// The image relationships of a customUI part, or why they cannot be read.
+struct ImageRelationships
+{
+    std::unordered_set<std::string> ids;
+    PackageError error; // PartAmbiguous, PartTooLarge, PartBroken, LoadFailed
+};
+
 class CustomUiPackage;
 
 // An opened package, or why it cannot be opened (NotAPackage, CannotOpenPackage).
@@ -64,9 +71,10 @@ public:
     // The bytes of a listed part; the error is CustomUiPartMissing (which
     // belongs to the package), PartAmbiguous, PartTooLarge or PartBroken.
     PartBytes read(const CustomUiPartEntry& entry) const;
-    // The ids of the image relationships of a part; none when it has no
-    // relationship part or an unreadable one.
-    std::unordered_set<std::string> imageRelationshipIds(const QString& partName) const;
+    // The ids of the image relationships of a part: none when it has no
+    // relationship part; when it has one that cannot be read, why (an error
+    // of that relationship part, never an empty list).
+    ImageRelationships imageRelationships(const QString& partName) const;
     // The application whose main part the package holds: xl/, word/, ppt/ or visio/.
     std::optional<catalogue::Application> application() const;
 

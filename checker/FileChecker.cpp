@@ -70,10 +70,18 @@ void checkPart(const CustomUiPackage& package, const CustomUiPartEntry& entry,
         addPackageError(report, part.error);
         return;
     }
+    ImageRelationships images = package.imageRelationships(entry.name);
+    std::optional<std::unordered_set<std::string>> imageIds;
+    if (!images.error) {
+        imageIds = std::move(images.ids);
+    } else if (images.error.kind != PackageErrorKind::PartAmbiguous) {
+        // Said on its own; the part's images are then not judged at all.
+        addPackageError(report, images.error);
+    }
     checkCustomUi(
         rules, report, entry.name,
         [&](XmlEventHandler& checker) { return readXmlBytes(part.bytes, checker); },
-        package.imageRelationshipIds(entry.name));
+        std::move(imageIds));
 }
 
 void checkPackage(const CustomUiPackage& package, const QString& fileName,

@@ -217,6 +217,28 @@ void TestCheck::check_data()
     const QString typoFinding =
         u"%1!customUI/customUI14.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
         "identifier of Excel; did you mean \"GroupFont\", \"GroupInk\" or \"GroupForecast\"?\n"_s;
+    const QByteArray imagePart =
+        customUi("<tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\"><button id=\"b\" "
+                 "label=\"B\" image=\"pic\"/></group></tab>");
+    const QByteArray imageRels =
+        packageRelationships({{u"http://schemas.openxmlformats.org/officeDocument/2006/"
+                               "relationships/image"_s,
+                               u"images/pic.png"_s}});
+    QTest::newRow("a part's relationships that cannot be read: named, its images not judged")
+        << file(u"images.xlsm"_s,
+                rawZipArchive(
+                    {{"xl/workbook.xml", "<w/>"},
+                     {"_rels/.rels",
+                      packageRelationships({{customUiType, u"customUI/customUI.xml"_s},
+                                            {customUi14Type, u"customUI/customUI14.xml"_s}})},
+                     {"customUI/customUI.xml", imagePart},
+                     {"customUI/_rels/customUI.xml.rels", imageRels, 0, 1},
+                     {"customUI/customUI14.xml", imagePart},
+                     {"customUI/_rels/customUI14.xml.rels", imageRels.chopped(3)}}))
+        << QStringList() << 2
+        << u"%1!customUI/_rels/customUI.xml.rels: error: cannot read the part: CRC error\n"
+           "%1!customUI/_rels/customUI14.xml.rels:2:215: error: unclosed token\n"_s
+        << QString();
     QTest::newRow("percent-escapes that decode to no name: refused, the target as written")
         << file(u"escapes.xlsm"_s,
                 zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
