@@ -31,26 +31,23 @@ QString CustomUiPackage::relationshipsPart()
 
 OpenedCustomUiPackage CustomUiPackage::openFile(const QString& path)
 {
-    return opened({}, OfficePackage::openFile(path));
+    return opened(OfficePackage::openFile(path));
 }
 
-OpenedCustomUiPackage CustomUiPackage::openBytes(QByteArray bytes)
+OpenedCustomUiPackage CustomUiPackage::openBytes(const QByteArray& bytes)
 {
-    OpenedPackage package = OfficePackage::openBytes(bytes);
-    return opened(std::move(bytes), std::move(package));
+    return opened(OfficePackage::openBytes(bytes));
 }
 
-OpenedCustomUiPackage CustomUiPackage::opened(QByteArray bytes, OpenedPackage package)
+OpenedCustomUiPackage CustomUiPackage::opened(OpenedPackage package)
 {
     if (!package.package)
         return {nullptr, std::move(package.error)};
-    return {std::unique_ptr<CustomUiPackage>(
-                new CustomUiPackage(std::move(bytes), std::move(package.package))),
-            {}};
+    return {std::unique_ptr<CustomUiPackage>(new CustomUiPackage(std::move(package.package))), {}};
 }
 
-CustomUiPackage::CustomUiPackage(QByteArray bytes, std::unique_ptr<OfficePackage> package)
-    : m_bytes(std::move(bytes)), m_package(std::move(package))
+CustomUiPackage::CustomUiPackage(std::unique_ptr<OfficePackage> package)
+    : m_package(std::move(package))
 {
     listParts();
 }
@@ -109,7 +106,7 @@ void CustomUiPackage::listParts()
     }
 }
 
-PartBytes CustomUiPackage::read(const CustomUiPartEntry& entry) const
+PartBytes CustomUiPackage::read(const CustomUiPartEntry& entry)
 {
     if (entry.refusal)
         return {{}, entry.refusal};
@@ -120,7 +117,7 @@ PartBytes CustomUiPackage::read(const CustomUiPartEntry& entry) const
     return part;
 }
 
-ImageRelationships CustomUiPackage::imageRelationships(const QString& partName) const
+ImageRelationships CustomUiPackage::imageRelationships(const QString& partName)
 {
     const QString relsName = relationshipPartName(partName);
     const PartBytes rels = m_package->read(relsName);

@@ -31,12 +31,13 @@ struct CustomUiPartEntry
 struct ImageRelationships
 {
     std::unordered_set<std::string> ids;
-    PackageError error; // PartAmbiguous, PartTooLarge, PartBroken, LoadFailed
+    PackageError error; // PartAmbiguous, PartTooLarge, PackageTooLarge, PartBroken, LoadFailed
 };
 
 class CustomUiPackage;
 
-// An opened package, or why it cannot be opened (NotAPackage, CannotOpenPackage).
+// An opened package, or why it cannot be opened (NotAPackage,
+// CannotOpenPackage, InconsistentZip).
 struct OpenedCustomUiPackage
 {
     std::unique_ptr<CustomUiPackage> package;
@@ -48,12 +49,12 @@ struct OpenedCustomUiPackage
 // window share: in relationship order, each part once however many
 // relationships name it (names compare as the package format compares them),
 // a target outside the package or with a malformed escape refused, and every
-// part read within OfficePackage's cap.
+// part and relationship part read within OfficePackage's limits.
 class CustomUiPackage
 {
 public:
     static OpenedCustomUiPackage openFile(const QString& path);
-    static OpenedCustomUiPackage openBytes(QByteArray bytes);
+    static OpenedCustomUiPackage openBytes(const QByteArray& bytes);
 
     // What is wrong with the package as a whole, in the order found: part
     // names equal ignoring case (AmbiguousNames), then a relationship part
@@ -67,14 +68,17 @@ public:
     // Entries where Office keeps customUI parts ("customUI/*.xml",
     // "userCustomization/*.xml") that no relationship names: Office ignores them.
     const QStringList& unnamedParts() const { return m_unnamedParts; }
+    // Entry names that are not UTF-8, their odd bytes escaped: no part has them.
+    const QStringList& undecodableNames() const { return m_package->undecodableNames(); }
 
     // The bytes of a listed part; the error is CustomUiPartMissing (which
-    // belongs to the package), PartAmbiguous, PartTooLarge or PartBroken.
-    PartBytes read(const CustomUiPartEntry& entry) const;
+    // belongs to the package), PartAmbiguous, PartTooLarge, PackageTooLarge
+    // or PartBroken.
+    PartBytes read(const CustomUiPartEntry& entry);
     // The ids of the image relationships of a part: none when it has no
     // relationship part; when it has one that cannot be read, why (an error
     // of that relationship part, never an empty list).
-    ImageRelationships imageRelationships(const QString& partName) const;
+    ImageRelationships imageRelationships(const QString& partName);
     // The application whose main part the package holds: xl/, word/, ppt/ or visio/.
     std::optional<catalogue::Application> application() const;
 
@@ -82,11 +86,10 @@ public:
     static QString relationshipsPart();
 
 private:
-    CustomUiPackage(QByteArray bytes, std::unique_ptr<OfficePackage> package);
-    static OpenedCustomUiPackage opened(QByteArray bytes, OpenedPackage package);
+    explicit CustomUiPackage(std::unique_ptr<OfficePackage> package);
+    static OpenedCustomUiPackage opened(OpenedPackage package);
     void listParts();
 
-    QByteArray m_bytes; // what an archive in memory reads from
     std::unique_ptr<OfficePackage> m_package;
     std::vector<PackageError> m_errors;
     bool m_hasRelationships = false;

@@ -80,6 +80,22 @@ std::optional<QString> utf8Name(QByteArrayView bytes)
     return QString::fromUtf8(bytes);
 }
 
+QString withInvalidBytesEscaped(QByteArrayView bytes)
+{
+    QString text;
+    qsizetype runStart = 0;
+    for (qsizetype at = 0; at < bytes.size();) {
+        if (const qsizetype length = utf8Length(bytes, at)) {
+            at += length;
+            continue;
+        }
+        text += QString::fromUtf8(bytes.sliced(runStart, at - runStart));
+        text += u"\\x%1"_s.arg(static_cast<unsigned char>(bytes[at]), 2, 16, QChar(u'0'));
+        runStart = ++at;
+    }
+    return text + QString::fromUtf8(bytes.sliced(runStart));
+}
+
 std::optional<QString> percentDecoded(const QString& target)
 {
     const QByteArray encoded = target.toUtf8();

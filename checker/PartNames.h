@@ -16,6 +16,10 @@ QString partNameKey(const QString& name);
 // The name of a zip entry as text; nullopt when its bytes are not UTF-8.
 std::optional<QString> utf8Name(QByteArrayView bytes);
 
+// The bytes as UTF-8 text, each byte that belongs to no UTF-8 character
+// written as "\xNN": a name that is not UTF-8, shown without losing a byte.
+QString withInvalidBytesEscaped(QByteArrayView bytes);
+
 // A relationship target with its percent-escapes decoded ("my%20UI.xml" is
 // "my UI.xml"); nullopt when an escape is malformed ("%ZZ", "%4"), when the
 // decoded bytes are not UTF-8 ("%FF"), or when an escape stands for a

@@ -384,6 +384,16 @@ void TestCallbacks::command_data()
         << QStringList() << 2 << QString()
         << u"bomb.xlsm!customUI/customUI14.xml: refused: the part inflates to more than 64 MiB "
            "(a zip bomb?)\n"_s;
+    // Two central records over one entry's bytes: the start of an overlapping zip bomb.
+    QTest::newRow("entries sharing their bytes are refused, as check refuses them")
+        << writeFile(m_dir, u"overlap.xlsm"_s,
+                     rawZipArchive(
+                         {{"customUI/customUI14.xml", part},
+                          {"_rels/.rels",
+                           packageRelationships({{customUi14Type, u"customUI/customUI14.xml"_s}})},
+                          {"customUI/customUI14.xml", part, 0, 0, 0}}))
+        << QStringList() << 2 << QString()
+        << u"overlap.xlsm: refused: the package's zip structure is inconsistent at byte 0,"_s;
     QTest::newRow("no callbacks") << writeFile(m_dir, u"plain.xml"_s, "<customUI/>")
                                   << QStringList() << 1 << QString() << u"no callbacks"_s;
     QTest::newRow("unknown language")
