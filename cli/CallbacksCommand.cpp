@@ -6,6 +6,8 @@
 #include "checker/FindingTexts.h"
 #include "cli/CliOutput.h"
 
+#include <new>
+
 using namespace Qt::StringLiterals;
 
 namespace talpora::cli {
@@ -26,6 +28,26 @@ bool isBuiltInToggle(std::string_view idMso)
             return true;
     }
     return false;
+}
+
+// Reads `file` and writes the stubs of its callbacks.
+int writeCallbacks(const QString& file, CallbackLanguage language, std::FILE* out, std::FILE* err)
+{
+    CallbackCollector collector(isBuiltInToggle);
+    const PackageError error = readCustomUiDocuments(
+        file, collector, [&](const QString& part) { collector.setPart(part); });
+    if (error) {
+        const QString where = error.part.isEmpty() ? file : file + u'!' + error.part;
+        writeLine(
+            err, u"talpora-cli: %1: %2"_s.arg(escapedControls(where), describePackageError(error)));
+        return 2;
+    }
+    if (collector.stubs().empty()) {
+        writeLine(err, u"talpora-cli: %1: no callbacks"_s.arg(file));
+        return 1;
+    }
+    write(out, callbackStubsText(collector.stubs(), language));
+    return 0;
 }
 
 } // namespace
@@ -61,21 +83,16 @@ int runCallbacks(const QStringList& arguments, std::FILE* out, std::FILE* err)
     }
     if (file.isEmpty())
         return wrongCall(err, u"callbacks: no file given"_s);
-    CallbackCollector collector(isBuiltInToggle);
-    const PackageError error = readCustomUiDocuments(
-        file, collector, [&](const QString& part) { collector.setPart(part); });
-    if (error) {
-        const QString where = error.part.isEmpty() ? file : file + u'!' + error.part;
-        writeLine(
-            err, u"talpora-cli: %1: %2"_s.arg(escapedControls(where), describePackageError(error)));
+    try {
+        return writeCallbacks(file, language.value_or(CallbackLanguage::Vba), out, err);
+    } catch (const std::bad_alloc&) {
+        std::fflush(out);
+        // Nothing is allocated on the way out: the message is plain bytes.
+        std::fputs("talpora-cli: out of memory while reading the file or writing its callbacks; "
+                   "what was printed is incomplete\n",
+                   err);
         return 2;
     }
-    if (collector.stubs().empty()) {
-        writeLine(err, u"talpora-cli: %1: no callbacks"_s.arg(file));
-        return 1;
-    }
-    write(out, callbackStubsText(collector.stubs(), language.value_or(CallbackLanguage::Vba)));
-    return 0;
 }
 
 } // namespace talpora::cli
