@@ -10,7 +10,7 @@ namespace {
 struct DeviceSource
 {
     DeviceSource(QIODevice& archive, std::vector<BytePatch> changes)
-        : device(archive), patches(std::move(changes))
+        : device(archive), size(archive.size()), patches(std::move(changes))
     {
         zip_error_init(&error);
     }
@@ -24,7 +24,8 @@ struct DeviceSource
 
     zip_int64_t read(char* into, zip_uint64_t length)
     {
-        if (!device.seek(position))
+        // A seek costs a system call even where the device already is.
+        if (device.pos() != position && !device.seek(position))
             return failed(ZIP_ER_SEEK);
         const qint64 count = device.read(into, qint64(std::min<zip_uint64_t>(length, 1u << 30)));
         if (count < 0)
@@ -38,6 +39,7 @@ struct DeviceSource
     }
 
     QIODevice& device;
+    const qint64 size; // a file's size costs a system call each time it is asked
     const std::vector<BytePatch> patches;
     qint64 position = 0;
     zip_error_t error;
@@ -59,7 +61,7 @@ zip_int64_t serve(void* state, void* data, zip_uint64_t length, zip_source_cmd_t
         if (!stat)
             return -1;
         zip_stat_init(stat);
-        stat->size = zip_uint64_t(source->device.size());
+        stat->size = zip_uint64_t(source->size);
         stat->valid |= ZIP_STAT_SIZE;
         return sizeof(zip_stat_t);
     }
@@ -70,8 +72,8 @@ zip_int64_t serve(void* state, void* data, zip_uint64_t length, zip_source_cmd_t
         return 0;
     case ZIP_SOURCE_SEEK: {
         const zip_int64_t to = zip_source_seek_compute_offset(zip_uint64_t(source->position),
-                                                              zip_uint64_t(source->device.size()),
-                                                              data, length, &source->error);
+                                                              zip_uint64_t(source->size), data,
+                                                              length, &source->error);
         if (to < 0)
             return -1;
         source->position = to;

@@ -74,16 +74,16 @@ public:
     }
 
     // The next value when `value` is saturated, else `value` itself; nullopt
-    // when the block lacks it.
-    std::optional<quint64> take(quint64 value, quint64 saturated)
+    // when the block lacks it. Sizes and offsets take 8 bytes, a disk number 4.
+    std::optional<quint64> take(quint64 value, quint64 saturated, qsizetype bytes = 8)
     {
         if (value != saturated)
             return value;
         const Fields fields(m_values);
-        if (m_next + 8 > fields.size())
+        if (m_next + bytes > fields.size())
             return std::nullopt;
-        const quint64 wide = fields.u64(m_next);
-        m_next += 8;
+        const quint64 wide = bytes == 8 ? fields.u64(m_next) : fields.u32(m_next);
+        m_next += bytes;
         return wide;
     }
 
@@ -248,9 +248,7 @@ private:
             const std::optional<quint64> compressedSize =
                 wide.take(fields.u32(at + 20), saturated32);
             const std::optional<quint64> headerOffset = wide.take(fields.u32(at + 42), saturated32);
-            const quint16 narrowDisk = fields.u16(at + 34);
-            const std::optional<quint64> disk =
-                narrowDisk == saturated16 ? wide.take(saturated32, saturated32) : narrowDisk;
+            const std::optional<quint64> disk = wide.take(fields.u16(at + 34), saturated16, 4);
             if (!size || !compressedSize || !headerOffset || disk != 0u ||
                 *headerOffset > quint64(m_directoryOffset))
                 return inconsistent(recordOffset);
