@@ -60,27 +60,48 @@ void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& p
     report.endPart();
 }
 
-void checkPart(const CustomUiPackage& package, const CustomUiPartEntry& entry,
-               IdentifierRules& rules, CheckReport& report)
+bool spendsTheTotal(const PackageError& error)
+{
+    return error.kind == PackageErrorKind::PackageTooLarge;
+}
+
+// Checks one part of the package; false once the package's total of
+// inflated bytes is spent, so that no further part is read.
+bool checkPart(CustomUiPackage& package, const CustomUiPartEntry& entry, IdentifierRules& rules,
+               CheckReport& report)
 {
     const PartBytes part = package.read(entry);
     if (part.error.kind == PackageErrorKind::PartAmbiguous)
-        return; // said with the package's names
+        return true; // said with the package's names
     if (part.error) {
         addPackageError(report, part.error);
-        return;
+        return !spendsTheTotal(part.error);
+    }
+    ImageRelationships images = package.imageRelationships(entry.name);
+    std::optional<std::unordered_set<std::string>> imageIds;
+    if (!images.error) {
+        imageIds = std::move(images.ids);
+    } else if (images.error.kind != PackageErrorKind::PartAmbiguous) {
+        // Said on its own; the part's images are then not judged at all.
+        addPackageError(report, images.error);
     }
     checkCustomUi(
         rules, report, entry.name,
         [&](XmlEventHandler& checker) { return readXmlBytes(part.bytes, checker); },
-        package.imageRelationshipIds(entry.name));
+        std::move(imageIds));
+    return !spendsTheTotal(images.error);
 }
 
-void checkPackage(const CustomUiPackage& package, const QString& fileName,
-                  const CheckOptions& options, const IdentifierIndex& index, CheckReport& report)
+void checkPackage(CustomUiPackage& package, const QString& fileName, const CheckOptions& options,
+                  const IdentifierIndex& index, CheckReport& report)
 {
     for (const PackageError& error : package.errors())
         addPackageError(report, error);
+    for (const QString& name : package.undecodableNames()) {
+        report.add(
+            {name, 0, 0, Severity::Warning, FindingKind::UndecodableEntryName, {}, {}, {}, {}});
+        report.endPart();
+    }
     if (!package.hasRelationships())
         return;
     std::optional<Application> application = options.application;
@@ -97,7 +118,8 @@ void checkPackage(const CustomUiPackage& package, const QString& fileName,
             continue;
         }
         hasParts = true;
-        checkPart(package, entry, rules, report);
+        if (!checkPart(package, entry, rules, report))
+            break;
     }
     for (const QString& name : package.unnamedParts()) {
         report.add({name,

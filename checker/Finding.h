@@ -56,9 +56,11 @@ enum class FindingKind
     ValueNotQualifiedName,         // attribute, value
     ValueTooShort,                 // attribute, value, least length
     ValueLengthOutside,            // attribute, value, least length, most length
-    OrphanPart                     // the relationship part that should name it
+    OrphanPart,                    // the relationship part that should name it
+    UndecodableEntryName           // none: the finding's part is the name, bytes escaped
 };
-inline constexpr int findingKindCount = static_cast<int>(FindingKind::OrphanPart) + 1; // the last
+inline constexpr int findingKindCount =
+    static_cast<int>(FindingKind::UndecodableEntryName) + 1; // the last
 
 // A remark added to a finding, in order: what the identifier was checked
 // against, and what might have been meant.

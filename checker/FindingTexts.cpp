@@ -164,6 +164,11 @@ Text textOf(FindingKind kind)
         return {QT_TRANSLATE_NOOP(
                     "Finding", "no relationship in %1 names this customUI part; Office ignores it"),
                 1};
+    case FindingKind::UndecodableEntryName:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "the entry's name is not UTF-8, so it is no part of the package "
+                                  "and is not read"),
+                0};
     }
     return {};
 }
@@ -222,6 +227,11 @@ Text textOf(PackageErrorKind kind)
         return {QT_TRANSLATE_NOOP("PackageError", "not an Office Open XML package: %1"), 1};
     case PackageErrorKind::CannotOpenPackage:
         return {QT_TRANSLATE_NOOP("PackageError", "cannot open the package: %1"), 1};
+    case PackageErrorKind::InconsistentZip:
+        return {QT_TRANSLATE_NOOP("PackageError",
+                                  "refused: the package's zip structure is inconsistent at byte "
+                                  "%1, so zip readers may find different parts in it"),
+                1};
     case PackageErrorKind::NoRelationships:
         return {QT_TRANSLATE_NOOP("PackageError", "not an Office Open XML package: it has no %1"),
                 1};
@@ -242,6 +252,11 @@ Text textOf(PackageErrorKind kind)
         return {QT_TRANSLATE_NOOP("PackageError",
                                   "refused: the part inflates to more than %1 MiB (a zip bomb?)"),
                 1};
+    case PackageErrorKind::PackageTooLarge:
+        return {QT_TRANSLATE_NOOP("PackageError",
+                                  "refused: the parts read from the package inflate to more than "
+                                  "%1 MiB together (a zip bomb?)"),
+                1};
     case PackageErrorKind::PartBroken:
         return {QT_TRANSLATE_NOOP("PackageError", "cannot read the part: %1"), 1};
     case PackageErrorKind::CustomUiPartMissing:
@@ -251,6 +266,11 @@ Text textOf(PackageErrorKind kind)
     case PackageErrorKind::TargetOutside:
         return {QT_TRANSLATE_NOOP("PackageError",
                                   "refused: the customUI target \"%1\" leaves the package"),
+                1};
+    case PackageErrorKind::TargetMalformed:
+        return {QT_TRANSLATE_NOOP("PackageError",
+                                  "refused: the customUI target \"%1\" has a malformed "
+                                  "percent-escape"),
                 1};
     }
     return {};

@@ -489,8 +489,9 @@ void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttrib
     }
     if (!why)
         return;
-    // A value may be megabytes long: the finding shows its start.
-    QString shown = fromUtf8View(value);
+    // A value may be megabytes long: the finding shows its start, which lies
+    // in its first 41 characters of at most 4 bytes each; only those are copied.
+    QString shown = fromUtf8View(value.substr(0, 164));
     if (shown.size() > 40)
         shown = shown.left(37) + u"..."_s;
     MessageArguments arguments{fromUtf8View(attribute.name), std::move(shown)};

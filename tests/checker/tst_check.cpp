@@ -214,6 +214,118 @@ void TestCheck::check_data()
         << u"%1!customUI/customUI14.xml: error: refused: the part inflates to more than 64 MiB "
            "(a zip bomb?)\n"_s
         << QString();
+    // Far below the cap each, so only the package's total refuses the fifth;
+    // the small sixth would show its finding if it were still read.
+    const QByteArray nearCap = cleanPart + QByteArray(60 << 20, ' ');
+    std::vector<std::pair<QString, QString>> sixParts;
+    std::vector<PackagePart> sixPartsArchive{{u"xl/workbook.xml"_s, "<w/>"}};
+    for (int i = 1; i <= 6; ++i) {
+        sixParts.push_back({customUiType, u"customUI/part%1.xml"_s.arg(i)});
+        sixPartsArchive.push_back({sixParts.back().second, i < 6 ? nearCap : typoPart});
+    }
+    sixPartsArchive.push_back({u"_rels/.rels"_s, packageRelationships(sixParts)});
+    QTest::newRow("parts past the package's total: refused, and no more is read")
+        << file(u"bombs.xlsm"_s, zipArchive(sixPartsArchive)) << QStringList() << 2
+        << u"%1!customUI/part5.xml: error: refused: the parts read from the package inflate to "
+           "more than 256 MiB together (a zip bomb?)\n"_s
+        << QString();
+    const QByteArray workbookAndPart =
+        packageRelationships({{officeDocumentType, u"xl/workbook.xml"_s},
+                              {customUi14Type, u"customUI/customUI14.xml"_s}});
+    const std::vector<RawZipEntry> soundRaw{{"xl/workbook.xml", "<w/>"},
+                                            {"_rels/.rels", workbookAndPart},
+                                            {"customUI/customUI14.xml", typoPart, 0x0008}};
+    const QString typoFinding =
+        u"%1!customUI/customUI14.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
+        "identifier of Excel; did you mean \"GroupFont\", \"GroupInk\" or \"GroupForecast\"?\n"_s;
+    QTest::newRow("sizes in a data descriptor: the archive is sound")
+        << file(u"descriptor.xlsm"_s, rawZipArchive(soundRaw)) << QStringList() << 1 << typoFinding
+        << QString();
+    // The third entry's bytes, which start where the first two entries end,
+    // have a second central record.
+    std::vector<RawZipEntry> overlapping = soundRaw;
+    overlapping.push_back({"customUI/customUI14.xml", typoPart, 0x0008, 0, 2});
+    const qsizetype sharedStart = rawZipArchive({soundRaw[0], soundRaw[1]}).indexOf("PK\x01\x02");
+    QTest::newRow("two entries in the same bytes: refused as inconsistent")
+        << file(u"overlap.xlsm"_s, rawZipArchive(overlapping)) << QStringList() << 2
+        << u"%1: error: refused: the package's zip structure is inconsistent at byte %2, so zip "
+           "readers may find different parts in it\n"_s.replace(u"%2"_s,
+                                                                QString::number(sharedStart))
+        << QString();
+    const QByteArray first =
+        rawZipArchive({soundRaw[0], soundRaw[1], {"customUI/customUI14.xml", cleanPart}});
+    const QByteArray second = rawZipArchive(soundRaw);
+    QTest::newRow("two archives one after the other: refused as inconsistent")
+        << file(u"concatenated.xlsm"_s, first + second) << QStringList() << 2
+        << u"%1: error: refused: the package's zip structure is inconsistent at byte %2, so zip "
+           "readers may find different parts in it\n"_s.replace(
+               u"%2"_s, QString::number(first.size() + second.size() - 22))
+        << QString();
+    const QByteArray imagePart =
+        customUi("<tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\"><button id=\"b\" "
+                 "label=\"B\" image=\"pic\"/></group></tab>");
+    const QByteArray imageRels =
+        packageRelationships({{u"http://schemas.openxmlformats.org/officeDocument/2006/"
+                               "relationships/image"_s,
+                               u"images/pic.png"_s}});
+    QTest::newRow("a part's relationships that cannot be read: named, its images not judged")
+        << file(u"images.xlsm"_s,
+                rawZipArchive(
+                    {{"xl/workbook.xml", "<w/>"},
+                     {"_rels/.rels",
+                      packageRelationships({{customUiType, u"customUI/customUI.xml"_s},
+                                            {customUi14Type, u"customUI/customUI14.xml"_s}})},
+                     {"customUI/customUI.xml", imagePart},
+                     {"customUI/_rels/customUI.xml.rels", imageRels, 0, 1},
+                     {"customUI/customUI14.xml", imagePart},
+                     {"customUI/_rels/customUI14.xml.rels", imageRels.chopped(3)}}))
+        << QStringList() << 2
+        << u"%1!customUI/_rels/customUI.xml.rels: error: cannot read the part: CRC error\n"
+           "%1!customUI/_rels/customUI14.xml.rels:2:215: error: unclosed token\n"_s
+        << QString();
+    QTest::newRow("percent-escapes that decode to no name: refused, the target as written")
+        << file(u"escapes.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s,
+                             packageRelationships({{customUiType, u"customUI/a%ZZ.xml"_s},
+                                                   {customUi14Type, u"customUI/b%FF.xml"_s}})},
+                            {u"customUI/a%ZZ.xml"_s, typoPart}}))
+        << QStringList() << 2
+        << u"%1!_rels/.rels: error: refused: the customUI target \"customUI/a%ZZ.xml\" has a "
+           "malformed percent-escape\n"
+           "%1!_rels/.rels: error: refused: the customUI target \"customUI/b%FF.xml\" has a "
+           "malformed percent-escape\n"
+           "%1!customUI/a%ZZ.xml: warning: no relationship in _rels/.rels names this customUI "
+           "part; Office ignores it\n"_s
+        << QString();
+    QTest::newRow("an entry name that is not UTF-8: shown escaped, the other parts read")
+        << file(u"latin1.xlsm"_s, rawZipArchive({soundRaw[0],
+                                                 soundRaw[1],
+                                                 {"customUI/\xe9t\xe9.xml", cleanPart, 0x0800},
+                                                 {"customUI/customUI14.xml", typoPart}}))
+        << QStringList() << 1
+        << u"%1!customUI/\\xe9t\\xe9.xml: warning: the entry's name is not UTF-8, so it is no part "
+           "of the package and is not read\n"_s +
+               typoFinding
+        << QString();
+    QTest::newRow("names equal only in full case folding: distinct parts")
+        << file(u"folding.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s,
+                             packageRelationships({{customUi14Type, u"customUI/customUI14.xml"_s},
+                                                   {customUiType, u"customUI/\u212Aey.xml"_s}})},
+                            {u"customUI/customUI14.xml"_s, typoPart},
+                            {u"customUI/cu\u017FtomUI14.xml"_s, cleanPart},
+                            {u"customUI/key.xml"_s, typoPart}}))
+        << QStringList() << 2
+        << typoFinding +
+               u"%1: error: the customUI part \"customUI/\u212Aey.xml\" named in _rels/.rels is "
+               "missing\n"
+               "%1!customUI/cu\u017FtomUI14.xml: warning: no relationship in _rels/.rels names "
+               "this customUI part; Office ignores it\n"
+               "%1!customUI/key.xml: warning: no relationship in _rels/.rels names this customUI "
+               "part; Office ignores it\n"_s
+        << QString();
     QTest::newRow("target leaves the package")
         << package(u"escape.xlsm"_s, u"xl/workbook.xml"_s,
                    {{u"customUI/../../customUI.xml"_s, QByteArray()},

@@ -1,7 +1,9 @@
-// libFuzzer target: the same bytes checked as a customUI part and as an
-// Office package (zip), and their callbacks written as stubs. Run by run-fuzzer.sh; see
-// tests/fuzz/CMakeLists.txt.
+// libFuzzer target: the same bytes checked as a customUI part, as an Office
+// package (zip), and as the relationships of a package whose zip structure is
+// sound (which mutated archives seldom keep), and their callbacks written as
+// stubs. Run by run-fuzzer.sh; see tests/fuzz/CMakeLists.txt.
 
+#include "TestPackages.h"
 #include "catalogue/IdentifierIndex.h"
 #include "checker/CallbackStubs.h"
 #include "checker/FileChecker.h"
@@ -70,6 +72,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         [&](checker::CheckReport& report) { checker::checkXmlBytes(bytes, {}, index, report); });
     checkReport([&](checker::CheckReport& report) {
         checker::checkPackageBytes(bytes, QStringLiteral("fuzz.xlsm"), {}, index, report);
+    });
+    // Relationships of the package and of its customUI part, which has an image.
+    const QByteArray part =
+        "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\"><ribbon><tabs>"
+        "<tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\"><button id=\"b\" label=\"B\" "
+        "image=\"rId1\"/></group></tab></tabs></ribbon></customUI>";
+    const QByteArray package = test::rawZipArchive({{"_rels/.rels", bytes},
+                                                    {"customUI/customUI.xml", part},
+                                                    {"customUI/_rels/customUI.xml.rels", bytes}});
+    checkReport([&](checker::CheckReport& report) {
+        checker::checkPackageBytes(package, QStringLiteral("fuzz.xlsm"), {}, index, report);
     });
     writeStubs(bytes);
     return 0;
