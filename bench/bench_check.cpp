@@ -1,8 +1,8 @@
 // "talpora-cli check" on hostile input: a small package whose customUI part
 // inflates to tens of MiB of faults, the same part named by ten relationships,
-// 20,000 relationships in a package of 65,000 entries, and a file of 100,000
-// distinct unknown identifiers. Each case is timed as a whole process, output
-// thrown away; its peak memory is taken from a run of the same check inside a
+// 20,000 relationships in a package of 65,000 entries, a file of 100,000
+// distinct unknown identifiers, and a button with 1,000,000 attributes. Each case is timed as a
+// whole process, output thrown away; its peak memory is taken from a run of the same check inside a
 // child of this program.
 //
 //   bench_check [--no-memory] [Google Benchmark flags]
@@ -129,6 +129,18 @@ bool writeUnknownIdentifiers(const std::string& path)
     return bool(file);
 }
 
+// One button with a million unknown attributes: each is a finding, and each
+// shown one is placed in a start tag of 17 MB.
+bool writeManyAttributes(const std::string& path)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << customUiOpen << "<button id=\"b\" label=\"B\"";
+    for (int i = 0; i < 1'000'000; ++i)
+        file << " a" << i << "=\"v\"";
+    file << "/>\n" << customUiClose;
+    return bool(file);
+}
+
 int runCheckProcess(const QString& path)
 {
     QProcess process;
@@ -196,10 +208,11 @@ int main(int argc, char** argv)
     const std::vector<Case> cases{{"findings_package", at("findings.xlsm"), 1},
                                   {"ten_references", at("ten.xlsm"), 1},
                                   {"relationships_20000", at("relationships.xlsm"), 0},
-                                  {"unknown_identifiers_100000", at("unknown.xml"), 1}};
+                                  {"unknown_identifiers_100000", at("unknown.xml"), 1},
+                                  {"attributes_1000000", at("attributes.xml"), 1}};
     if (!folder.isValid() || !writeFaultPackage(cases[0].file, 1) ||
         !writeFaultPackage(cases[1].file, 10) || !writeManyRelationships(cases[2].file) ||
-        !writeUnknownIdentifiers(cases[3].file)) {
+        !writeUnknownIdentifiers(cases[3].file) || !writeManyAttributes(cases[4].file)) {
         std::fprintf(stderr, "cannot write the files to check\n");
         return 1;
     }

@@ -8,8 +8,8 @@
 namespace talpora::checker {
 
 CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
-    : m_rules(rules), m_report(report), m_part(part), m_sink(report, std::move(part)),
-      m_schema(m_sink), m_officeRules(rules, m_sink)
+    : m_rules(rules), m_sink(report, std::move(part)), m_schema(m_sink),
+      m_officeRules(rules, m_sink)
 {}
 
 bool CustomUiChecker::endElement()
@@ -44,10 +44,7 @@ bool CustomUiChecker::startElement(const XmlElementStart& element)
     }
     if (id && idMso) {
         // Point at whichever of the two comes second: that is where the clash is.
-        const std::string_view second = id > idMso ? "id" : "idMso";
-        const std::optional<AttributePlace> place =
-            findAttribute(element.markup, {element.line, element.column}, second);
-        add(Severity::Error, place ? place->name : TextPosition{element.line, element.column},
+        add(Severity::Error, m_sink.nameOf(element, *std::max(id, idMso)),
             FindingKind::IdBesideIdMso, {fromUtf8View(element.name)});
     }
     return true;
@@ -58,10 +55,10 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
 {
     if (!m_rules.isKnown(attribute.value)) {
         // Past the part's limit the finding is only counted: no "did you mean".
-        if (!m_report.wouldShow(m_part))
-            add(Severity::Error, {}, FindingKind::UnknownIdentifier);
+        if (!m_sink.wouldShow())
+            m_sink.addHidden(Severity::Error);
         else
-            m_sink.add(Severity::Error, valuePosition(element, attribute.name),
+            m_sink.add(Severity::Error, m_sink.valueOf(element, attribute),
                        FindingKind::UnknownIdentifier,
                        {fromUtf8View(attribute.name), fromUtf8View(attribute.value)},
                        *m_rules.unknown(attribute.value));
@@ -70,7 +67,7 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
     if (attribute.name != "idMso")
         return;
     if (const std::optional<FindingKind> why = m_rules.wrongKind(attribute.value, localName))
-        add(Severity::Warning, valuePosition(element, attribute.name), *why,
+        add(Severity::Warning, m_sink.valueOf(element, attribute), *why,
             {fromUtf8View(attribute.value)});
 }
 
@@ -79,23 +76,15 @@ void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute
     std::string value(attribute.value);
     const auto first = m_ids.find(value);
     if (first == m_ids.end()) {
-        m_ids.emplace(std::move(value), valuePosition(element, attribute.name));
+        m_ids.emplace(std::move(value), m_sink.valueOf(element, attribute));
         return;
     }
-    if (!m_report.wouldShow(m_part)) {
-        add(Severity::Error, {}, FindingKind::IdUsedTwice); // only counted
+    if (!m_sink.wouldShow()) {
+        m_sink.addHidden(Severity::Error);
         return;
     }
-    add(Severity::Error, valuePosition(element, attribute.name), FindingKind::IdUsedTwice,
+    add(Severity::Error, m_sink.valueOf(element, attribute), FindingKind::IdUsedTwice,
         {fromUtf8View(attribute.value), first->second.line, first->second.column});
-}
-
-TextPosition CustomUiChecker::valuePosition(const XmlElementStart& element,
-                                            std::string_view attribute) const
-{
-    const TextPosition tagStart{element.line, element.column};
-    const std::optional<AttributePlace> place = findAttribute(element.markup, tagStart, attribute);
-    return place ? place->value : tagStart;
 }
 
 void CustomUiChecker::add(Severity severity, TextPosition position, FindingKind kind,

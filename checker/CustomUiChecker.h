@@ -41,11 +41,8 @@ private:
     void checkIdentifier(const XmlElementStart& element, std::string_view localName,
                          const XmlAttribute& attribute);
     void checkId(const XmlElementStart& element, const XmlAttribute& attribute);
-    TextPosition valuePosition(const XmlElementStart& element, std::string_view attribute) const;
 
     IdentifierRules& m_rules;
-    CheckReport& m_report;
-    QString m_part;
     std::unordered_map<std::string, TextPosition> m_ids; // id value -> where it was first used
     PartFindings m_sink;
     SchemaValidator m_schema;

@@ -375,28 +375,23 @@ void SchemaValidator::checkChildrenComplete(const Open& open)
 void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open& open)
 {
     const ElementType& type = *open.type;
+    // Which attribute of the element each of the type's attributes is, so that
+    // pairs and required ones are found without searching the element again.
+    m_present.assign(type.attributes.size(), nullptr);
     for (const XmlAttribute& attribute : element.attributes) {
         // Declarations and attributes of other namespaces are no customUI attributes.
         if (attribute.name.find(':') != std::string_view::npos || attribute.name == "xmlns")
             continue;
         if (const AttributeRule* rule = attributeOf(type, attribute.name)) {
+            m_present[static_cast<std::size_t>(rule - type.attributes.data())] = &attribute;
             checkValue(element, attribute, *rule);
-            if (!rule->getter.empty()) {
-                const auto getter = std::find_if(
-                    element.attributes.begin(), element.attributes.end(),
-                    [&](const XmlAttribute& other) { return other.name == rule->getter; });
-                if (getter != element.attributes.end()) {
-                    const std::string_view second =
-                        &*getter > &attribute ? rule->getter : attribute.name;
-                    m_sink.add(Severity::Error, PartFindings::nameOf(element, second),
-                               FindingKind::StaticBesideCallback,
-                               {fromUtf8View(element.name), fromUtf8View(attribute.name),
-                                fromUtf8View(rule->getter)});
-                }
-            }
             continue;
         }
-        const TextPosition place = PartFindings::nameOf(element, attribute.name);
+        if (!m_sink.wouldShow()) {
+            m_sink.addHidden(Severity::Error);
+            continue;
+        }
+        const TextPosition place = m_sink.nameOf(element, attribute);
         if (open.shadow && attributeOf(*open.shadow, attribute.name)) {
             m_sink.add(Severity::Error, place, FindingKind::AttributeOnlyInOtherNamespace,
                        {fromUtf8View(attribute.name), fromUtf8View(element.name),
@@ -422,16 +417,29 @@ void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open
         m_sink.add(Severity::Error, place, FindingKind::UnknownAttribute,
                    {fromUtf8View(attribute.name), fromUtf8View(element.name)}, std::move(hints));
     }
-    for (const AttributeRule& rule : type.attributes) {
-        if (!rule.required)
+    for (std::size_t i = 0; i < type.attributes.size(); ++i) {
+        const AttributeRule& rule = type.attributes[i];
+        const XmlAttribute* attribute = m_present[i];
+        if (!attribute) {
+            if (rule.required)
+                m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                           FindingKind::MissingAttribute,
+                           {fromUtf8View(element.name), fromUtf8View(rule.name)});
             continue;
-        const bool present =
-            std::any_of(element.attributes.begin(), element.attributes.end(),
-                        [&](const XmlAttribute& attribute) { return attribute.name == rule.name; });
-        if (!present)
-            m_sink.add(Severity::Error, PartFindings::tagStart(element),
-                       FindingKind::MissingAttribute,
-                       {fromUtf8View(element.name), fromUtf8View(rule.name)});
+        }
+        if (rule.getter.empty())
+            continue;
+        const AttributeRule* getterRule = attributeOf(type, rule.getter);
+        const XmlAttribute* getter =
+            getterRule ? m_present[static_cast<std::size_t>(getterRule - type.attributes.data())]
+                       : nullptr;
+        if (!getter)
+            continue;
+        // Pointed at where the second of the two stands: that is where the clash is.
+        m_sink.add(
+            Severity::Error, m_sink.nameOf(element, *std::max(attribute, getter)),
+            FindingKind::StaticBesideCallback,
+            {fromUtf8View(element.name), fromUtf8View(attribute->name), fromUtf8View(rule.getter)});
     }
 }
 
@@ -489,14 +497,17 @@ void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttrib
     }
     if (!why)
         return;
+    if (!m_sink.wouldShow()) {
+        m_sink.addHidden(Severity::Error);
+        return;
+    }
     // A value may be megabytes long: the finding shows its start.
     QString shown = fromUtf8View(value);
     if (shown.size() > 40)
         shown = shown.left(37) + u"..."_s;
     MessageArguments arguments{fromUtf8View(attribute.name), std::move(shown)};
     std::move(ruleArguments.begin(), ruleArguments.end(), std::back_inserter(arguments));
-    m_sink.add(Severity::Error, PartFindings::valueOf(element, attribute.name), *why,
-               std::move(arguments));
+    m_sink.add(Severity::Error, m_sink.valueOf(element, attribute), *why, std::move(arguments));
 }
 
 } // namespace talpora::checker

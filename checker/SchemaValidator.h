@@ -58,6 +58,9 @@ private:
     const schema::Schema* m_otherSchema = nullptr;
     std::size_t m_depth = 0;
     std::vector<Open> m_open; // once the root was accepted
+    // Per attribute of the current element's type, the element's attribute
+    // of that name, if it has one.
+    std::vector<const XmlAttribute*> m_present;
 };
 
 } // namespace talpora::checker
