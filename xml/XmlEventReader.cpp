@@ -286,6 +286,10 @@ private:
 
     void text(std::string_view text)
     {
+        // Layout between tags is most of the text of most documents, and
+        // asking the parser for a place costs a walk over the text before it.
+        if (std::all_of(text.begin(), text.end(), isXmlBlank))
+            return;
         if (!m_error && !m_handler.text(here(text)))
             stop(LoadErrorKind::Stopped, {});
     }

@@ -38,7 +38,8 @@ struct XmlElementStart
 // its first character (a comment's: its "<!--"). UTF-8, line ends as LF; a
 // view valid only during the call. The parser may pass one run of text in
 // several pieces: a line break, a reference and the end of a chunk may each
-// begin a new one.
+// begin a new one. Pieces of character data that are only XML white space
+// (the layout between tags) are not passed on.
 struct XmlText
 {
     std::string_view text;
