@@ -10,7 +10,17 @@ namespace talpora::checker {
 CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QString part)
     : m_rules(rules), m_sink(report, std::move(part)), m_schema(m_sink),
       m_officeRules(rules, m_sink)
-{}
+{
+    m_sink.setDecision(
+        [this](Finding& finding, const std::string& identifier) { decide(finding, identifier); });
+}
+
+bool CustomUiChecker::text(const XmlText& text)
+{
+    m_schema.text(text);
+    m_sink.flush();
+    return true;
+}
 
 bool CustomUiChecker::endElement()
 {
@@ -54,14 +64,37 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
                                       const XmlAttribute& attribute)
 {
     if (!m_rules.isKnown(attribute.value)) {
+        // What the schema says of the value is said with the identifier: once.
+        const std::optional<Finding> fault = m_sink.takeValueFault(attribute);
         // Past the part's limit the finding is only counted: no "did you mean".
-        if (!m_sink.wouldShow())
+        if (!m_sink.wouldShow()) {
             m_sink.addHidden(Severity::Error);
-        else
-            m_sink.add(Severity::Error, m_sink.valueOf(element, attribute),
-                       FindingKind::UnknownIdentifier,
-                       {fromUtf8View(attribute.name), fromUtf8View(attribute.value)},
-                       *m_rules.unknown(attribute.value));
+            return;
+        }
+        std::vector<FindingHint> hints = *m_rules.unknown(attribute.value);
+        if (fault && fault->kind == FindingKind::ValueNotName)
+            IdentifierRules::addNotAName(hints);
+        const TextPosition place = m_sink.valueOf(element, attribute);
+        MessageArguments arguments{fromUtf8View(attribute.name), fromUtf8View(attribute.value)};
+        // An id of the part is what was meant, with the attribute for one's
+        // own elements; an id further on is known only at the part's end.
+        std::string identifier(attribute.value);
+        if (m_ids.contains(identifier)) {
+            Finding finding{{},
+                            place.line,
+                            place.column,
+                            Severity::Error,
+                            FindingKind::UnknownIdentifier,
+                            std::move(arguments),
+                            {},
+                            {},
+                            {}};
+            decide(finding, identifier);
+            m_sink.add(Severity::Error, place, finding.kind, std::move(finding.arguments));
+            return;
+        }
+        m_sink.addUndecided(Severity::Error, place, FindingKind::UnknownIdentifier,
+                            std::move(arguments), std::move(hints), std::move(identifier));
         return;
     }
     if (attribute.name != "idMso")
@@ -69,6 +102,20 @@ void CustomUiChecker::checkIdentifier(const XmlElementStart& element, std::strin
     if (const std::optional<FindingKind> why = m_rules.wrongKind(attribute.value, localName))
         add(Severity::Warning, m_sink.valueOf(element, attribute), *why,
             {fromUtf8View(attribute.value)});
+}
+
+void CustomUiChecker::decide(Finding& finding, const std::string& identifier) const
+{
+    const auto own = m_ids.find(identifier);
+    if (own == m_ids.end())
+        return;
+    // idMso, insertAfterMso and insertBeforeMso: id, insertAfter and insertBefore.
+    QString attribute = std::get<QString>(finding.arguments.at(0));
+    const QString replacement = attribute.chopped(3);
+    finding.kind = FindingKind::OwnIdAsIdentifier;
+    finding.arguments = {std::move(attribute), finding.arguments.at(1), own->second.line,
+                         own->second.column, replacement};
+    finding.hints.clear();
 }
 
 void CustomUiChecker::checkId(const XmlElementStart& element, const XmlAttribute& attribute)

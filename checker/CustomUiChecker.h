@@ -16,11 +16,12 @@
 namespace talpora::checker {
 
 // Checks the elements of one customUI part as the reader reports them:
-// unknown identifiers in idMso, insertAfterMso and insertBeforeMso, elements
-// with both id and idMso, id values used twice, and identifiers of the wrong
-// kind for their element; the schema of the part's namespace (SchemaValidator)
-// and Office's own rules (OfficeRules). Findings go to `report`, tagged with
-// `part`.
+// unknown identifiers in idMso, insertAfterMso and insertBeforeMso (saying so
+// when one is an id of the part), elements with both id and idMso, id values
+// used twice, and identifiers of the wrong kind for their element; the
+// schema of the part's namespace (SchemaValidator) and Office's own rules
+// (OfficeRules). Findings go to `report`, tagged with `part`; call finish()
+// when the part is read.
 class CustomUiChecker : public XmlEventHandler
 {
 public:
@@ -28,6 +29,11 @@ public:
 
     bool startElement(const XmlElementStart& element) override;
     bool endElement() override;
+    bool wantsText() const override { return true; }
+    bool text(const XmlText& text) override;
+    // The part is read, to its end or to a fault: findings that waited for
+    // the rest of the part go on.
+    void finish() { m_sink.finish(); }
 
     // In a package: the ids of the part's image relationships.
     void setImageRelationships(std::unordered_set<std::string> ids)
@@ -41,6 +47,7 @@ private:
     void checkIdentifier(const XmlElementStart& element, std::string_view localName,
                          const XmlAttribute& attribute);
     void checkId(const XmlElementStart& element, const XmlAttribute& attribute);
+    void decide(Finding& finding, const std::string& identifier) const;
 
     IdentifierRules& m_rules;
     std::unordered_map<std::string, TextPosition> m_ids; // id value -> where it was first used

@@ -55,7 +55,9 @@ void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& p
     CustomUiChecker checker(rules, report, part);
     if (imageIds)
         checker.setImageRelationships(std::move(*imageIds));
-    if (const LoadError error = read(checker))
+    const LoadError error = read(checker);
+    checker.finish();
+    if (error)
         addLoadError(report, part, error);
     report.endPart();
 }

@@ -84,6 +84,12 @@ std::optional<std::vector<FindingHint>> IdentifierRules::unknown(std::string_vie
     return m_unknownHints.emplace(key, unknownHints(name)).first->second;
 }
 
+void IdentifierRules::addNotAName(std::vector<FindingHint>& hints)
+{
+    const bool suggests = !hints.empty() && hints.back().kind == HintKind::DidYouMean;
+    hints.insert(suggests ? hints.end() - 1 : hints.end(), {HintKind::NotAName, {}});
+}
+
 std::vector<FindingHint> IdentifierRules::unknownHints(std::string_view name)
 {
     std::vector<FindingHint> hints;

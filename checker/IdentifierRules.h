@@ -33,6 +33,10 @@ public:
     // are matched in their exact case, as Office does.
     std::optional<std::vector<FindingHint>> unknown(std::string_view name);
 
+    // Adds to the hints of an unknown identifier that the value is not even a
+    // name, as the schema wants it, before what may have been meant.
+    static void addNotAName(std::vector<FindingHint>& hints);
+
     // The single application of the rules was assumed from the file's
     // identifiers, `evidence` among them (may be empty); findings say so.
     void setAssumed(std::string evidence) { m_assumedFrom = std::move(evidence); }

@@ -114,6 +114,10 @@ void OfficeRules::checkQualified(const XmlElementStart& element, std::string_vie
     if (attribute.name == "idQ" && !contains(identifiedElements, localName))
         return;
     if (std::optional<std::vector<FindingHint>> hints = m_identifiers.unknown(name)) {
+        // What the schema says of the value is said with the identifier: once.
+        if (const std::optional<Finding> fault = m_sink.takeValueFault(attribute);
+            fault && fault->kind == FindingKind::ValueNotQualifiedName)
+            IdentifierRules::addNotAName(*hints);
         m_sink.add(Severity::Error, place, FindingKind::UnknownIdentifier,
                    {fromUtf8View(attribute.name), fromUtf8View(name)}, std::move(*hints));
         return;

@@ -158,6 +158,114 @@ std::pair<FindingKind, MessageArguments> lengthRule(const ValueType& type)
             {static_cast<long long>(type.minLength), static_cast<long long>(type.maxLength)}};
 }
 
+constexpr std::string_view customUi2006 = "http://schemas.microsoft.com/office/2006/01/customui";
+constexpr std::string_view customUi2009 = "http://schemas.microsoft.com/office/2009/07/customui";
+
+// The attributes whose value the identifier checks word along with their own
+// finding about the same value.
+bool namesIdentifier(std::string_view attribute)
+{
+    return attribute == "idMso" || attribute == "insertAfterMso" ||
+           attribute == "insertBeforeMso" || attribute == "idQ" || attribute == "insertAfterQ" ||
+           attribute == "insertBeforeQ";
+}
+
+// A callback that replaces a static attribute ("getLabel" for "label").
+bool isGetter(const AttributeRule& rule)
+{
+    return rule.callback && rule.name.starts_with("get");
+}
+
+bool isDeclaration(std::string_view attribute)
+{
+    return attribute == "xmlns" || attribute.starts_with("xmlns:");
+}
+
+// The slot of `name` at `from` or after it; else the first before it; else none.
+std::optional<std::size_t> slotOf(const ElementType& type, std::string_view name, std::size_t from)
+{
+    for (std::size_t slot = from; slot < type.childSlots.size(); ++slot) {
+        if (childIn(type.childSlots[slot], name))
+            return slot;
+    }
+    for (std::size_t slot = 0; slot < from && slot < type.childSlots.size(); ++slot) {
+        if (childIn(type.childSlots[slot], name))
+            return slot;
+    }
+    return std::nullopt;
+}
+
+// Whether either schema has an element of this name anywhere.
+bool isElementName(std::string_view name)
+{
+    for (const Schema* schema : {&schema2006, &schema2009}) {
+        for (const ElementType& type : schema->types) {
+            for (const Slot& slot : type.childSlots) {
+                if (childIn(slot, name))
+                    return true;
+            }
+        }
+    }
+    return name == "customUI";
+}
+
+// What a misspelt element name may have meant: the same name in another case,
+// else the nearest names among `names`.
+NameList nearestElementNames(std::string_view name, const std::vector<std::string_view>& names)
+{
+    NameList suggestions{{}, NameListForm::TagAlternatives};
+    catalogue::NearestNames nearest(name, suggestionCount);
+    for (const std::string_view candidate : names) {
+        if (catalogue::compareIgnoringAsciiCase(candidate, name) == 0)
+            addOnce(suggestions, candidate);
+        nearest.consider(candidate);
+    }
+    if (suggestions.names.isEmpty()) {
+        for (const std::string_view candidate : nearest.result())
+            addOnce(suggestions, candidate);
+    }
+    return suggestions;
+}
+
+std::vector<std::string_view> childNames(const ElementType& type)
+{
+    std::vector<std::string_view> names;
+    for (const Slot& slot : type.childSlots) {
+        for (const ChildRule& child : slot.children)
+            names.push_back(child.name);
+    }
+    return names;
+}
+
+std::vector<std::string_view> allElementNames(const Schema& schema)
+{
+    std::vector<std::string_view> names;
+    for (const ElementType& type : schema.types) {
+        const std::vector<std::string_view> children = childNames(type);
+        names.insert(names.end(), children.begin(), children.end());
+    }
+    return names;
+}
+
+// Text as shown in a finding: its start, with spaces other than the plain one
+// and invisible characters written as escapes, so that a stray no-break
+// space shows.
+QString shownText(std::string_view utf8)
+{
+    QString text = fromUtf8View(utf8.substr(0, 160));
+    if (text.size() > 40)
+        text = text.left(37) + u"..."_s;
+    QString shown;
+    for (const QChar c : text) {
+        const bool invisible = (c.isSpace() && c != u' ') || c.category() == QChar::Other_Format;
+        if (invisible && c.unicode() > 0x9f && c.unicode() != 0x2028 && c.unicode() != 0x2029)
+            shown += u"\\u%1"_s.arg(int(c.unicode()), 4, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 } // namespace
 
 void SchemaValidator::startElement(const XmlElementStart& element, std::string_view namespaceUri)
@@ -170,8 +278,9 @@ void SchemaValidator::startElement(const XmlElementStart& element, std::string_v
     if (m_open.size() + 1 != m_depth)
         return; // below an element that was not checked or a refused root
     Open& parent = m_open.back();
+    parent.saidText = false;
     if (!parent.type) {
-        m_open.push_back({nullptr, nullptr, {}, {}, 0, 0, {}});
+        m_open.push_back(opened(element, nullptr, nullptr));
         return;
     }
     startChild(element, namespaceUri, parent);
@@ -183,9 +292,42 @@ void SchemaValidator::endElement()
         return;
     if (m_open.size() == m_depth) {
         checkChildrenComplete(m_open.back());
+        m_slots.resize(m_open.back().firstSlot);
         m_open.pop_back();
+        if (!m_open.empty())
+            m_open.back().saidText = false;
     }
     --m_depth;
+}
+
+void SchemaValidator::text(const XmlText& text)
+{
+    if (m_open.empty() || m_open.size() != m_depth)
+        return;
+    Open& open = m_open.back();
+    if (!open.type || open.type->text || open.saidText)
+        return;
+    // White space between tags is layout; anything else is text the schema
+    // does not allow, a no-break space included.
+    std::size_t first = 0;
+    TextPosition place{text.line, text.column};
+    for (; first < text.text.size() && isBlank(text.text[first]); ++first) {
+        if (text.text[first] == '\n') {
+            ++place.line;
+            place.column = 1;
+        } else {
+            ++place.column;
+        }
+    }
+    if (first == text.text.size())
+        return;
+    open.saidText = true;
+    if (!m_sink.wouldShow()) {
+        m_sink.addHidden(Severity::Error);
+        return;
+    }
+    m_sink.add(Severity::Error, place, FindingKind::TextNotAllowed,
+               {fromUtf8View(open.name), shownText(trimmed(text.text.substr(first)))});
 }
 
 void SchemaValidator::startRoot(const XmlElementStart& element, std::string_view namespaceUri)
@@ -211,37 +353,46 @@ void SchemaValidator::startRoot(const XmlElementStart& element, std::string_view
                         namespace2009});
         return;
     }
-    Open root{&m_schema->types[m_schema->rootType],
-              &m_otherSchema->types[m_otherSchema->rootType],
-              std::string(element.name),
-              PartFindings::tagStart(element),
-              0,
-              0,
-              {}};
+    Open root = opened(element, &m_schema->types[m_schema->rootType],
+                       &m_otherSchema->types[m_otherSchema->rootType]);
     checkAttributes(element, root);
     m_open.push_back(std::move(root));
+}
+
+SchemaValidator::Open SchemaValidator::opened(const XmlElementStart& element,
+                                              const ElementType* type, const ElementType* shadow)
+{
+    Open open;
+    open.type = type;
+    open.shadow = shadow;
+    open.name = std::string(element.name);
+    open.place = PartFindings::tagStart(element);
+    open.firstSlot = m_slots.size();
+    m_slots.resize(m_slots.size() + slotCount(open));
+    return open;
 }
 
 void SchemaValidator::startChild(const XmlElementStart& element, std::string_view namespaceUri,
                                  Open& parent)
 {
-    Open open{nullptr, nullptr, std::string(element.name), PartFindings::tagStart(element), 0,
-              0,       {}};
     if (namespaceUri != m_schema->namespaceUri) {
-        m_sink.add(Severity::Warning, open.place, FindingKind::ForeignElement,
-                   {fromUtf8View(element.name), fromUtf8View(namespaceUri)});
-        m_open.push_back(std::move(open));
+        if (namespaceUri.empty())
+            m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                       FindingKind::ElementInNoNamespace,
+                       {fromUtf8View(element.name), fromUtf8View(m_schema->namespaceUri)});
+        else
+            m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                       FindingKind::ForeignElement,
+                       {fromUtf8View(element.name), fromUtf8View(namespaceUri)});
+        m_open.push_back(opened(element, nullptr, nullptr));
         return;
     }
     const std::string_view name = localNameOf(element.name);
-    open.shadow =
+    const ElementType* shadow =
         parent.shadow ? typeOf(*m_otherSchema, childAnywhere(*parent.shadow, name)) : nullptr;
-    open.type = acceptChild(element, parent);
-    if (open.type) {
-        if (open.type->unordered)
-            open.counts.assign(open.type->childSlots.size(), 0);
+    Open open = opened(element, acceptChild(element, parent), shadow);
+    if (open.type)
         checkAttributes(element, open);
-    }
     m_open.push_back(std::move(open));
 }
 
@@ -249,62 +400,77 @@ const ElementType* SchemaValidator::acceptChild(const XmlElementStart& element, 
 {
     const std::string_view name = localNameOf(element.name);
     const ElementType& type = *parent.type;
-    if (type.unordered) {
-        for (std::size_t i = 0; i < type.childSlots.size(); ++i) {
-            if (const ChildRule* child = childIn(type.childSlots[i], name)) {
-                if (parent.counts[i] < type.childSlots[i].max) {
-                    ++parent.counts[i];
-                    return &m_schema->types[child->elementType];
-                }
-                refuseChild(element, parent, true, type.childSlots[i].max, false);
-                return nullptr;
-            }
-        }
-        refuseChild(element, parent, false, 0, false);
+    const std::optional<std::size_t> found = slotOf(type, name, type.unordered ? 0 : parent.slot);
+    if (!found) {
+        refuseUnknownChild(element, parent);
         return nullptr;
     }
-    std::size_t slot = parent.slot;
-    std::uint32_t count = parent.count;
-    for (; slot < type.childSlots.size(); ++slot, count = 0) {
-        if (const ChildRule* child = childIn(type.childSlots[slot], name)) {
-            if (count < type.childSlots[slot].max) {
-                parent.slot = slot;
-                parent.count = count + 1;
-                return &m_schema->types[child->elementType];
-            }
-            refuseChild(element, parent, true, type.childSlots[slot].max, false);
-            return nullptr;
-        }
-        if (count < type.childSlots[slot].min)
-            break; // a required element must come first
+    const std::size_t slot = *found;
+    const ElementType* childType = typeOf(*m_schema, childIn(type.childSlots[slot], name));
+    if (type.unordered || slot >= parent.slot)
+        return takeSlot(element, parent, slot) ? childType : nullptr;
+
+    // Out of order. When the one sibling standing after the slot belongs at
+    // the end (a dialogBoxLauncher first in its group), it came too early: it
+    // is named, and leaves the order, so the siblings after it are not named
+    // again. Otherwise this element came too late.
+    std::size_t ahead = 0;
+    std::optional<std::size_t> firstAhead;
+    for (std::size_t later = slot + 1; later < slotCount(parent); ++later) {
+        ahead += stateOf(parent, later).inOrder;
+        if (!firstAhead && stateOf(parent, later).inOrder > 0)
+            firstAhead = later;
     }
-    refuseChild(element, parent, false, 0, childAnywhere(type, name) != nullptr);
-    return nullptr;
+    SlotState& early = stateOf(parent, *firstAhead);
+    const QString parentName = fromUtf8View(parent.name);
+    if (ahead == 1 && *firstAhead + 1 == slotCount(parent)) {
+        if (type.childSlots[*firstAhead].max == 1)
+            m_sink.add(Severity::Error, early.firstPlace, FindingKind::MustBeLast,
+                       {fromUtf8View(early.first), parentName});
+        else
+            m_sink.add(Severity::Error, early.firstPlace, FindingKind::MustComeAfter,
+                       {fromUtf8View(early.first), parentName, fromUtf8View(element.name)});
+        early.inOrder = 0;
+        parent.slot = slot;
+        return takeSlot(element, parent, slot) ? childType : nullptr;
+    }
+    m_sink.add(Severity::Error, PartFindings::tagStart(element), FindingKind::MustComeBefore,
+               {fromUtf8View(element.name), parentName, fromUtf8View(early.first)});
+    // Present, if out of place: it counts for the least and the most.
+    SlotState& state = stateOf(parent, slot);
+    if (state.count >= type.childSlots[slot].max)
+        return nullptr;
+    ++state.count;
+    return childType;
 }
 
-void SchemaValidator::refuseChild(const XmlElementStart& element, Open& parent, bool tooMany,
-                                  std::uint32_t limit, bool outOfPlace)
+// Takes `slot` for the element, keeping the order, unless the slot is full.
+bool SchemaValidator::takeSlot(const XmlElementStart& element, Open& parent, std::size_t slot)
+{
+    SlotState& state = stateOf(parent, slot);
+    const std::uint32_t most = parent.type->childSlots[slot].max;
+    if (state.count >= most) {
+        if (!parent.saidTooMany)
+            m_sink.add(Severity::Error, PartFindings::tagStart(element), FindingKind::TooMany,
+                       {fromUtf8View(element.name), fromUtf8View(parent.name),
+                        static_cast<long long>(most)});
+        parent.saidTooMany = true;
+        return false;
+    }
+    ++state.count;
+    if (state.inOrder++ == 0) {
+        state.first = std::string(element.name);
+        state.firstPlace = PartFindings::tagStart(element);
+    }
+    parent.slot = slot;
+    return true;
+}
+
+void SchemaValidator::refuseUnknownChild(const XmlElementStart& element, const Open& parent)
 {
     const TextPosition place = PartFindings::tagStart(element);
     const QString elementName = fromUtf8View(element.name);
     const QString parentName = fromUtf8View(parent.name);
-    if (tooMany) {
-        if (!parent.saidTooMany)
-            m_sink.add(Severity::Error, place, FindingKind::TooMany,
-                       {elementName, parentName, static_cast<long long>(limit)});
-        parent.saidTooMany = true;
-        return;
-    }
-    if (outOfPlace) {
-        const NameList names = mayStandHere(parent);
-        if (names.names.isEmpty())
-            m_sink.add(Severity::Error, place, FindingKind::NothingMayFollow,
-                       {elementName, parentName});
-        else
-            m_sink.add(Severity::Error, place, FindingKind::OutOfPlace,
-                       {elementName, parentName, names});
-        return;
-    }
     const std::string_view name = localNameOf(element.name);
     if (parent.shadow && childAnywhere(*parent.shadow, name)) {
         m_sink.add(Severity::Error, place, FindingKind::OnlyInOtherNamespace,
@@ -313,33 +479,31 @@ void SchemaValidator::refuseChild(const XmlElementStart& element, Open& parent, 
                     fromUtf8View(m_otherSchema->namespaceUri)});
         return;
     }
-    NameList names{{}, NameListForm::TagAlternatives};
-    for (const Slot& slot : parent.type->childSlots) {
-        for (const ChildRule& child : slot.children)
-            addOnce(names, child.name);
+    if (!m_sink.wouldShow()) {
+        m_sink.addHidden(Severity::Error);
+        return;
     }
-    if (names.names.isEmpty())
+    const std::vector<std::string_view> allowed = childNames(*parent.type);
+    // A name no customUI element has is a misspelling: what was meant among
+    // the elements that may stand here, else among all of the part's schema.
+    std::vector<FindingHint> hints;
+    if (!isElementName(name)) {
+        NameList suggestions = nearestElementNames(name, allowed);
+        if (suggestions.names.isEmpty())
+            suggestions = nearestElementNames(name, allElementNames(*m_schema));
+        if (!suggestions.names.isEmpty())
+            hints.push_back({HintKind::DidYouMean, {std::move(suggestions)}});
+    }
+    if (allowed.empty()) {
         m_sink.add(Severity::Error, place, FindingKind::NotAllowedInEmpty,
-                   {elementName, parentName});
-    else
-        m_sink.add(Severity::Error, place, FindingKind::NotAllowed,
-                   {elementName, parentName, std::move(names)});
-}
-
-NameList SchemaValidator::mayStandHere(const Open& parent) const
-{
-    const ElementType& type = *parent.type;
-    NameList names{{}, NameListForm::TagAlternatives};
-    std::uint32_t count = parent.count;
-    for (std::size_t slot = parent.slot; slot < type.childSlots.size(); ++slot, count = 0) {
-        if (count < type.childSlots[slot].max) {
-            for (const ChildRule& child : type.childSlots[slot].children)
-                addOnce(names, child.name);
-        }
-        if (count < type.childSlots[slot].min)
-            break;
+                   {elementName, parentName}, std::move(hints));
+        return;
     }
-    return names;
+    NameList names{{}, NameListForm::TagAlternatives};
+    for (const std::string_view child : allowed)
+        addOnce(names, child);
+    m_sink.add(Severity::Error, place, FindingKind::NotAllowed,
+               {elementName, parentName, std::move(names)}, std::move(hints));
 }
 
 void SchemaValidator::checkChildrenComplete(const Open& open)
@@ -348,26 +512,17 @@ void SchemaValidator::checkChildrenComplete(const Open& open)
         return;
     const ElementType& type = *open.type;
     for (std::size_t slot = 0; slot < type.childSlots.size(); ++slot) {
-        std::uint32_t count = 0;
-        if (type.unordered)
-            count = open.counts[slot];
-        else if (slot == open.slot)
-            count = open.count;
-        else if (slot < open.slot)
-            continue;
-        if (count >= type.childSlots[slot].min)
+        const std::uint32_t least = type.childSlots[slot].min;
+        if (m_slots[open.firstSlot + slot].count >= least)
             continue;
         NameList names{{}, NameListForm::TagAlternatives};
         for (const ChildRule& child : type.childSlots[slot].children)
             names.names.append(fromUtf8View(child.name));
-        const std::uint32_t least = type.childSlots[slot].min;
-        // A warning: the catalogue's snippets end in such frames, and an empty
-        // frame costs no more than the controls it lacks.
         if (least == 1)
-            m_sink.add(Severity::Warning, open.place, FindingKind::TooFewOfOne,
+            m_sink.add(Severity::Error, open.place, FindingKind::TooFewOfOne,
                        {fromUtf8View(open.name), std::move(names)});
         else
-            m_sink.add(Severity::Warning, open.place, FindingKind::TooFew,
+            m_sink.add(Severity::Error, open.place, FindingKind::TooFew,
                        {fromUtf8View(open.name), static_cast<long long>(least), std::move(names)});
     }
 }
@@ -378,44 +533,21 @@ void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open
     // Which attribute of the element each of the type's attributes is, so that
     // pairs and required ones are found without searching the element again.
     m_present.assign(type.attributes.size(), nullptr);
+    m_getters = false;
     for (const XmlAttribute& attribute : element.attributes) {
-        // Declarations and attributes of other namespaces are no customUI attributes.
-        if (attribute.name.find(':') != std::string_view::npos || attribute.name == "xmlns")
+        if (isDeclaration(attribute.name))
             continue;
+        if (attribute.name.find(':') != std::string_view::npos) {
+            checkPrefixedAttribute(element, attribute, open);
+            continue;
+        }
         if (const AttributeRule* rule = attributeOf(type, attribute.name)) {
             m_present[static_cast<std::size_t>(rule - type.attributes.data())] = &attribute;
+            m_getters = m_getters || isGetter(*rule);
             checkValue(element, attribute, *rule);
             continue;
         }
-        if (!m_sink.wouldShow()) {
-            m_sink.addHidden(Severity::Error);
-            continue;
-        }
-        const TextPosition place = m_sink.nameOf(element, attribute);
-        if (open.shadow && attributeOf(*open.shadow, attribute.name)) {
-            m_sink.add(Severity::Error, place, FindingKind::AttributeOnlyInOtherNamespace,
-                       {fromUtf8View(attribute.name), fromUtf8View(element.name),
-                        fromUtf8View(m_schema->shortName), fromUtf8View(m_otherSchema->shortName),
-                        fromUtf8View(m_otherSchema->namespaceUri)});
-            continue;
-        }
-        // The name in another case is what was meant; else the nearest names.
-        NameList suggestions{{}, NameListForm::QuotedAlternatives};
-        catalogue::NearestNames nearest(attribute.name, suggestionCount);
-        for (const AttributeRule& rule : type.attributes) {
-            if (catalogue::compareIgnoringAsciiCase(rule.name, attribute.name) == 0)
-                suggestions.names.append(fromUtf8View(rule.name));
-            nearest.consider(rule.name);
-        }
-        if (suggestions.names.isEmpty()) {
-            for (const std::string_view name : nearest.result())
-                suggestions.names.append(fromUtf8View(name));
-        }
-        std::vector<FindingHint> hints;
-        if (!suggestions.names.isEmpty())
-            hints.push_back({HintKind::DidYouMean, {std::move(suggestions)}});
-        m_sink.add(Severity::Error, place, FindingKind::UnknownAttribute,
-                   {fromUtf8View(attribute.name), fromUtf8View(element.name)}, std::move(hints));
+        checkUnknownAttribute(element, attribute, open);
     }
     for (std::size_t i = 0; i < type.attributes.size(); ++i) {
         const AttributeRule& rule = type.attributes[i];
@@ -427,7 +559,7 @@ void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open
                            {fromUtf8View(element.name), fromUtf8View(rule.name)});
             continue;
         }
-        if (rule.getter.empty())
+        if (!m_getters || rule.getter.empty())
             continue;
         const AttributeRule* getterRule = attributeOf(type, rule.getter);
         const XmlAttribute* getter =
@@ -441,6 +573,73 @@ void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open
             FindingKind::StaticBesideCallback,
             {fromUtf8View(element.name), fromUtf8View(attribute->name), fromUtf8View(rule.getter)});
     }
+}
+
+// The schema's attributes are unqualified: a prefix bound to a customUI
+// namespace is one too many, any other names no attribute of the schema.
+void SchemaValidator::checkPrefixedAttribute(const XmlElementStart& element,
+                                             const XmlAttribute& attribute, const Open& open)
+{
+    const ElementType& type = *open.type;
+    // The reader refuses a prefix that is not declared.
+    const std::string_view uri =
+        element.namespaces ? element.namespaces->uriOfName(attribute.name) : std::string_view();
+    const std::string_view name = localNameOf(attribute.name);
+    if (uri != customUi2006 && uri != customUi2009) {
+        m_sink.add(Severity::Error, m_sink.nameOf(element, attribute),
+                   FindingKind::ForeignAttribute,
+                   {fromUtf8View(attribute.name), fromUtf8View(element.name), fromUtf8View(uri)});
+        return;
+    }
+    const AttributeRule* rule = attributeOf(type, name);
+    if (!rule) {
+        checkUnknownAttribute(element, attribute, open);
+        return;
+    }
+    m_sink.add(Severity::Error, m_sink.nameOf(element, attribute), FindingKind::PrefixedAttribute,
+               {fromUtf8View(attribute.name), fromUtf8View(name)});
+    // Meant as the attribute it names: it needs no second finding for being
+    // missing, and its value is held to its type.
+    const auto index = static_cast<std::size_t>(rule - type.attributes.data());
+    if (!m_present[index])
+        m_present[index] = &attribute;
+    m_getters = m_getters || isGetter(*rule);
+    checkValue(element, attribute, *rule);
+}
+
+void SchemaValidator::checkUnknownAttribute(const XmlElementStart& element,
+                                            const XmlAttribute& attribute, const Open& open)
+{
+    if (!m_sink.wouldShow()) {
+        m_sink.addHidden(Severity::Error);
+        return;
+    }
+    const TextPosition place = m_sink.nameOf(element, attribute);
+    const std::string_view name = localNameOf(attribute.name);
+    if (open.shadow && attributeOf(*open.shadow, name)) {
+        m_sink.add(Severity::Error, place, FindingKind::AttributeOnlyInOtherNamespace,
+                   {fromUtf8View(attribute.name), fromUtf8View(element.name),
+                    fromUtf8View(m_schema->shortName), fromUtf8View(m_otherSchema->shortName),
+                    fromUtf8View(m_otherSchema->namespaceUri)});
+        return;
+    }
+    // The name in another case is what was meant; else the nearest names.
+    NameList suggestions{{}, NameListForm::QuotedAlternatives};
+    catalogue::NearestNames nearest(name, suggestionCount);
+    for (const AttributeRule& rule : open.type->attributes) {
+        if (catalogue::compareIgnoringAsciiCase(rule.name, name) == 0)
+            suggestions.names.append(fromUtf8View(rule.name));
+        nearest.consider(rule.name);
+    }
+    if (suggestions.names.isEmpty()) {
+        for (const std::string_view suggestion : nearest.result())
+            suggestions.names.append(fromUtf8View(suggestion));
+    }
+    std::vector<FindingHint> hints;
+    if (!suggestions.names.isEmpty())
+        hints.push_back({HintKind::DidYouMean, {std::move(suggestions)}});
+    m_sink.add(Severity::Error, place, FindingKind::UnknownAttribute,
+               {fromUtf8View(attribute.name), fromUtf8View(element.name)}, std::move(hints));
 }
 
 void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttribute& attribute,
@@ -497,7 +696,8 @@ void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttrib
     }
     if (!why)
         return;
-    if (!m_sink.wouldShow()) {
+    const bool handedOver = namesIdentifier(attribute.name);
+    if (!handedOver && !m_sink.wouldShow()) {
         m_sink.addHidden(Severity::Error);
         return;
     }
@@ -507,7 +707,12 @@ void SchemaValidator::checkValue(const XmlElementStart& element, const XmlAttrib
         shown = shown.left(37) + u"..."_s;
     MessageArguments arguments{fromUtf8View(attribute.name), std::move(shown)};
     std::move(ruleArguments.begin(), ruleArguments.end(), std::back_inserter(arguments));
-    m_sink.add(Severity::Error, m_sink.valueOf(element, attribute), *why, std::move(arguments));
+    const TextPosition place = m_sink.valueOf(element, attribute);
+    if (handedOver) {
+        m_sink.addValueFault(attribute, place, *why, std::move(arguments));
+        return;
+    }
+    m_sink.add(Severity::Error, place, *why, std::move(arguments));
 }
 
 } // namespace talpora::checker
