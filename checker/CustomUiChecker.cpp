@@ -1,5 +1,6 @@
 #include "checker/CustomUiChecker.h"
 
+#include "checker/AcceptComment.h"
 #include "xml/Utf8View.h"
 
 #include <QScopeGuard>
@@ -11,6 +12,7 @@ CustomUiChecker::CustomUiChecker(IdentifierRules& rules, CheckReport& report, QS
     : m_rules(rules), m_sink(report, std::move(part)), m_schema(m_sink),
       m_officeRules(rules, m_sink)
 {
+    m_rules.enterPart();
     m_sink.setDecision(
         [this](Finding& finding, const std::string& identifier) { decide(finding, identifier); });
 }
@@ -19,6 +21,21 @@ bool CustomUiChecker::text(const XmlText& text)
 {
     m_schema.text(text);
     m_sink.flush();
+    return true;
+}
+
+bool CustomUiChecker::comment(const XmlText& comment)
+{
+    const std::optional<std::vector<std::string>> accepted = acceptedByComment(comment.text);
+    if (!accepted)
+        return true;
+    if (m_rootStarted) {
+        m_sink.add(Severity::Warning, {comment.line, comment.column},
+                   FindingKind::AcceptCommentAfterRoot);
+        m_sink.flush();
+        return true;
+    }
+    m_rules.acceptInPart(*accepted);
     return true;
 }
 
@@ -33,6 +50,7 @@ bool CustomUiChecker::endElement()
 bool CustomUiChecker::startElement(const XmlElementStart& element)
 {
     const auto inPlaceOrder = qScopeGuard([&] { m_sink.flush(); });
+    m_rootStarted = true;
     const std::string_view namespaceUri = element.namespaceUri;
     m_schema.startElement(element, namespaceUri);
     const schema::Schema* partSchema = m_schema.partSchema();

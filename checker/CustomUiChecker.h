@@ -20,7 +20,8 @@ namespace talpora::checker {
 // when one is an id of the part), elements with both id and idMso, id values
 // used twice, and identifiers of the wrong kind for their element; the
 // schema of the part's namespace (SchemaValidator) and Office's own rules
-// (OfficeRules). Findings go to `report`, tagged with `part`; call finish()
+// (OfficeRules). Identifiers that an accept comment before the root lists
+// count as known. Findings go to `report`, tagged with `part`; call finish()
 // when the part is read.
 class CustomUiChecker : public XmlEventHandler
 {
@@ -31,6 +32,8 @@ public:
     bool endElement() override;
     bool wantsText() const override { return true; }
     bool text(const XmlText& text) override;
+    bool wantsComments() const override { return true; }
+    bool comment(const XmlText& comment) override;
     // The part is read, to its end or to a fault: findings that waited for
     // the rest of the part go on.
     void finish() { m_sink.finish(); }
@@ -51,6 +54,7 @@ private:
 
     IdentifierRules& m_rules;
     std::unordered_map<std::string, TextPosition> m_ids; // id value -> where it was first used
+    bool m_rootStarted = false;
     PartFindings m_sink;
     SchemaValidator m_schema;
     OfficeRules m_officeRules;

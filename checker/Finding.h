@@ -62,9 +62,11 @@ enum class FindingKind
     ValueNotQualifiedName,         // attribute, value
     ValueTooShort,                 // attribute, value, least length
     ValueLengthOutside,            // attribute, value, least length, most length
-    OrphanPart                     // the relationship part that should name it
+    OrphanPart,                    // the relationship part that should name it
+    AcceptCommentAfterRoot         // none
 };
-inline constexpr int findingKindCount = static_cast<int>(FindingKind::OrphanPart) + 1; // the last
+inline constexpr int findingKindCount =
+    static_cast<int>(FindingKind::AcceptCommentAfterRoot) + 1; // the last
 
 // A remark added to a finding, in order: what the identifier was checked
 // against, and what might have been meant.
@@ -108,9 +110,12 @@ enum class NoteKind
     NoCustomUiPart,     // none
     AssumedApplication, // application name
     MoreInFile,         // findings not shown, the most shown a part
-    MoreInPart          // findings not shown, the part, the most shown a part
+    MoreInPart,         // findings not shown, the part, the most shown a part
+    AcceptedByOption,   // the identifiers accepted by --accept that the file uses (a list)
+    AcceptedByComment,  // the same by comments in the file (a list)
+    AcceptedByBoth      // the two lists
 };
-inline constexpr int noteKindCount = static_cast<int>(NoteKind::MoreInPart) + 1; // the last
+inline constexpr int noteKindCount = static_cast<int>(NoteKind::AcceptedByBoth) + 1; // the last
 
 // A remark that is no finding ("the package has no customUI part").
 struct Note

@@ -183,6 +183,11 @@ Text textOf(FindingKind kind)
         return {QT_TRANSLATE_NOOP(
                     "Finding", "no relationship in %1 names this customUI part; Office ignores it"),
                 1};
+    case FindingKind::AcceptCommentAfterRoot:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "a \"talpora-cli: accept\" comment counts only before the root "
+                                  "element; move it there"),
+                0};
     }
     return {};
 }
@@ -232,6 +237,18 @@ Text textOf(NoteKind kind)
         return {
             QT_TRANSLATE_NOOP("Finding", "%1 more findings in %2 not shown (at most %3 a part)"),
             3};
+    case NoteKind::AcceptedByOption:
+        return {QT_TRANSLATE_NOOP("Finding", "accepted as known identifiers: %1 (by --accept)"), 1};
+    case NoteKind::AcceptedByComment:
+        return {QT_TRANSLATE_NOOP(
+                    "Finding",
+                    "accepted as known identifiers: %1 (by a \"talpora-cli: accept\" comment)"),
+                1};
+    case NoteKind::AcceptedByBoth:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "accepted as known identifiers: %1 (by --accept) and %2 (by a "
+                                  "\"talpora-cli: accept\" comment)"),
+                2};
     }
     return {};
 }

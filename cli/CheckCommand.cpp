@@ -50,11 +50,42 @@ void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
     checker::checkBytes(bytes, standardInputName(), options, index, report);
 }
 
+// Takes the --accept options (repeatable, "--accept=A,B" too) out of
+// `arguments` into `accepted`; the error of a wrong one, or empty.
+QString takeAcceptOptions(QStringList& arguments, std::vector<std::string>& accepted)
+{
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == u"--accept"_s) {
+            if (i + 1 == arguments.size())
+                return u"--accept needs a value"_s;
+            value = arguments[++i];
+        } else if (arguments[i].startsWith(u"--accept="_s)) {
+            value = arguments[i].mid(9);
+        } else {
+            rest.append(arguments[i]);
+            continue;
+        }
+        const QStringList names = value.split(u',', Qt::SkipEmptyParts);
+        if (names.isEmpty())
+            return u"--accept needs an identifier"_s;
+        for (const QString& name : names)
+            accepted.push_back(name.trimmed().toStdString());
+    }
+    arguments = rest;
+    return {};
+}
+
 } // namespace
 
 int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::FILE* in)
 {
-    const ParsedTargetOptions parsed = parseTargetOptions(arguments);
+    QStringList targetArguments = arguments;
+    std::vector<std::string> accepted;
+    if (const QString error = takeAcceptOptions(targetArguments, accepted); !error.isEmpty())
+        return wrongCall(err, u"check: "_s + error);
+    const ParsedTargetOptions parsed = parseTargetOptions(targetArguments);
     if (!parsed.error.isEmpty())
         return wrongCall(err, u"check: "_s + parsed.error);
     const TargetOptions& options = parsed.options;
@@ -62,7 +93,8 @@ int runCheck(const QStringList& arguments, std::FILE* out, std::FILE* err, std::
         return wrongCall(err, u"check: no file given"_s);
     if (options.operands.count(u"-"_s) > 1)
         return wrongCall(err, u"check: standard input (-) given twice"_s);
-    const checker::CheckOptions checkOptions{options.application, options.versions};
+    const checker::CheckOptions checkOptions{options.application, options.versions,
+                                             std::move(accepted)};
     int status = 0;
     for (const QString& file : options.operands) {
         const bool standardInput = isStandardInput(file);

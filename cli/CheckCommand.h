@@ -5,7 +5,8 @@
 
 namespace talpora::cli {
 
-// "check <file>... [--app ...] [--version ...]" with the arguments after
+// "check <file>... [--app ...] [--version ...] [--accept <identifier>[,...]]..."
+// with the arguments after
 // "check"; "-" reads standard input from `in`. Every finding and note goes to
 // `out`, one per line; `err` only hears of a wrong call. Returns the worst
 // status of the files: 0 without errors, 1 with errors, 2 when a file cannot

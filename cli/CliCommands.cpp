@@ -29,6 +29,7 @@ constexpr char usageText[] =
     "       talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n"
     "       talpora-cli check <customUI file | Office document | ->... [--app <application>] "
     "[--version <version>]\n"
+    "             [--accept <idMso>[,<idMso>...]]...\n"
     "       talpora-cli callbacks <customUI file | Office document> "
     "[--language vba|csharp|vbnet]\n"
     "       talpora-cli --help | -h | help | --version | -V\n"

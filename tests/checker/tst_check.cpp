@@ -371,6 +371,9 @@ void TestCheck::check_data()
     QTest::newRow("unknown option")
         << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--strict"_s} << 2 << QString()
         << u"talpora-cli: check: unknown option '--strict'\n"_s;
+    QTest::newRow("--accept without an identifier")
+        << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--accept=,"_s} << 2 << QString()
+        << u"talpora-cli: check: --accept needs an identifier\n"_s;
 }
 
 void TestCheck::schema_data()
@@ -581,6 +584,20 @@ void TestCheck::officeRules_data()
            "line 3, column 10; to name your own element, use insertAfter\n"
            "%1:3:86: error: insertBeforeMso: \"R02\" is not a built-in identifier but the id at "
            "line 3, column 101; to name your own element, use insertBefore\n"_s
+        << QString();
+    const QByteArray toolbar =
+        "<?xml version=\"1.0\"?>\n<!-- talpora-cli: accept FileSaveAs -->\n"
+        "<mso:customUI xmlns:mso=\"http://schemas.microsoft.com/office/2009/07/customui\">"
+        "<mso:ribbon><mso:qat><mso:sharedControls>\n<mso:control idQ=\"mso:FileSaveAs\" "
+        "visible=\"true\"/><mso:control idQ=\"mso:MyMacro\"/>\n</mso:sharedControls></mso:qat>"
+        "</mso:ribbon></mso:customUI>\n<!-- talpora-cli: accept MyMacro -->\n";
+    QTest::newRow("identifiers accepted by a comment before the root and by --accept, said")
+        << file(u"accepted.xml"_s, toolbar)
+        << QStringList{u"--app"_s, u"onenote"_s, u"--accept"_s, u"Other,MyMacro"_s} << 0
+        << u"%1:6:1: warning: a \"talpora-cli: accept\" comment counts only before the root "
+           "element; move it there\n"
+           "%1: note: accepted as known identifiers: \"MyMacro\" (by --accept) and "
+           "\"FileSaveAs\" (by a \"talpora-cli: accept\" comment)\n"_s
         << QString();
     QTest::newRow("root in a namespace of another case")
         << file(u"root.xml"_s,
