@@ -211,20 +211,18 @@ bool isElementName(std::string_view name)
 
 // What a misspelt element name may have meant: the same name in another case,
 // else the nearest names among `names`.
-NameList nearestElementNames(std::string_view name, const std::vector<std::string_view>& names)
+std::vector<std::string_view> nearestElementNames(std::string_view name,
+                                                  const std::vector<std::string_view>& names)
 {
-    NameList suggestions{{}, NameListForm::TagAlternatives};
+    std::vector<std::string_view> suggestions;
     catalogue::NearestNames nearest(name, suggestionCount);
     for (const std::string_view candidate : names) {
-        if (catalogue::compareIgnoringAsciiCase(candidate, name) == 0)
-            addOnce(suggestions, candidate);
+        if (catalogue::compareIgnoringAsciiCase(candidate, name) == 0 &&
+            std::find(suggestions.begin(), suggestions.end(), candidate) == suggestions.end())
+            suggestions.push_back(candidate);
         nearest.consider(candidate);
     }
-    if (suggestions.names.isEmpty()) {
-        for (const std::string_view candidate : nearest.result())
-            addOnce(suggestions, candidate);
-    }
-    return suggestions;
+    return suggestions.empty() ? nearest.result() : suggestions;
 }
 
 std::vector<std::string_view> childNames(const ElementType& type)
@@ -376,6 +374,11 @@ void SchemaValidator::startChild(const XmlElementStart& element, std::string_vie
                                  Open& parent)
 {
     if (namespaceUri != m_schema->namespaceUri) {
+        // Meant as the customUI element of its name, if the parent takes one:
+        // the parent then lacks nothing for it, which would be said twice.
+        if (const std::optional<std::size_t> slot =
+                slotOf(*parent.type, localNameOf(element.name), 0))
+            ++stateOf(parent, *slot).count;
         if (namespaceUri.empty())
             m_sink.add(Severity::Error, PartFindings::tagStart(element),
                        FindingKind::ElementInNoNamespace,
@@ -466,7 +469,7 @@ bool SchemaValidator::takeSlot(const XmlElementStart& element, Open& parent, std
     return true;
 }
 
-void SchemaValidator::refuseUnknownChild(const XmlElementStart& element, const Open& parent)
+void SchemaValidator::refuseUnknownChild(const XmlElementStart& element, Open& parent)
 {
     const TextPosition place = PartFindings::tagStart(element);
     const QString elementName = fromUtf8View(element.name);
@@ -479,20 +482,28 @@ void SchemaValidator::refuseUnknownChild(const XmlElementStart& element, const O
                     fromUtf8View(m_otherSchema->namespaceUri)});
         return;
     }
+    const std::vector<std::string_view> allowed = childNames(*parent.type);
+    // A name no customUI element has is a misspelling: what was meant among
+    // the elements that may stand here, which then lacks nothing for it, else
+    // among all of the part's schema.
+    std::vector<std::string_view> suggestions;
+    if (!isElementName(name)) {
+        suggestions = nearestElementNames(name, allowed);
+        if (!suggestions.empty())
+            ++stateOf(parent, *slotOf(*parent.type, suggestions.front(), 0)).count;
+        else if (m_sink.wouldShow())
+            suggestions = nearestElementNames(name, allElementNames(*m_schema));
+    }
     if (!m_sink.wouldShow()) {
         m_sink.addHidden(Severity::Error);
         return;
     }
-    const std::vector<std::string_view> allowed = childNames(*parent.type);
-    // A name no customUI element has is a misspelling: what was meant among
-    // the elements that may stand here, else among all of the part's schema.
     std::vector<FindingHint> hints;
-    if (!isElementName(name)) {
-        NameList suggestions = nearestElementNames(name, allowed);
-        if (suggestions.names.isEmpty())
-            suggestions = nearestElementNames(name, allElementNames(*m_schema));
-        if (!suggestions.names.isEmpty())
-            hints.push_back({HintKind::DidYouMean, {std::move(suggestions)}});
+    if (!suggestions.empty()) {
+        NameList meant{{}, NameListForm::TagAlternatives};
+        for (const std::string_view suggestion : suggestions)
+            addOnce(meant, suggestion);
+        hints.push_back({HintKind::DidYouMean, {std::move(meant)}});
     }
     if (allowed.empty()) {
         m_sink.add(Severity::Error, place, FindingKind::NotAllowedInEmpty,

@@ -58,7 +58,7 @@ private:
     void startChild(const XmlElementStart& element, std::string_view namespaceUri, Open& parent);
     const schema::ElementType* acceptChild(const XmlElementStart& element, Open& parent);
     bool takeSlot(const XmlElementStart& element, Open& parent, std::size_t slot);
-    void refuseUnknownChild(const XmlElementStart& element, const Open& parent);
+    void refuseUnknownChild(const XmlElementStart& element, Open& parent);
     Open opened(const XmlElementStart& element, const schema::ElementType* type,
                 const schema::ElementType* shadow);
     SlotState& stateOf(const Open& open, std::size_t slot)
