@@ -71,12 +71,6 @@ bool namesIdentifier(std::string_view attribute)
            attribute == "insertBeforeQ";
 }
 
-// A callback that replaces a static attribute ("getLabel" for "label").
-bool isGetter(const AttributeRule& rule)
-{
-    return rule.callback && rule.name.starts_with("get");
-}
-
 bool isDeclaration(std::string_view attribute)
 {
     return attribute == "xmlns" || attribute.starts_with("xmlns:");
@@ -443,13 +437,30 @@ void SchemaValidator::checkChildrenComplete(const Open& open)
     }
 }
 
+const SchemaValidator::TypeRules& SchemaValidator::rulesOf(const ElementType& type)
+{
+    const auto [entry, added] = m_typeRules.try_emplace(&type);
+    if (!added)
+        return entry->second;
+    const auto indexOf = [&](const AttributeRule& rule) {
+        return static_cast<std::size_t>(&rule - type.attributes.data());
+    };
+    for (const AttributeRule& rule : type.attributes) {
+        if (rule.required)
+            entry->second.required.push_back(indexOf(rule));
+        if (const AttributeRule* getter =
+                rule.getter.empty() ? nullptr : attributeOf(type, rule.getter))
+            entry->second.pairs.emplace_back(indexOf(rule), indexOf(*getter));
+    }
+    return entry->second;
+}
+
 void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open& open)
 {
     const ElementType& type = *open.type;
     // Which attribute of the element each of the type's attributes is, so that
     // pairs and required ones are found without searching the element again.
     m_present.assign(type.attributes.size(), nullptr);
-    m_getters = false;
     for (const XmlAttribute& attribute : element.attributes) {
         if (isDeclaration(attribute.name))
             continue;
@@ -459,35 +470,28 @@ void SchemaValidator::checkAttributes(const XmlElementStart& element, const Open
         }
         if (const AttributeRule* rule = attributeOf(type, attribute.name)) {
             m_present[static_cast<std::size_t>(rule - type.attributes.data())] = &attribute;
-            m_getters = m_getters || isGetter(*rule);
             checkValue(element, attribute, *rule);
             continue;
         }
         checkUnknownAttribute(element, attribute, open);
     }
-    for (std::size_t i = 0; i < type.attributes.size(); ++i) {
-        const AttributeRule& rule = type.attributes[i];
-        const XmlAttribute* attribute = m_present[i];
-        if (!attribute) {
-            if (rule.required)
-                m_sink.add(Severity::Error, PartFindings::tagStart(element),
-                           FindingKind::MissingAttribute,
-                           {fromUtf8View(element.name), fromUtf8View(rule.name)});
-            continue;
-        }
-        if (!m_getters || rule.getter.empty())
-            continue;
-        const AttributeRule* getterRule = attributeOf(type, rule.getter);
-        const XmlAttribute* getter =
-            getterRule ? m_present[static_cast<std::size_t>(getterRule - type.attributes.data())]
-                       : nullptr;
-        if (!getter)
+    const TypeRules& rules = rulesOf(type);
+    for (const std::size_t required : rules.required) {
+        if (!m_present[required])
+            m_sink.add(Severity::Error, PartFindings::tagStart(element),
+                       FindingKind::MissingAttribute,
+                       {fromUtf8View(element.name), fromUtf8View(type.attributes[required].name)});
+    }
+    for (const auto& [staticIndex, getterIndex] : rules.pairs) {
+        const XmlAttribute* attribute = m_present[staticIndex];
+        const XmlAttribute* getter = m_present[getterIndex];
+        if (!attribute || !getter)
             continue;
         // Pointed at where the second of the two stands: that is where the clash is.
-        m_sink.add(
-            Severity::Error, m_sink.nameOf(element, *std::max(attribute, getter)),
-            FindingKind::StaticBesideCallback,
-            {fromUtf8View(element.name), fromUtf8View(attribute->name), fromUtf8View(rule.getter)});
+        m_sink.add(Severity::Error, m_sink.nameOf(element, *std::max(attribute, getter)),
+                   FindingKind::StaticBesideCallback,
+                   {fromUtf8View(element.name), fromUtf8View(attribute->name),
+                    fromUtf8View(type.attributes[staticIndex].getter)});
     }
 }
 
@@ -519,7 +523,6 @@ void SchemaValidator::checkPrefixedAttribute(const XmlElementStart& element,
     const auto index = static_cast<std::size_t>(rule - type.attributes.data());
     if (!m_present[index])
         m_present[index] = &attribute;
-    m_getters = m_getters || isGetter(*rule);
     checkValue(element, attribute, *rule);
 }
 

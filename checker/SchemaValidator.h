@@ -6,6 +6,8 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace talpora::checker {
@@ -54,6 +56,15 @@ private:
         bool saidText = false;     // of the text since the last tag
     };
 
+    // Of an element type's attributes, by their index: the required ones, and
+    // each static one with the callback that replaces it.
+    struct TypeRules
+    {
+        std::vector<std::size_t> required;
+        std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    };
+
+    const TypeRules& rulesOf(const schema::ElementType& type);
     void startRoot(const XmlElementStart& element, std::string_view namespaceUri);
     void startChild(const XmlElementStart& element, std::string_view namespaceUri, Open& parent);
     const schema::ElementType* acceptChild(const XmlElementStart& element, Open& parent);
@@ -89,7 +100,7 @@ private:
     // Per attribute of the current element's type, the element's attribute
     // of that name, if it has one.
     std::vector<const XmlAttribute*> m_present;
-    bool m_getters = false; // among them a callback that replaces a static attribute
+    std::unordered_map<const schema::ElementType*, TypeRules> m_typeRules;
 };
 
 } // namespace talpora::checker
