@@ -1,11 +1,12 @@
 // "talpora-cli check" on hostile input: a small package whose customUI part
 // inflates to tens of MiB of faults, the same part named by ten relationships,
 // 20,000 relationships in a package of 65,000 entries, ten parts of 60 MiB
-// each, a file of 100,000 distinct unknown identifiers, and a file with one
-// attribute value of 100 MB; "talpora-cli callbacks" of a package of 40,000
-// customUI parts, each naming a callback of its own. Each case is timed as a
-// whole process, output thrown away; its peak memory is taken from a run of
-// the same command inside a child of this program.
+// each, a file of 100,000 distinct unknown identifiers, a file with one
+// attribute value of 100 MB and a button with 1,000,000 attributes;
+// "talpora-cli callbacks" of a package of 40,000 customUI parts, each naming a
+// callback of its own. Each case is timed as a whole process, output thrown
+// away; its peak memory is taken from a run of the same command inside a
+// child of this program.
 //
 //   bench_check [--no-memory] [Google Benchmark flags]
 
@@ -170,6 +171,18 @@ bool writeUnknownIdentifiers(const std::string& path)
     return bool(file);
 }
 
+// One button with a million unknown attributes: each is a finding, and each
+// shown one is placed in a start tag of 17 MB.
+bool writeManyAttributes(const std::string& path)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << customUiOpen << "<button id=\"b\" label=\"B\"";
+    for (int i = 0; i < 1'000'000; ++i)
+        file << " a" << i << "=\"v\"";
+    file << "/>\n" << customUiClose;
+    return bool(file);
+}
+
 int runProcess(const QString& command, const QString& path)
 {
     QProcess process;
@@ -244,11 +257,13 @@ int main(int argc, char** argv)
                                   {"check", "large_parts_10x60MiB", at("large.xlsm"), 2},
                                   {"check", "unknown_identifiers_100000", at("unknown.xml"), 1},
                                   {"check", "huge_value_100MB", at("value.xml"), 1},
+                                  {"check", "attributes_1000000", at("attributes.xml"), 1},
                                   {"callbacks", "callback_parts_40000", at("callbacks.xlsm"), 0}};
     if (!folder.isValid() || !writeFaultPackage(cases[0].file, 1) ||
         !writeFaultPackage(cases[1].file, 10) || !writeManyRelationships(cases[2].file) ||
         !writeLargeParts(cases[3].file) || !writeUnknownIdentifiers(cases[4].file) ||
-        !writeHugeValue(cases[5].file) || !writeManyCallbackParts(cases[6].file)) {
+        !writeHugeValue(cases[5].file) || !writeManyAttributes(cases[6].file) ||
+        !writeManyCallbackParts(cases[7].file)) {
         std::fprintf(stderr, "cannot write the files to check\n");
         return 1;
     }

@@ -43,8 +43,32 @@ IdentifierRules rulesFor(const IdentifierIndex& index, const CheckOptions& optio
 {
     const ApplicationSet applications =
         application ? ApplicationSet::only(*application) : ApplicationSet::documentApplications();
-    return IdentifierRules(index, applications, options.versions,
-                           options.versions.bits != VersionSet::all().bits);
+    IdentifierRules rules(index, applications, options.versions,
+                          options.versions.bits != VersionSet::all().bits);
+    rules.acceptFromOption(options.accepted);
+    return rules;
+}
+
+NameList quotedNames(const std::vector<std::string>& names)
+{
+    NameList list{{}, NameListForm::QuotedConjunction};
+    for (const std::string& name : names)
+        list.names.append(QString::fromStdString(name));
+    return list;
+}
+
+// Nothing is let through unsaid: which accepted identifiers the file used.
+void noteAccepted(const IdentifierRules& rules, CheckReport& report)
+{
+    const std::vector<std::string>& byOption = rules.usedFromOption();
+    const std::vector<std::string>& byComments = rules.usedFromComments();
+    if (!byOption.empty() && !byComments.empty())
+        report.addNote(
+            {NoteKind::AcceptedByBoth, {quotedNames(byOption), quotedNames(byComments)}});
+    else if (!byOption.empty())
+        report.addNote({NoteKind::AcceptedByOption, {quotedNames(byOption)}});
+    else if (!byComments.empty())
+        report.addNote({NoteKind::AcceptedByComment, {quotedNames(byComments)}});
 }
 
 // Checks one customUI document, which `read` feeds to the checker it is given.
@@ -55,7 +79,9 @@ void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& p
     CustomUiChecker checker(rules, report, part);
     if (imageIds)
         checker.setImageRelationships(std::move(*imageIds));
-    if (const LoadError error = read(checker))
+    const LoadError error = read(checker);
+    checker.finish();
+    if (error)
         addLoadError(report, part, error);
     report.endPart();
 }
@@ -135,6 +161,7 @@ void checkPackage(CustomUiPackage& package, const QString& fileName, const Check
     }
     if (!hasParts && package.unnamedParts().isEmpty())
         report.addNote({NoteKind::NoCustomUiPart, {}});
+    noteAccepted(rules, report);
 }
 
 // A customUI document on its own, read by `read`; read again when its
@@ -147,6 +174,7 @@ void checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index
     IdentifierRules rules = rulesFor(index, options, options.application);
     if (options.application) {
         checkCustomUi(rules, report, {}, read);
+        noteAccepted(rules, report);
         return;
     }
     // Held back until it is known whether the identifiers point to another
@@ -159,6 +187,7 @@ void checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index
                                      : std::nullopt;
     if (!assumed) {
         report.replay(held, heldReport);
+        noteAccepted(rules, report);
         return;
     }
     IdentifierRules assumedRules = rulesFor(index, options, assumed->application);
@@ -166,6 +195,7 @@ void checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index
     checkCustomUi(assumedRules, report, {}, read);
     report.addNote(
         {NoteKind::AssumedApplication, {fromUtf8View(applicationName(assumed->application))}});
+    noteAccepted(assumedRules, report);
 }
 
 void checkOpenedPackage(const OpenedCustomUiPackage& opened, const QString& fileName,

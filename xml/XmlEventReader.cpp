@@ -101,6 +101,10 @@ public:
         XML_SetSkippedEntityHandler(m_parser, &ExpatReader::onSkippedEntity);
         XML_SetNotStandaloneHandler(m_parser, &ExpatReader::onNotStandalone);
         XML_SetEntityDeclHandler(m_parser, &ExpatReader::onEntityDeclaration);
+        if (handler.wantsText())
+            XML_SetCharacterDataHandler(m_parser, &ExpatReader::onText);
+        if (handler.wantsComments())
+            XML_SetCommentHandler(m_parser, &ExpatReader::onComment);
     }
     ExpatReader(const ExpatReader&) = delete;
     ExpatReader& operator=(const ExpatReader&) = delete;
@@ -294,6 +298,28 @@ private:
             stop(LoadErrorKind::Stopped, {});
     }
 
+    XmlText here(std::string_view text) const
+    {
+        return {text, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+                static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1};
+    }
+
+    void text(std::string_view text)
+    {
+        // Layout between tags is most of the text of most documents, and
+        // asking the parser for a place costs a walk over the text before it.
+        if (std::all_of(text.begin(), text.end(), isXmlBlank))
+            return;
+        if (!m_error && !m_handler.text(here(text)))
+            stop(LoadErrorKind::Stopped, {});
+    }
+
+    void comment(std::string_view text)
+    {
+        if (!m_error && !m_handler.comment(here(text)))
+            stop(LoadErrorKind::Stopped, {});
+    }
+
     // Expat is C: no exception may cross it, so the callbacks catch them all.
     template <typename Action> static void guarded(void* userData, Action action)
     {
@@ -314,6 +340,16 @@ private:
     static void XMLCALL onEnd(void* userData, const XML_Char*)
     {
         guarded(userData, [](ExpatReader& reader) { reader.end(); });
+    }
+    static void XMLCALL onText(void* userData, const XML_Char* text, int length)
+    {
+        guarded(userData, [&](ExpatReader& reader) {
+            reader.text(std::string_view(text, static_cast<std::size_t>(length)));
+        });
+    }
+    static void XMLCALL onComment(void* userData, const XML_Char* text)
+    {
+        guarded(userData, [&](ExpatReader& reader) { reader.comment(view(text)); });
     }
     // Nothing outside the document is ever fetched: an external entity in
     // the content refuses the document rather than silently leaving it out.

@@ -371,13 +371,12 @@ void TestCheck::check_data()
            "%1:3:36: error: id \"a%2b\" is already used at line 3, column 10; Office rejects the "
            "whole customisation\n"_s
         << QString();
-    QTest::newRow("control characters in a finding are escaped: one finding, one line")
+    QTest::newRow("control characters in a finding are escaped; not a name, nor known: one finding")
         << file(u"forged.xml"_s, customUi("<tab idMso=\"Tab&#10;x.xml:1:1: error: x&#133;\"/>"))
         << QStringList() << 1
-        << u"%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not allowed; use a "
-           "name of letters, digits, '_', '-' and '.' that starts with a letter or '_'\n"
-           "%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not a known "
-           "identifier\n"_s
+        << u"%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not a known "
+           "identifier, nor a name of letters, digits, '_', '-' and '.' that starts with a letter "
+           "or '_'\n"_s
         << QString();
     const auto rels = [](const QString& type, const QString& target, int count = 1) {
         return std::vector<std::pair<QString, QString>>(count, {type, target});
@@ -460,11 +459,33 @@ void TestCheck::check_data()
                u"%1: note: 1 more findings in customUI/many%3.xml not shown (at most 10000 a "
                "part)\n"_s
         << QString();
+    QByteArray manyAttributes =
+        "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+        "xmlns:x=\"urn:x\">\n<ribbon startFromScratch=\"true\"";
+    QString attributeFindings;
+    for (int line = 3; line <= 10'003; ++line) {
+        const QByteArray name = "x:a" + QByteArray::number(line);
+        manyAttributes += "\n " + name + "=\"v\"";
+        if (line <= 10'002)
+            attributeFindings += u"%1:"_s + QString::number(line) + u":2: error: "_s +
+                                 QString::fromLatin1(name) +
+                                 u" is not an attribute of the customUI schema (it is in "
+                                 "namespace \"urn:x\"); remove it from <ribbon>\n"_s;
+    }
+    manyAttributes += "/></customUI>\n";
+    QTest::newRow("at most 10,000 findings a part, also in one start tag")
+        << file(u"attributes.xml"_s, manyAttributes) << QStringList() << 1
+        << attributeFindings +
+               u"%1: note: 1 more findings in the file not shown (at most 10000 a part)\n"_s
+        << QString();
     QTest::newRow("no file") << QString() << QStringList() << 2 << QString()
                              << u"talpora-cli: check: no file given\nTry 'talpora-cli --help'"_s;
     QTest::newRow("unknown option")
         << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--strict"_s} << 2 << QString()
         << u"talpora-cli: check: unknown option '--strict'\n"_s;
+    QTest::newRow("--accept without an identifier")
+        << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--accept=,"_s} << 2 << QString()
+        << u"talpora-cli: check: --accept needs an identifier\n"_s;
 }
 
 void TestCheck::schema_data()
@@ -498,6 +519,30 @@ void TestCheck::schema_data()
         << QStringList() << 1
         << u"%1:3:68: error: size: \"big\" is not allowed; use \"normal\" or \"large\"\n"_s
         << QString();
+    QTest::newRow("2009/07 text in a button, a no-break space in a group")
+        << file(u"text.xml"_s, customUi(group + "<button id=\"b\" label=\"Go\">Click</button>"
+                                                "\xc2\xa0\n<separator id=\"s\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:73: error: text is not allowed in <button>; remove \"Click\"\n"
+           "%1:3:87: error: text is not allowed in <group>; remove \"\\u00a0\"\n"_s
+        << QString();
+    QTest::newRow("2009/07 prefixed attributes: customUI's, xml's, another namespace's")
+        << file(u"prefixed.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+                "xmlns:mso=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+                "xmlns:x=\"urn:x\">\n<ribbon><tabs>\n"
+                "<tab id=\"t\" xml:lang=\"en\" mso:label=\"T\" x:foo=\"1\"><group id=\"g\" "
+                "label=\"G\"><button id=\"b\" mso:size=\"big\"/></group></tab>\n"
+                "</tabs></ribbon></customUI>\n")
+        << QStringList() << 1
+        << u"%1:3:13: error: xml:lang is not an attribute of the customUI schema (it is in "
+           "namespace \"http://www.w3.org/XML/1998/namespace\"); remove it from <tab>\n"
+           "%1:3:27: error: mso:label: customUI attributes take no prefix; write label\n"
+           "%1:3:41: error: x:foo is not an attribute of the customUI schema (it is in namespace "
+           "\"urn:x\"); remove it from <tab>\n"
+           "%1:3:90: error: mso:size: customUI attributes take no prefix; write size\n"
+           "%1:3:100: error: mso:size: \"big\" is not allowed; use \"normal\" or \"large\"\n"_s
+        << QString();
     QTest::newRow("2006/01 values outside a boolean, a range and a length")
         << file(u"values.xml"_s,
                 customUi2006(group + "<gallery id=\"b\" visible=\"yes\" columns=\"0\" "
@@ -519,27 +564,45 @@ void TestCheck::schema_data()
                 "</contextualTabs></ribbon></customUI>\n")
         << QStringList() << 1 << u"%1:3:1: error: <tabSet> needs the attribute idMso\n"_s
         << QString();
-    QTest::newRow("2009/07 element not allowed, missing element")
-        << file(u"misplaced.xml"_s, customUi(group + "<item id=\"i\"/></group></tab><tabs/>"))
+    QTest::newRow("2009/07 element not allowed, misspelt ones with what was meant")
+        << file(u"misplaced.xml"_s,
+                customUi(group + "<item id=\"i\"/><Buton/></group></tab><tabs/><Tab/>"))
         << QStringList() << 1
         << u"%1:3:47: error: <item> is not allowed in <group>; it may hold <control>, "
            "<labelControl>, <button>, <toggleButton>, <checkBox>, <editBox>, <comboBox>, "
            "<dropDown>, <gallery>, <menu>, <dynamicMenu>, <splitButton>, <box>, <buttonGroup>, "
            "<separator> or <dialogBoxLauncher>\n"
-           "%1:3:75: error: <tabs> is not allowed in <tabs>; it may hold <tab>\n"_s
+           "%1:3:61: error: <Buton> is not allowed in <group>; it may hold <control>, "
+           "<labelControl>, <button>, <toggleButton>, <checkBox>, <editBox>, <comboBox>, "
+           "<dropDown>, <gallery>, <menu>, <dynamicMenu>, <splitButton>, <box>, <buttonGroup>, "
+           "<separator> or <dialogBoxLauncher>; did you mean <button>?\n"
+           "%1:3:83: error: <tabs> is not allowed in <tabs>; it may hold <tab>\n"
+           "%1:3:90: error: <Tab> is not allowed in <tabs>; it may hold <tab>; did you mean "
+           "<tab>?\n"_s
         << QString();
-    QTest::newRow("2006/01 element out of order")
+    QTest::newRow("2006/01 element too early: it alone is named, not the siblings after it")
         << file(u"order.xml"_s,
                 customUi2006(group + "<dialogBoxLauncher><button id=\"d\"/></dialogBoxLauncher>"
-                                     "<button id=\"b\"/></group></tab>"))
+                                     "<button id=\"b\"/><button id=\"c\"/></group></tab>"))
         << QStringList() << 1
-        << u"%1:3:102: error: <button> cannot stand here in <group>; nothing more may follow\n"_s
+        << u"%1:3:47: error: <dialogBoxLauncher> must be the last child of <group>\n"_s
+        << QString();
+    QTest::newRow("2009/07 elements too early and too late")
+        << file(u"late.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">\n"
+                "<ribbon><tabs><tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\">"
+                "<gallery id=\"y\" label=\"Y\"><button id=\"a\"/><item id=\"i\"/><item id=\"j\"/>"
+                "</gallery></group></tab></tabs></ribbon>\n"
+                "<commands><command idMso=\"Bold\" enabled=\"false\"/></commands>\n</customUI>\n")
+        << QStringList() << 1
+        << u"%1:2:87: error: <button> must come after <item> in <gallery>\n"
+           "%1:3:1: error: <commands> must come before <ribbon> in <customUI>\n"_s
         << QString();
     QTest::newRow("2009/07 too many, too few")
         << file(u"count.xml"_s,
                 customUi(group + "<dialogBoxLauncher/><dialogBoxLauncher/></group></tab>"))
         << QStringList() << 1
-        << u"%1:3:47: warning: <dialogBoxLauncher> needs at least one <button>\n"
+        << u"%1:3:47: error: <dialogBoxLauncher> needs at least one <button>\n"
            "%1:3:67: error: too many <dialogBoxLauncher> in <group>: at most 1\n"_s
         << QString();
     QTest::newRow("2006/01 too many, said once")
@@ -561,16 +624,19 @@ void TestCheck::schema_data()
            "%1:3:1: error: <backstage> is not allowed in <customUI> in the 2006/01 namespace; the "
            "2009/07 namespace (http://schemas.microsoft.com/office/2009/07/customui) has it\n"_s
         << QString();
-    QTest::newRow("2006/01 element in a 2009/07 part, foreign element")
+    QTest::newRow("2006/01 element in a 2009/07 part, foreign element, element in no namespace")
         << file(u"older.xml"_s,
                 "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
                 "xmlns:x=\"urn:x\">\n<ribbon><officeMenu/></ribbon>\n<x:note x:text=\"a\"/>\n"
-                "</customUI>\n")
+                "<backstage xmlns=\"\"/></customUI>\n")
         << QStringList() << 1
         << u"%1:2:9: error: <officeMenu> is not allowed in <ribbon> in the 2009/07 namespace; the "
            "2006/01 namespace (http://schemas.microsoft.com/office/2006/01/customui) has it\n"
-           "%1:3:1: warning: <x:note> is in namespace \"urn:x\", not in this part's customUI "
-           "namespace; the schema allows no other elements\n"_s
+           "%1:3:1: error: <x:note> is in namespace \"urn:x\", not in this part's customUI "
+           "namespace; the schema allows no other elements\n"
+           "%1:4:1: error: <backstage> is in no namespace, not in this part's customUI namespace "
+           "http://schemas.microsoft.com/office/2009/07/customui; the schema allows no other "
+           "elements\n"_s
         << QString();
 }
 
@@ -619,6 +685,31 @@ void TestCheck::officeRules_data()
            "you mean \"TabHome\"?\n"
            "%1:3:65: error: idQ: the prefix \"y\" is not declared; declare it with xmlns:y=\"...\" "
            "on this element or one around it\n"_s
+        << QString();
+    QTest::newRow("built-in identifier that is an id of the part, before and after")
+        << file(u"ownid.xml"_s,
+                customUi("<tab id=\"R01\" label=\"T\"/><tab id=\"t\" label=\"U\" "
+                         "insertAfterMso=\"R01\" insertBeforeMso=\"R02\"/><tab id=\"R02\" "
+                         "label=\"V\"/>"))
+        << QStringList{u"--app"_s, u"excel"_s} << 1
+        << u"%1:3:64: error: insertAfterMso: \"R01\" is not a built-in identifier but the id at "
+           "line 3, column 10; to name your own element, use insertAfter\n"
+           "%1:3:86: error: insertBeforeMso: \"R02\" is not a built-in identifier but the id at "
+           "line 3, column 101; to name your own element, use insertBefore\n"_s
+        << QString();
+    const QByteArray toolbar =
+        "<?xml version=\"1.0\"?>\n<!-- talpora-cli: accept FileSaveAs -->\n"
+        "<mso:customUI xmlns:mso=\"http://schemas.microsoft.com/office/2009/07/customui\">"
+        "<mso:ribbon><mso:qat><mso:sharedControls>\n<mso:control idQ=\"mso:FileSaveAs\" "
+        "visible=\"true\"/><mso:control idQ=\"mso:MyMacro\"/>\n</mso:sharedControls></mso:qat>"
+        "</mso:ribbon></mso:customUI>\n<!-- talpora-cli: accept MyMacro -->\n";
+    QTest::newRow("identifiers accepted by a comment before the root and by --accept, said")
+        << file(u"accepted.xml"_s, toolbar)
+        << QStringList{u"--app"_s, u"onenote"_s, u"--accept"_s, u"Other,MyMacro"_s} << 0
+        << u"%1:6:1: warning: a \"talpora-cli: accept\" comment counts only before the root "
+           "element; move it there\n"
+           "%1: note: accepted as known identifiers: \"MyMacro\" (by --accept) and "
+           "\"FileSaveAs\" (by a \"talpora-cli: accept\" comment)\n"_s
         << QString();
     QTest::newRow("root in a namespace of another case")
         << file(u"root.xml"_s,

@@ -57,8 +57,12 @@ void writeStubs(const QByteArray& bytes)
         require(!stub.name.empty() && stub.first.line > 0);
     for (const auto language : {checker::CallbackLanguage::Vba, checker::CallbackLanguage::CSharp,
                                 checker::CallbackLanguage::VbNet}) {
-        const std::string text = checker::callbackStubsText(collector.stubs(), language);
-        require(text.empty() == collector.stubs().empty());
+        // A name that cannot stand in the language's code is skipped, never written.
+        std::vector<checker::SkippedCallback> skipped;
+        const std::string text = checker::callbackStubsText(collector.stubs(), language, &skipped);
+        require(text.empty() == (skipped.size() == collector.stubs().size()));
+        for (const checker::SkippedCallback& callback : skipped)
+            require(callback.fault != checker::CallbackNameFault::None);
     }
 }
 
