@@ -84,17 +84,6 @@ void reportSkipped(const SkippedCallback& skipped, const QString& file, Callback
                        QString::fromStdString(site.element), why)));
 }
 
-// A source that is no document (a device, a named pipe) or larger than any
-// document, refused before it is opened for reading.
-LoadError refusedFile(const QString& path)
-{
-    LoadError error;
-    openFileSource(path, error);
-    if (error.kind == LoadErrorKind::NotRegularFile || error.kind == LoadErrorKind::TooLarge)
-        return error;
-    return {};
-}
-
 // Reads `file` and writes the stubs of its callbacks; the callbacks whose
 // names cannot stand in code are reported instead.
 int writeCallbacks(const QString& file, CallbackLanguage language, std::FILE* out, std::FILE* err)
@@ -138,7 +127,7 @@ int runCallbacks(const CommandLine& line, std::FILE* out, std::FILE* err)
         return wrongCall(err, u"callbacks: give one file"_s);
     const QString& file = line.operands.front();
     const QString shownFile = escapedControls(file);
-    if (const LoadError refusal = refusedFile(file)) {
+    if (const LoadError refusal = refusedSource(file)) {
         writeLine(err, u"talpora-cli: %1: %2"_s.arg(shownFile, describe(refusal)));
         return 2;
     }

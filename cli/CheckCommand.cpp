@@ -66,17 +66,6 @@ void checkStandardInput(const checker::CheckOptions& options, std::FILE* in,
     checker::checkBytes(bytes, standardInputName(), options, index, report);
 }
 
-// A source that is no document (a device, a named pipe) or larger than any
-// document, refused before the checker opens it.
-LoadError refusedFile(const QString& path)
-{
-    LoadError error;
-    openFileSource(path, error);
-    if (error.kind == LoadErrorKind::NotRegularFile || error.kind == LoadErrorKind::TooLarge)
-        return error;
-    return {};
-}
-
 // The identifiers of the --accept options (repeatable, "--accept=A,B" too) in
 // `accepted`; the error of a wrong one, or empty.
 QString acceptedIdentifiers(const CommandLine& line, std::vector<std::string>& accepted)
@@ -119,7 +108,7 @@ int runCheck(const CommandLine& line, std::FILE* out, std::FILE* err, std::FILE*
         try {
             if (standardInput)
                 checkStandardInput(checkOptions, in, report);
-            else if (const LoadError refusal = refusedFile(file))
+            else if (const LoadError refusal = refusedSource(file))
                 report.addUnreadable(unreadableSource(refusal));
             else
                 checker::checkFile(file, checkOptions, catalogue::IdentifierIndex::builtIn(),

@@ -30,4 +30,13 @@ std::unique_ptr<ByteSource> memorySource(QByteArrayView bytes)
     return std::make_unique<MemorySource>(bytes);
 }
 
+LoadError refusedSource(const QString& path)
+{
+    LoadError error;
+    openFileSource(path, error);
+    if (error.kind == LoadErrorKind::NotRegularFile || error.kind == LoadErrorKind::TooLarge)
+        return error;
+    return {};
+}
+
 } // namespace talpora

@@ -38,6 +38,12 @@ public:
 // writer.
 std::unique_ptr<ByteSource> openFileSource(const QString& path, LoadError& error);
 
+// Why the file at `path` is no document to read at all (a device, a named
+// pipe, or larger than largestDocument), found without reading it; empty when
+// it may be read. Commands that hand the path to a reader of their own ask
+// this first.
+LoadError refusedSource(const QString& path);
+
 // Bytes already in memory; they must outlive the source.
 std::unique_ptr<ByteSource> memorySource(QByteArrayView bytes);
 
