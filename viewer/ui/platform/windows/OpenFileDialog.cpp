@@ -4,6 +4,8 @@
 #include "viewer/ui/OpenFileDialog.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QWidget>
 #include <shobjidl.h>
@@ -13,6 +15,10 @@ namespace talpora {
 
 QString chooseFileToOpen(QWidget* parent, const QString& filter)
 {
+    // Another platform than the system's windows (offscreen, in tests) has no
+    // window handle to own the system's dialog: Qt's stands in.
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
     IFileOpenDialog* dialog = nullptr;
     if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_PPV_ARGS(&dialog))))

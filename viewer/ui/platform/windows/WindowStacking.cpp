@@ -1,6 +1,7 @@
 // Qt raises a window on Windows with SetWindowPos, which activates it unless told not to.
 #include "viewer/ui/WindowStacking.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <windows.h>
 
@@ -8,7 +9,11 @@ namespace talpora {
 
 void raiseWithoutActivating(QWidget* window)
 {
-    if (!window->testAttribute(Qt::WA_WState_Created)) {
+    // Only the windows platform's window ids are window handles: another
+    // platform's (offscreen, in tests) may happen to name some other
+    // program's window, and SetWindowPos would then wait on that program.
+    if (!window->testAttribute(Qt::WA_WState_Created) ||
+        QGuiApplication::platformName() != QLatin1String("windows")) {
         window->raise();
         return;
     }
