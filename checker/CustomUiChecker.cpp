@@ -17,11 +17,13 @@ bool CustomUiChecker::endElement()
     m_schema.endElement();
     m_officeRules.endElement();
     m_sink.flush();
+    m_sink.leaveElement();
     return true;
 }
 
 bool CustomUiChecker::startElement(const XmlElementStart& element)
 {
+    m_sink.enterElement(PartFindings::tagStart(element));
     const auto inPlaceOrder = qScopeGuard([&] { m_sink.flush(); });
     const std::string_view namespaceUri = element.namespaceUri;
     m_schema.startElement(element, namespaceUri);

@@ -19,6 +19,16 @@ class PartFindings
 public:
     PartFindings(CheckReport& report, QString part) : m_report(report), m_part(std::move(part)) {}
 
+    // Each start tag, before its checks report, and each end tag, after the
+    // findings of its element were flushed: a finding then names the element
+    // whose start tag holds its place.
+    void enterElement(TextPosition tagStart) { m_open.push_back({++m_elements, tagStart}); }
+    void leaveElement()
+    {
+        if (!m_open.empty())
+            m_open.pop_back();
+    }
+
     void add(Severity severity, TextPosition position, FindingKind kind,
              MessageArguments arguments = {}, std::vector<FindingHint> hints = {})
     {
@@ -30,7 +40,8 @@ public:
                              std::move(arguments),
                              std::move(hints),
                              {},
-                             {}});
+                             {},
+                             elementAt(position)});
     }
     void flush()
     {
@@ -62,9 +73,30 @@ public:
     }
 
 private:
+    struct OpenElement
+    {
+        std::uint32_t ordinal;
+        TextPosition tagStart;
+    };
+
+    // The innermost open element whose start tag begins at or before the
+    // place: the current one for its own attributes, an ancestor for a fault
+    // found when the ancestor ends.
+    std::uint32_t elementAt(TextPosition position) const
+    {
+        for (auto open = m_open.rbegin(); open != m_open.rend(); ++open) {
+            if (std::pair(open->tagStart.line, open->tagStart.column) <=
+                std::pair(position.line, position.column))
+                return open->ordinal;
+        }
+        return m_open.empty() ? 0 : m_open.back().ordinal;
+    }
+
     CheckReport& m_report;
     QString m_part;
     std::vector<Finding> m_pending;
+    std::vector<OpenElement> m_open;
+    std::uint32_t m_elements = 0;
 };
 
 } // namespace talpora::checker
