@@ -1,4 +1,5 @@
 #include "ModalDialogs.h"
+#include "TestPackages.h"
 #include "UiTestSupport.h"
 #include "viewer/core/StartupArguments.h"
 #include "viewer/ui/FileDropOpener.h"
@@ -21,6 +22,12 @@ using namespace talpora::test;
 Q_DECLARE_METATYPE(talpora::InterfaceLanguage)
 
 namespace {
+
+QByteArray customUiPart(const char* customUiNamespace, const QByteArray& tabs)
+{
+    return "<customUI xmlns=\"" + QByteArray(customUiNamespace) + "\">\n<ribbon><tabs>" + tabs +
+           "</tabs></ribbon>\n</customUI>\n";
+}
 
 // What a file manager's drag carries: the files as URLs.
 std::unique_ptr<QMimeData> draggedUrls(const QList<QUrl>& urls)
@@ -46,6 +53,8 @@ private slots:
     void fileArgumentOpensLikeTheMenu_data();
     void fileArgumentOpensLikeTheMenu();
     void droppedFilesOpenTheFirst();
+    void packagesShowTheirCustomUiPart_data();
+    void packagesShowTheirCustomUiPart();
 
 private:
     QTemporaryDir m_dir;
@@ -193,6 +202,100 @@ void TestOpening::droppedFilesOpenTheFirst()
     QCOMPARE(form.treeModel()->index(0, 0).data().toString(), u"<qat>"_s);
     QVERIFY(QFileInfo::exists(first));
     QVERIFY2(unexpected.seen().isEmpty(), qPrintable(unexpected.seen().value(0).text));
+}
+
+void TestOpening::packagesShowTheirCustomUiPart_data()
+{
+    QTest::addColumn<QByteArray>("package");
+    QTest::addColumn<bool>("choose");         // false: the chooser is cancelled
+    QTest::addColumn<QString>("typed");       // the chooser's answer; empty: the one it proposed
+    QTest::addColumn<QStringList>("offered"); // the chooser's items, the proposed one first
+    QTest::addColumn<QString>("shown");       // the part on screen; empty: the document stays
+    QTest::addColumn<QString>("root");        // its root's text
+    QTest::addColumn<QString>("failure");     // the box's reason; empty: no box
+
+    const char* ns2009 = "http://schemas.microsoft.com/office/2009/07/customui";
+    const char* ns2006 = "http://schemas.microsoft.com/office/2006/01/customui";
+    const QByteArray ribbon2010 = customUiPart(ns2009, "<tab idMso=\"TabHome\"/>");
+    const QByteArray ribbon2007 = customUiPart(ns2006, "<tab idMso=\"TabInsert\"/>");
+    const QString root2010 = u"<customUI xmlns=\"%1\">"_s.arg(QLatin1StringView(ns2009));
+    const QString root2007 = u"<customUI xmlns=\"%1\">"_s.arg(QLatin1StringView(ns2006));
+    const QString item2010 = u"customUI/customUI14.xml (the Ribbon of Office 2010 and later)"_s;
+    const QString item2007 = u"customUI/customUI.xml (the Ribbon of Office 2007)"_s;
+    const QByteArray both = excelWorkbook(
+        {{u"customUI/customUI.xml"_s, ribbon2007}, {u"customUI/customUI14.xml"_s, ribbon2010}});
+
+    QTest::newRow("one part, shown at once")
+        << excelWorkbook({{u"customUI/customUI14.xml"_s, ribbon2010}}) << true << QString()
+        << QStringList() << u"customUI/customUI14.xml"_s << root2010 << QString();
+    QTest::newRow("two parts: the chooser proposes customUI14.xml")
+        << both << true << QString() << QStringList{item2010, item2007, item2010}
+        << u"customUI/customUI14.xml"_s << root2010 << QString();
+    QTest::newRow("two parts: the other one chosen")
+        << both << true << item2007 << QStringList{item2010, item2007, item2010}
+        << u"customUI/customUI.xml"_s << root2007 << QString();
+    QTest::newRow("two parts: the chooser cancelled")
+        << both << false << QString() << QStringList{item2010, item2007, item2010} << QString()
+        << QString() << QString();
+    QTest::newRow("no customUI part")
+        << excelWorkbook({}) << true << QString() << QStringList() << QString() << QString()
+        << u"the package has no customUI part"_s;
+    QTest::newRow("a part that is not well-formed")
+        << excelWorkbook({{u"customUI/customUI14.xml"_s, "<customUI>\n<ribbon></customUI>"}})
+        << true << QString() << QStringList() << QString() << QString()
+        << u"line 2, column 11: mismatched tag"_s;
+    QTest::newRow("no zip archive, named like one")
+        << QByteArray("<customUI/>") << true << QString() << QStringList() << QString() << QString()
+        << u"not an Office Open XML package: "_s;
+}
+
+void TestOpening::packagesShowTheirCustomUiPart()
+{
+    QFETCH(QByteArray, package);
+    QFETCH(bool, choose);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, offered);
+    QFETCH(QString, shown);
+    QFETCH(QString, root);
+    QFETCH(QString, failure);
+    QVERIFY(!package.isEmpty());
+    const QString path = writeFile(m_dir, u"预算 Budget.xlsm"_s, package);
+    const QString before = writeFile(m_dir, u"before.xml"_s, "<tabs/>");
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.openFile(before);
+    const QString caption = form.windowTitle();
+
+    ModalDialogs dialogs(choose ? ModalDialogs::Answer::Accept : ModalDialogs::Answer::Reject,
+                         typed.isEmpty() ? std::nullopt : std::optional<QString>(typed));
+    form.openFile(path);
+    QList<SeenDialog> seen = dialogs.seen();
+    if (!offered.isEmpty()) {
+        QVERIFY(!seen.isEmpty());
+        const SeenDialog chooser = seen.takeFirst();
+        QCOMPARE(chooser.kind, u"input"_s);
+        QVERIFY2(chooser.text.contains(QDir::toNativeSeparators(path)), qPrintable(chooser.text));
+        QCOMPARE(QStringList(chooser.value) + chooser.items, offered);
+        QCOMPARE(chooser.cutOff, QStringList());
+    }
+    if (failure.isEmpty()) {
+        QVERIFY2(seen.isEmpty(), qPrintable(seen.value(0).text));
+    } else {
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].kind, u"message"_s);
+        QVERIFY2(seen[0].text.contains(failure), qPrintable(seen[0].text));
+        QVERIFY2(seen[0].text.contains(QFileInfo(path).fileName()), qPrintable(seen[0].text));
+    }
+    if (shown.isEmpty()) {
+        QCOMPARE(form.windowTitle(), caption);
+        QCOMPARE(form.treeModel()->index(0, 0).data().toString(), u"<tabs>"_s);
+        return;
+    }
+    QCOMPARE(form.windowTitle(),
+             executableName() + u" - "_s + QDir::toNativeSeparators(path) + u'!' + shown);
+    QCOMPARE(form.treeModel()->index(0, 0).data().toString(), root);
+    QCOMPARE(form.session().source(), DocumentSource::packagePart(path, shown));
 }
 
 QTEST_MAIN(TestOpening)

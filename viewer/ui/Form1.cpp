@@ -1,7 +1,9 @@
 #include "viewer/ui/Form1.h"
 
 #include "catalogue/CatalogueEntries.h"
+#include "viewer/ui/CheckRunner.h"
 #include "viewer/ui/FileDropOpener.h"
+#include "viewer/ui/FindingsWindow.h"
 #include "viewer/ui/Fonts.h"
 #include "viewer/ui/Form2.h"
 #include "viewer/ui/LoadRunner.h"
@@ -10,6 +12,7 @@
 #include "viewer/ui/NodeTreeView.h"
 #include "viewer/ui/OneLineLabel.h"
 #include "viewer/ui/OpenFileDialog.h"
+#include "viewer/ui/PackagePartChooser.h"
 #include "viewer/ui/Pictures.h"
 #include "viewer/ui/UiTexts.h"
 #include "xml/DisplayText.h"
@@ -69,6 +72,8 @@ Form1::Form1() : m_session(executableName())
     setFont(simSunFont(18));
 
     m_loads = new LoadRunner(this);
+    m_reloads = new LoadRunner(this);
+    m_checks = new CheckRunner(this);
     createControls();
     createMenus();
     connectControls();
@@ -91,6 +96,11 @@ Form1::~Form1() = default;
 Form2* Form1::scriptWindow() const
 {
     return m_form2;
+}
+
+FindingsWindow* Form1::findingsWindow() const
+{
+    return m_findingsWindow;
 }
 
 void Form1::createControls()
@@ -128,6 +138,11 @@ void Form1::createControls()
     statusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusPanel1->setMinimumWidth(1);
     StatusBar1->addWidget(statusPanel1, 1);
+    statusCount = new QLabel(StatusBar1);
+    statusCount->setObjectName(u"statusCount"_s);
+    statusCount->setTextFormat(Qt::PlainText);
+    statusCount->hide();
+    StatusBar1->addPermanentWidget(statusCount);
     setStatusBar(StatusBar1);
 
     setTabOrder(List1, TreeView1);
@@ -161,6 +176,10 @@ void Form1::createMenus()
     menuScripts = addItem(menuOption, u"menuScripts"_s, tr("&Scripts"), {});
     menuScripts->setCheckable(true);
     menuScripts->setChecked(true);
+    // "&Find..." below takes F.
+    menuFindings = addItem(menuOption, u"menuFindings"_s, tr("F&indings"), {});
+    menuFindings->setCheckable(true);
+    menuFindings->setChecked(true);
     menuFind =
         addItem(menuOption, u"menuFind"_s, tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
     menuHelp = addMenu(u"menuHelp"_s, tr("&Help"));
@@ -190,6 +209,7 @@ void Form1::connectControls()
     connect(menuOpen, &QAction::triggered, this, &Form1::chooseAndOpenFile);
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     // The Scripts item only keeps its check mark; a node click reads it.
+    connect(menuFindings, &QAction::toggled, this, &Form1::findingsOptionToggled);
     connect(menuFind, &QAction::triggered, this, &Form1::askForKeyword);
     connect(menuManual, &QAction::triggered, this, &Form1::showManual);
     connect(menuAbout, &QAction::triggered, this, &Form1::showAbout);
@@ -199,7 +219,15 @@ void Form1::connectControls()
     nextWindow->setContext(Qt::ApplicationShortcut);
     connect(nextWindow, &QShortcut::activated, this, &Form1::moveKeyboardToNextWindow);
 
+    // F8 and Shift+F8 step through the findings while the main window has the keyboard.
+    auto* nextFinding = new QShortcut(QKeySequence(Qt::Key_F8), this);
+    connect(nextFinding, &QShortcut::activated, this, [this] { goToFinding(true); });
+    auto* previousFinding = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this);
+    connect(previousFinding, &QShortcut::activated, this, [this] { goToFinding(false); });
+
     connect(m_loads, &LoadRunner::progressed, this, &Form1::showLoadProgress);
+    connect(m_reloads, &LoadRunner::finished, this, &Form1::showReloaded);
+    connect(m_checks, &CheckRunner::finished, this, &Form1::showChecked);
 }
 
 void Form1::loadCatalogueEntry(int index)
@@ -208,32 +236,49 @@ void Form1::loadCatalogueEntry(int index)
     // arrow keys moving through the list are never held back. A file still
     // loading would show over it: it is stopped.
     m_loads->stop();
-    const DocumentRequest request = m_session.requestCatalogueEntry(index);
-    LoadResult result;
+    m_reloads->stop();
+    const DocumentRequest request = m_session.request(DocumentSource::catalogueEntry(index));
+    OpenedDocument opened;
     {
         WaitCursor wait;
-        result = request.load(nullptr);
+        opened = request.load(nullptr);
     }
-    const QListWidgetItem* entry = List1->item(index);
-    showLoaded(result, request.documentName, entry ? entry->text() : QString::number(index));
+    showOpened(opened);
 }
 
 void Form1::openFile(const QString& path)
 {
-    const DocumentRequest request = m_session.requestFile(path);
-    std::optional<LoadResult> result;
-    {
-        WaitCursor wait;
-        result = m_loads->run(request.load);
+    openDocument(DocumentSource::file(QFileInfo(path).absoluteFilePath()));
+}
+
+void Form1::openDocument(DocumentSource source)
+{
+    m_reloads->stop();
+    for (;;) {
+        const DocumentRequest request = m_session.request(source);
+        std::optional<OpenedDocument> opened;
+        {
+            WaitCursor wait;
+            opened = m_loads->run(request.load);
+        }
+        endLoadProgress();
+        if (m_closeWhenLoaded) {
+            m_closeWhenLoaded = false;
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+            return;
+        }
+        if (!opened) // stopped: by Esc or by a later load, which shows itself
+            return;
+        if (!opened->needsChoice()) {
+            showOpened(*opened);
+            return;
+        }
+        const std::optional<QString> part =
+            choosePackagePart(this, QDir::toNativeSeparators(opened->source.path), opened->parts);
+        if (!part) // Cancel: the document on screen stays
+            return;
+        source = DocumentSource::packagePart(opened->source.path, *part);
     }
-    endLoadProgress();
-    if (m_closeWhenLoaded) {
-        m_closeWhenLoaded = false;
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        return;
-    }
-    if (result) // else stopped: by Esc or by a later load, which shows itself
-        showLoaded(*result, request.documentName, QDir::toNativeSeparators(path));
 }
 
 bool Form1::isLoading() const
@@ -241,15 +286,40 @@ bool Form1::isLoading() const
     return m_loads->isRunning();
 }
 
-void Form1::showLoaded(const LoadResult& result, const QString& documentName,
-                       const QString& failureName)
+void Form1::showOpened(const OpenedDocument& opened)
 {
-    if (const LoadError error = m_session.accept(result, documentName)) {
-        reportLoadFailure(failureName, describe(error));
+    if (!m_session.accept(opened)) {
+        reportLoadFailure(ViewerSession::documentNameOf(opened.source),
+                          describeOpeningFailure(opened));
         return;
     }
+    m_documentProblem.clear();
     WaitCursor wait;
     LoadTree();
+}
+
+void Form1::reloadDocument()
+{
+    const DocumentSource& source = m_session.source();
+    if (source.kind == DocumentSourceKind::None || isLoading())
+        return;
+    m_reloads->start(m_session.request(source).load);
+}
+
+void Form1::showReloaded(const std::optional<OpenedDocument>& opened)
+{
+    // Stopped, or of a document no longer on screen.
+    if (!opened || opened->source != m_session.source())
+        return;
+    if (*opened) {
+        m_session.accept(*opened);
+        m_documentProblem.clear();
+        LoadTree();
+    } else {
+        showDocumentProblem(texts::loadFailure(ViewerSession::documentNameOf(opened->source),
+                                               describeOpeningFailure(*opened)));
+    }
+    emit documentReloaded();
 }
 
 void Form1::showLoadProgress(int percent)
@@ -276,6 +346,151 @@ void Form1::LoadTree()
     TreeView1->scrollTo(root);
     // The new root is where the keyboard is: it shows as a keyboard move to it would.
     nodeSelectedByMove(root);
+    checkShownDocument();
+}
+
+void Form1::checkShownDocument()
+{
+    m_checked.reset();
+    m_currentFinding.reset();
+    statusCount->hide();
+    const CheckScope scope = checkScopeOf(m_session.source(), m_session.tree().get());
+    if (scope != CheckScope::Checked) {
+        m_checks->forget();
+        // Nothing to list beside a catalogue document or a file of another kind.
+        if (m_findingsWindow) {
+            m_findingsWindow->showNotChecked(scope);
+            m_findingsWindow->hide();
+        }
+        return;
+    }
+    if (m_findingsWindow)
+        m_findingsWindow->showChecking();
+    m_checks->start(
+        [source = m_session.source(), choice = m_checkChoice, limit = m_findingsPerPartLimit] {
+            return CheckedDocument::check(source, choice, limit);
+        });
+}
+
+void Form1::showChecked(const std::shared_ptr<const CheckedDocument>& checked)
+{
+    if (!checked || checked->source() != m_session.source() ||
+        !(checked->choice() == m_checkChoice))
+        return;
+    m_checked = checked;
+    m_currentFinding.reset();
+    m_model->setMarks(checked->marks());
+    statusCount->setText(texts::findingCount(checked->errorCount(), checked->warningCount()));
+    statusCount->show();
+    if (FindingsWindow* window = ensureFindingsWindow()) {
+        window->showChecked(checked);
+        window->showProblem(m_documentProblem);
+    }
+    if (menuFindings->isChecked())
+        showFindingsWindow();
+    emit findingsListed();
+}
+
+FindingsWindow* Form1::ensureFindingsWindow()
+{
+    if (m_findingsWindow)
+        return m_findingsWindow;
+    m_findingsWindow = new FindingsWindow(this);
+    FindingsWindow* window = m_findingsWindow;
+    window->setChoice(m_checkChoice);
+    if (m_checked)
+        window->showChecked(m_checked);
+    else if (m_checks->isRunning())
+        window->showChecking();
+    else
+        window->showNotChecked(checkScopeOf(m_session.source(), m_session.tree().get()));
+    window->showProblem(m_documentProblem);
+    connect(window, &FindingsWindow::findingActivated, this, &Form1::showFinding);
+    connect(window, &FindingsWindow::currentFindingChanged, this,
+            [this](std::size_t finding) { m_currentFinding = finding; });
+    connect(window, &FindingsWindow::choiceChanged, this, &Form1::checkChoiceChanged);
+    // Closed by the user, it stays away until the option is checked again.
+    connect(window, &FindingsWindow::closedByUser, this,
+            [this] { menuFindings->setChecked(false); });
+    return window;
+}
+
+void Form1::showFindingsWindow()
+{
+    FindingsWindow* window = ensureFindingsWindow();
+    m_hiddenByMinimise.removeAll(window);
+    if (isMinimized())
+        return; // it comes back with the main window
+    window->showWithoutKeyboard();
+}
+
+void Form1::findingsOptionToggled(bool on)
+{
+    if (on) {
+        showFindingsWindow();
+        return;
+    }
+    if (m_findingsWindow) {
+        m_hiddenByMinimise.removeAll(m_findingsWindow);
+        m_findingsWindow->hide();
+    }
+}
+
+void Form1::checkChoiceChanged(const CheckChoice& choice)
+{
+    if (choice == m_checkChoice)
+        return;
+    m_checkChoice = choice;
+    m_model->setMarks({});
+    checkShownDocument();
+}
+
+void Form1::showFinding(std::size_t finding)
+{
+    if (!m_checked || finding >= m_checked->findings().size())
+        return;
+    m_currentFinding = finding;
+    if (m_findingsWindow)
+        m_findingsWindow->selectFinding(finding);
+    const std::shared_ptr<const NodeTree>& tree = m_session.tree();
+    const NodeTree::Position element =
+        tree ? m_checked->elementOf(finding, *tree) : NodeTree::noNode;
+    if (element == NodeTree::noNode)
+        return;
+    const QModelIndex index = m_model->indexOf(element);
+    TreeView1->scrollTo(index);
+    TreeView1->setCurrentIndex(index);
+    nodeSelectedByMove(index);
+}
+
+void Form1::goToFinding(bool forward)
+{
+    if (!m_checked)
+        return;
+    if (const std::optional<std::size_t> next = m_checked->step(m_currentFinding, forward))
+        showFinding(*next);
+}
+
+void Form1::showDocumentProblem(const QString& text)
+{
+    m_documentProblem = text;
+    if (FindingsWindow* window = ensureFindingsWindow()) {
+        window->showProblem(text);
+        if (!text.isEmpty() && menuFindings->isChecked() && !window->isVisible())
+            showFindingsWindow();
+    }
+}
+
+void Form1::setFindingsStatus(const QString& text)
+{
+    ensureFindingsWindow()->setStatusText(text);
+    if (menuFindings->isChecked() && !m_findingsWindow->isVisible())
+        showFindingsWindow();
+}
+
+std::optional<catalogue::Application> Form1::judgedApplication() const
+{
+    return m_checked ? m_checked->judged().application : std::nullopt;
 }
 
 void Form1::reportLoadFailure(const QString& documentName, const QString& reason)
