@@ -1,5 +1,8 @@
 #include "TestDocuments.h"
 #include "TreeText.h"
+#include "catalogue/CatalogueEntries.h"
+#include "viewer/core/CatalogueLocation.h"
+#include "viewer/core/NodeChain.h"
 #include "viewer/core/NodePictures.h"
 #include "viewer/core/TreeOutline.h"
 #include "viewer/core/ViewerSession.h"
@@ -44,6 +47,11 @@ private slots:
 
     void picturesFollowExpandAndCollapse();
     void outlineShowsTheRowsOfOpenBranches();
+
+    void nodesFoundAgainInASavedDocument_data();
+    void nodesFoundAgainInASavedDocument();
+    void controlsLocatedInTheCatalogue_data();
+    void controlsLocatedInTheCatalogue();
 };
 
 void TestNodeTree::elementText_data()
@@ -334,4 +342,116 @@ void TestNodeTree::outlineShowsTheRowsOfOpenBranches()
 }
 
 QTEST_APPLESS_MAIN(TestNodeTree)
+void TestNodeTree::nodesFoundAgainInASavedDocument_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("node");    // in before
+    QTest::addColumn<int>("found");   // in after; 0: gone
+    QTest::addColumn<int>("nearest"); // in after
+
+    // Positions before: 1 c, 2 tabs, 3 tab t, 4 group g, 5 button b1, 6 button b2.
+    const QByteArray saved = R"(<c><tabs><tab id="t"><group id="g"><button id="b1"/>)"
+                             R"(<button id="b2"/></group></tab></tabs></c>)";
+    QTest::newRow("unchanged") << saved << saved << 6 << 6 << 6;
+    QTest::newRow("a tab inserted before: found by its id")
+        << saved
+        << QByteArray(R"(<c><tabs><tab id="new"/><tab id="t"><group id="g"><button id="b1"/>)"
+                      R"(<button id="b2"/></group></tab></tabs></c>)")
+        << 6 << 7 << 7;
+    QTest::newRow("an attribute added keeps the node")
+        << saved
+        << QByteArray(R"(<c><tabs><tab label="T" id="t"><group id="g"><button id="b1"/>)"
+                      R"(<button id="b2" label="x"/></group></tab></tabs></c>)")
+        << 6 << 6 << 6;
+    QTest::newRow("renamed id: gone, the group stays")
+        << saved
+        << QByteArray(R"(<c><tabs><tab id="t"><group id="g"><button id="b1"/>)"
+                      R"(<button id="b3"/></group></tab></tabs></c>)")
+        << 6 << 0 << 4;
+    QTest::newRow("siblings without identity: by rank")
+        << QByteArray("<c><menu/><menu/><menu><x/></menu></c>")
+        << QByteArray("<c><menu/><menu/><menu><x/></menu><menu/></c>") << 4 << 4 << 4;
+    QTest::newRow("idMso when there is no id")
+        << QByteArray(R"(<tabs><tab idMso="TabHome"/><tab idMso="TabInsert"/></tabs>)")
+        << QByteArray(R"(<tabs><tab idMso="TabInsert"/></tabs>)") << 3 << 2 << 2;
+    QTest::newRow("an id spelt inside another value is no id")
+        << QByteArray(R"(<c><b tag=' id="a"'/><b id="a"/></c>)")
+        << QByteArray(R"(<c><b id="a"/></c>)") << 3 << 2 << 2;
+    QTest::newRow("another root: nothing")
+        << saved << QByteArray("<other><tabs/></other>") << 2 << 0 << 0;
+}
+
+void TestNodeTree::nodesFoundAgainInASavedDocument()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(int, node);
+    QFETCH(int, found);
+    QFETCH(int, nearest);
+    const auto beforeTree = treeOf(before);
+    const auto afterTree = treeOf(after);
+    QVERIFY(beforeTree && afterTree);
+    NodeChain chain(*beforeTree, *afterTree);
+    QCOMPARE(chain.find(NodeTree::Position(node)), NodeTree::Position(found));
+    QCOMPARE(chain.findNearest(NodeTree::Position(node)), NodeTree::Position(nearest));
+}
+
+void TestNodeTree::controlsLocatedInTheCatalogue_data()
+{
+    QTest::addColumn<QByteArray>("identifier");
+    QTest::addColumn<int>("application");
+    QTest::addColumn<QByteArray>("area");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("entry");        // empty: not in the catalogue
+    QTest::addColumn<QString>("nodeText");     // of the node found
+    QTest::addColumn<QByteArray>("placement"); // the first placement otherwise
+
+    using catalogue::Application;
+    QTest::newRow("on the Home tab, in the area asked for")
+        << QByteArray("FormatPainter") << int(Application::Excel) << QByteArray("tabs")
+        << int(CatalogueLanguage::Japanese) << u"Excel_2013_tabs_jp"_s
+        << u"<control idMso=\"FormatPainter\">"_s << QByteArray();
+    QTest::newRow("a context menu's control from a tab")
+        << QByteArray("ContextMenuCell") << int(Application::Excel) << QByteArray("tabs")
+        << int(CatalogueLanguage::Chinese) << u"Excel_2013_contextMenus_cn"_s
+        << u"<contextMenu idMso=\"ContextMenuCell\">"_s << QByteArray();
+    QTest::newRow("another application: where the index places it")
+        << QByteArray("TabMail") << int(Application::Excel) << QByteArray("tabs")
+        << int(CatalogueLanguage::English) << QString() << QString()
+        << QByteArray("None (Core Tab)");
+    QTest::newRow("identifiers keep their case")
+        << QByteArray("formatpainter") << int(Application::Excel) << QByteArray("tabs")
+        << int(CatalogueLanguage::English) << QString() << QString() << QByteArray();
+}
+
+void TestNodeTree::controlsLocatedInTheCatalogue()
+{
+    QFETCH(QByteArray, identifier);
+    QFETCH(int, application);
+    QFETCH(QByteArray, area);
+    QFETCH(int, language);
+    QFETCH(QString, entry);
+    QFETCH(QString, nodeText);
+    QFETCH(QByteArray, placement);
+    const ControlWhereabouts where = locateControl(
+        catalogue::IdentifierIndex::builtIn(), identifier.toStdString(),
+        catalogue::Application(application), area.toStdString(), CatalogueLanguage(language));
+    if (entry.isEmpty()) {
+        QVERIFY(!where.place);
+        QCOMPARE(where.known(), !placement.isEmpty());
+        if (!placement.isEmpty())
+            QCOMPARE(QByteArray(where.placements.front().place.data(),
+                                qsizetype(where.placements.front().place.size())),
+                     placement);
+        return;
+    }
+    QVERIFY(where.place);
+    QCOMPARE(catalogue::catalogueEntries()[std::size_t(where.place->entryIndex)].displayName(),
+             entry);
+    const auto tree = catalogueTree(where.place->entryIndex);
+    QVERIFY(tree);
+    QCOMPARE(tree->text(where.place->position), nodeText);
+}
+
 #include "tst_nodetree.moc"

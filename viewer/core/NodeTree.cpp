@@ -50,6 +50,19 @@ std::string_view NodeTree::idMsoUtf8(Position position) const
     return textUtf8(position).substr(start, m_idMsoLength[position - 1]);
 }
 
+std::string_view NodeTree::attributeUtf8(Position position, KeyAttribute attribute) const
+{
+    if (attribute == KeyAttribute::IdMso)
+        return idMsoUtf8(position);
+    auto value = std::lower_bound(m_keyValues.begin(), m_keyValues.end(), position,
+                                  [](const KeyValue& key, Position p) { return key.position < p; });
+    for (; value != m_keyValues.end() && value->position == position; ++value) {
+        if (value->attribute == attribute)
+            return textUtf8(position).substr(value->start, value->length);
+    }
+    return {};
+}
+
 std::string_view NodeTree::prefixNamespaceUtf8(Position position) const
 {
     const auto found = std::lower_bound(

@@ -19,6 +19,16 @@ enum class NodeColour
     Default
 };
 
+// The attributes by which customUI names an element and the built-in
+// controls it stands beside: a node keeps where their values are.
+enum class KeyAttribute : std::uint8_t
+{
+    Id,
+    IdMso,
+    InsertAfterMso,
+    InsertBeforeMso
+};
+
 // Picture numbers of the tree's image list.
 enum class NodePicture
 {
@@ -58,6 +68,10 @@ public:
     std::string_view nameUtf8(Position position) const;
     // The value of the node's idMso attribute; empty when it has none.
     std::string_view idMsoUtf8(Position position) const;
+    // The value of one of the key attributes; empty when the node has none.
+    // Found from where the parser saw it, never by reading the text again,
+    // where a value may spell ' id="x"' itself.
+    std::string_view attributeUtf8(Position position, KeyAttribute attribute) const;
     // The namespace the parser bound the prefix of the node's name to; empty
     // when the name has no prefix.
     std::string_view prefixNamespaceUtf8(Position position) const;
@@ -105,6 +119,16 @@ private:
     std::vector<std::pair<Position, std::uint32_t>> m_prefixedNodes;
     std::vector<std::string> m_namespaces;
     std::string m_rootNamespace;
+    // Where id, insertAfterMso and insertBeforeMso values are, for the nodes
+    // that have them (the catalogue has none), in position order.
+    struct KeyValue
+    {
+        Position position;
+        KeyAttribute attribute;
+        std::uint32_t start; // inside the node's text
+        std::uint32_t length;
+    };
+    std::vector<KeyValue> m_keyValues;
 };
 
 } // namespace talpora

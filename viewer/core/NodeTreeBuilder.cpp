@@ -3,8 +3,25 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace talpora {
+
+namespace {
+
+// The key attributes other than idMso, which every node has room for.
+std::optional<KeyAttribute> keyAttributeNamed(std::string_view name)
+{
+    if (name == "id")
+        return KeyAttribute::Id;
+    if (name == "insertAfterMso")
+        return KeyAttribute::InsertAfterMso;
+    if (name == "insertBeforeMso")
+        return KeyAttribute::InsertBeforeMso;
+    return std::nullopt;
+}
+
+} // namespace
 
 NodeTreeBuilder::NodeTreeBuilder(LoadProgress* progress)
     : m_progress(progress), m_tree(std::make_shared<NodeTree>())
@@ -79,9 +96,15 @@ bool NodeTreeBuilder::startElement(const XmlElementStart& element)
         put(attribute.name);
         *out++ = '=';
         *out++ = '"';
-        if (idMsoStart == 0 && attribute.name == "idMso") {
-            idMsoStart = static_cast<std::uint32_t>(out - start);
-            idMsoLength = static_cast<std::uint32_t>(attribute.value.size());
+        const auto valueStart = static_cast<std::uint32_t>(out - start);
+        const auto valueLength = static_cast<std::uint32_t>(attribute.value.size());
+        if (attribute.name == "idMso") {
+            if (idMsoStart == 0) {
+                idMsoStart = valueStart;
+                idMsoLength = valueLength;
+            }
+        } else if (const std::optional<KeyAttribute> key = keyAttributeNamed(attribute.name)) {
+            tree.m_keyValues.push_back({position, *key, valueStart, valueLength});
         }
         put(attribute.value);
         *out++ = '"';
@@ -146,6 +169,7 @@ std::shared_ptr<const NodeTree> NodeTreeBuilder::finish()
     tree.m_depth.shrinkToFit();
     tree.m_childStart.shrinkToFit();
     tree.m_prefixedNodes.shrink_to_fit();
+    tree.m_keyValues.shrink_to_fit();
     return std::move(m_tree);
 }
 
