@@ -752,6 +752,30 @@
         <source>F&amp;indings</source>
         <translation>チェック結果(&amp;C)</translation>
     </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>移動(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Catalogue</source>
+        <translation>カタログで表示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: it was deleted or renamed.</source>
+        <translation>%1 が見つかりません。削除されたか、名前が変更されました。</translation>
+    </message>
+    <message>
+        <source>No application has a built-in control named %1.</source>
+        <translation>%1 という名前の組み込みコントロールを持つアプリケーションはありません。</translation>
+    </message>
+    <message>
+        <source>%1 is in no catalogue document; the identifier index places it: %2</source>
+        <translation>%1 はどのカタログ ドキュメントにもありません。識別子インデックスでの位置: %2</translation>
+    </message>
 </context>
 <context>
     <name>talpora::Form2</name>

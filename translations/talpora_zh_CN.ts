@@ -752,6 +752,30 @@
         <source>F&amp;indings</source>
         <translation>检查(&amp;C)</translation>
     </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>转到(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Catalogue</source>
+        <translation>在目录中显示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: it was deleted or renamed.</source>
+        <translation>%1 已不存在：文件已被删除或重命名。</translation>
+    </message>
+    <message>
+        <source>No application has a built-in control named %1.</source>
+        <translation>没有任何应用程序有名为 %1 的内置控件。</translation>
+    </message>
+    <message>
+        <source>%1 is in no catalogue document; the identifier index places it: %2</source>
+        <translation>%1 不在任何目录文档中；标识符索引中的位置：%2</translation>
+    </message>
 </context>
 <context>
     <name>talpora::Form2</name>

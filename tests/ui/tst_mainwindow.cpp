@@ -149,6 +149,9 @@ void TestMainWindow::initTestCase_data()
            "  menuScripts 脚本(&S) [x]\n"
            "  menuFindings 检查(&C) [x]\n"
            "  menuFind 查找(&F) Ctrl+F\n"
+           "menuGo 转到(&G)\n"
+           "  menuShowInCatalogue 在目录中显示(&C) Ctrl+L unavailable\n"
+           "  menuBack 返回(&B) Alt+Left unavailable\n"
            "menuHelp 帮助(&H)\n"
            "  menuManual 使用教程 F1\n"
            "  menuAbout 关于..."_s
@@ -166,6 +169,9 @@ void TestMainWindow::initTestCase_data()
                                 "  menuScripts &Scripts [x]\n"
                                 "  menuFindings F&indings [x]\n"
                                 "  menuFind &Find... Ctrl+F\n"
+                                "menuGo &Go\n"
+                                "  menuShowInCatalogue Show in &Catalogue Ctrl+L unavailable\n"
+                                "  menuBack &Back Alt+Left unavailable\n"
                                 "menuHelp &Help\n"
                                 "  menuManual &How to Use F1\n"
                                 "  menuAbout &About..."_s
@@ -186,6 +192,9 @@ void TestMainWindow::initTestCase_data()
            "  menuScripts スクリプト(&S) [x]\n"
            "  menuFindings チェック結果(&C) [x]\n"
            "  menuFind 検索(&F)... Ctrl+F\n"
+           "menuGo 移動(&G)\n"
+           "  menuShowInCatalogue カタログで表示(&C) Ctrl+L unavailable\n"
+           "  menuBack 戻る(&B) Alt+Left unavailable\n"
            "menuHelp ヘルプ(&H)\n"
            "  menuManual 使い方(&U) F1\n"
            "  menuAbout バージョン情報(&A)..."_s

@@ -1,18 +1,25 @@
 #include "ModalDialogs.h"
 #include "TestPackages.h"
 #include "UiTestSupport.h"
+#include "viewer/core/FileFollower.h"
 #include "viewer/core/StartupArguments.h"
 #include "viewer/ui/FileDropOpener.h"
+#include "viewer/ui/FindingsWindow.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/InterfaceTranslation.h"
 #include "viewer/ui/NodeTreeModel.h"
+#include "viewer/ui/NodeTreeView.h"
 #include "viewer/ui/StartMainWindow.h"
 #include "viewer/ui/UiTexts.h"
 
+#include <QComboBox>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
+#include <filesystem>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -55,6 +62,8 @@ private slots:
     void droppedFilesOpenTheFirst();
     void packagesShowTheirCustomUiPart_data();
     void packagesShowTheirCustomUiPart();
+    void authorsDocumentComesBackAsLeft_data();
+    void authorsDocumentComesBackAsLeft();
 
 private:
     QTemporaryDir m_dir;
@@ -296,6 +305,114 @@ void TestOpening::packagesShowTheirCustomUiPart()
              executableName() + u" - "_s + QDir::toNativeSeparators(path) + u'!' + shown);
     QCOMPARE(form.treeModel()->index(0, 0).data().toString(), root);
     QCOMPARE(form.session().source(), DocumentSource::packagePart(path, shown));
+}
+
+namespace {
+
+QByteArray ribbonWithCopy(const QByteArray& before)
+{
+    return "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">\n"
+           "<ribbon><tabs>\n<tab idMso=\"TabHome\">\n<group id=\"Mine\" label=\"Mine\">\n" +
+           before +
+           "<button id=\"b1\" label=\"B1\"/>\n<button idMso=\"Copy\"/>\n"
+           "</group>\n</tab>\n</tabs></ribbon>\n</customUI>\n";
+}
+
+} // namespace
+
+void TestOpening::authorsDocumentComesBackAsLeft_data()
+{
+    QTest::addColumn<QString>("how");      // "in place", "by rename", "catalogue"
+    QTest::addColumn<QByteArray>("saved"); // the file as saved anew
+    QTest::addColumn<int>("nodes");        // the tree's nodes afterwards
+    QTest::addColumn<QString>("problem");  // in the Findings window; empty: none
+
+    const QByteArray added = ribbonWithCopy("<button id=\"b0\" label=\"B0\"/>\n");
+    QTest::newRow("saved in place: the selection follows its node")
+        << u"in place"_s << added << 8 << QString();
+    QTest::newRow("saved by a rename over it, as editors save")
+        << u"by rename"_s << added << 8 << QString();
+    QTest::newRow("saved broken: the last good tree stays, the error is listed")
+        << u"in place"_s << QByteArray("<customUI xmlns=\"x\">\n<ribbon>") << 7
+        << u"line 2, column 9: no element found"_s;
+    QTest::newRow("shown in the catalogue, saved meanwhile, and back")
+        << u"catalogue"_s << added << 8 << QString();
+}
+
+// The author's file, followed on disk and left for the catalogue, comes back
+// with its selected node found again by its chain of names, without a box
+// and without taking the keyboard from the window that has it.
+void TestOpening::authorsDocumentComesBackAsLeft()
+{
+    QFETCH(QString, how);
+    QFETCH(QByteArray, saved);
+    QFETCH(int, nodes);
+    QFETCH(QString, problem);
+    const QString path = writeFile(m_dir, u"功能区 %1.xml"_s.arg(how), ribbonWithCopy({}));
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QSignalSpy listed(&form, &Form1::findingsListed);
+    QSignalSpy reloaded(&form, &Form1::documentReloaded);
+    form.openFile(path);
+    QTRY_COMPARE(listed.size(), 1);
+    const QString caption = form.windowTitle();
+    NodeTreeModel* model = form.treeModel();
+    const QModelIndex copy = model->indexOf(7);
+    QCOMPARE(copy.data().toString(), u"<button idMso=\"Copy\">"_s);
+    form.TreeView1->scrollTo(copy);
+    form.TreeView1->setCurrentIndex(copy);
+    form.nodeSelectedByMove(copy);
+    form.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &form);
+    form.TreeView1->setFocus();
+
+    ModalDialogs unexpected(ModalDialogs::Answer::Accept);
+    if (how == u"catalogue"_s) {
+        form.findingsWindow()->applicationBox->setCurrentText(u"Excel"_s);
+        QTRY_COMPARE(listed.size(), 2);
+        QVERIFY(form.menuShowInCatalogue->isEnabled());
+        form.menuShowInCatalogue->trigger();
+        QCOMPARE(form.session().source().kind, DocumentSourceKind::CatalogueEntry);
+        QVERIFY2(form.windowTitle().contains(u"Excel_2013_tabs_"_s),
+                 qPrintable(form.windowTitle()));
+        const NodeTree::Position control =
+            form.treeModel()->positionOf(form.TreeView1->currentIndex());
+        QVERIFY(form.session().tree()->idMsoUtf8(control) == "Copy");
+        QVERIFY(form.menuBack->isEnabled());
+    }
+    const qsizetype reloads = reloaded.size();
+    if (how == u"by rename"_s) {
+        const QString temporary = writeFile(m_dir, u"~功能区.tmp"_s, saved);
+        std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
+                                std::filesystem::path(path.toStdU16String()));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(saved);
+    }
+    if (how == u"catalogue"_s) {
+        // The catalogue stays on screen until the user goes back.
+        QTest::qWait(3 * FileFollower::settleMilliseconds);
+        QCOMPARE(form.session().source().kind, DocumentSourceKind::CatalogueEntry);
+        form.menuBack->trigger();
+        QCOMPARE(form.windowTitle(), caption);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(reloaded.size(), reloads + 1, 10000);
+    QCOMPARE(form.windowTitle(), caption);
+    QCOMPARE(form.session().tree()->size(), static_cast<std::size_t>(nodes));
+    QCOMPARE(form.TreeView1->currentIndex().data().toString(), u"<button idMso=\"Copy\">"_s);
+    QCOMPARE(form.statusPanel1->text(),
+             form.session().statusTextOf(model->positionOf(form.TreeView1->currentIndex())));
+    QLabel* problemLine = form.findingsWindow()->problemLine;
+    QCOMPARE(problemLine->isVisibleTo(form.findingsWindow()), !problem.isEmpty());
+    QVERIFY2(problemLine->text().contains(problem), qPrintable(problemLine->text()));
+    QCOMPARE(QApplication::activeWindow(), &form);
+    QCOMPARE(QApplication::focusWidget(), form.TreeView1);
+    QVERIFY2(unexpected.seen().isEmpty(), qPrintable(unexpected.seen().value(0).text));
+    // The reload is not followed by another one of its own making.
+    QTest::qWait(3 * FileFollower::settleMilliseconds);
+    QCOMPARE(reloaded.size(), reloads + 1);
 }
 
 QTEST_MAIN(TestOpening)

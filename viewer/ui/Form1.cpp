@@ -1,6 +1,10 @@
 #include "viewer/ui/Form1.h"
 
 #include "catalogue/CatalogueEntries.h"
+#include "catalogue/PlacementLine.h"
+#include "viewer/core/CatalogueLocation.h"
+#include "viewer/core/FileFollower.h"
+#include "viewer/core/NodeChain.h"
 #include "viewer/ui/CheckRunner.h"
 #include "viewer/ui/FileDropOpener.h"
 #include "viewer/ui/FindingsWindow.h"
@@ -16,6 +20,7 @@
 #include "viewer/ui/Pictures.h"
 #include "viewer/ui/UiTexts.h"
 #include "xml/DisplayText.h"
+#include "xml/VisibleControls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,9 +29,11 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -62,6 +69,37 @@ void showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& titl
     box.exec();
 }
 
+// The catalogue documents' language nearest the interface's.
+CatalogueLanguage nearestCatalogueLanguage()
+{
+    switch (QLocale().language()) {
+    case QLocale::Chinese:
+        return CatalogueLanguage::Chinese;
+    case QLocale::Japanese:
+        return CatalogueLanguage::Japanese;
+    default:
+        return CatalogueLanguage::English;
+    }
+}
+
+// The built-in control a customUI node names or stands beside; empty for none.
+std::string_view builtInControlOf(const NodeTree& tree, NodeTree::Position position)
+{
+    for (const KeyAttribute attribute :
+         {KeyAttribute::IdMso, KeyAttribute::InsertAfterMso, KeyAttribute::InsertBeforeMso}) {
+        const std::string_view value = tree.attributeUtf8(position, attribute);
+        if (!value.empty())
+            return value;
+    }
+    return {};
+}
+
+bool isAuthorsDocument(const DocumentSource& source)
+{
+    return source.kind == DocumentSourceKind::File ||
+           source.kind == DocumentSourceKind::PackagePart;
+}
+
 } // namespace
 
 Form1::Form1() : m_session(executableName())
@@ -74,6 +112,7 @@ Form1::Form1() : m_session(executableName())
     m_loads = new LoadRunner(this);
     m_reloads = new LoadRunner(this);
     m_checks = new CheckRunner(this);
+    m_follower = new FileFollower(this);
     createControls();
     createMenus();
     connectControls();
@@ -182,6 +221,15 @@ void Form1::createMenus()
     menuFindings->setChecked(true);
     menuFind =
         addItem(menuOption, u"menuFind"_s, tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    menuGo = addMenu(u"menuGo"_s, tr("&Go"));
+    menuShowInCatalogue = addItem(menuGo, u"menuShowInCatalogue"_s, tr("Show in &Catalogue"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_L));
+    menuBack = addItem(menuGo, u"menuBack"_s, tr("&Back"), QKeySequence(Qt::ALT | Qt::Key_Left));
+    menuShowInCatalogue->setEnabled(false);
+    menuBack->setEnabled(false);
+    // The tree offers Show in Catalogue on its rows, and Back.
+    TreeView1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    TreeView1->addActions({menuShowInCatalogue, menuBack});
     menuHelp = addMenu(u"menuHelp"_s, tr("&Help"));
     menuManual = addItem(menuHelp, u"menuManual"_s, tr("&How to Use"), QKeySequence(Qt::Key_F1));
     menuAbout = addItem(menuHelp, u"menuAbout"_s, tr("&About..."), {});
@@ -211,6 +259,8 @@ void Form1::connectControls()
     // The Scripts item only keeps its check mark; a node click reads it.
     connect(menuFindings, &QAction::toggled, this, &Form1::findingsOptionToggled);
     connect(menuFind, &QAction::triggered, this, &Form1::askForKeyword);
+    connect(menuShowInCatalogue, &QAction::triggered, this, &Form1::showInCatalogue);
+    connect(menuBack, &QAction::triggered, this, &Form1::goBack);
     connect(menuManual, &QAction::triggered, this, &Form1::showManual);
     connect(menuAbout, &QAction::triggered, this, &Form1::showAbout);
 
@@ -228,6 +278,8 @@ void Form1::connectControls()
     connect(m_loads, &LoadRunner::progressed, this, &Form1::showLoadProgress);
     connect(m_reloads, &LoadRunner::finished, this, &Form1::showReloaded);
     connect(m_checks, &CheckRunner::finished, this, &Form1::showChecked);
+    connect(m_follower, &FileFollower::changed, this, &Form1::followedFileChanged);
+    connect(m_follower, &FileFollower::vanished, this, &Form1::followedFileVanished);
 }
 
 void Form1::loadCatalogueEntry(int index)
@@ -294,8 +346,12 @@ void Form1::showOpened(const OpenedDocument& opened)
         return;
     }
     m_documentProblem.clear();
+    // Another document of the author's leaves the way back to the one before.
+    if (isAuthorsDocument(opened.source))
+        m_backTo.reset();
     WaitCursor wait;
     LoadTree();
+    followShownDocument();
 }
 
 void Form1::reloadDocument()
@@ -312,9 +368,13 @@ void Form1::showReloaded(const std::optional<OpenedDocument>& opened)
     if (!opened || opened->source != m_session.source())
         return;
     if (*opened) {
+        const TreeViewState before = treeViewState();
         m_session.accept(*opened);
         m_documentProblem.clear();
-        LoadTree();
+        m_model->setTree(m_session.tree());
+        setWindowTitle(m_session.caption());
+        restoreTreeView(before);
+        checkShownDocument();
     } else {
         showDocumentProblem(texts::loadFailure(ViewerSession::documentNameOf(opened->source),
                                                describeOpeningFailure(*opened)));
@@ -386,7 +446,8 @@ void Form1::showChecked(const std::shared_ptr<const CheckedDocument>& checked)
         window->showChecked(checked);
         window->showProblem(m_documentProblem);
     }
-    if (menuFindings->isChecked())
+    // Shown once; a reload refreshes the list without raising the window.
+    if (menuFindings->isChecked() && !m_findingsWindow->isVisible())
         showFindingsWindow();
     emit findingsListed();
 }
@@ -493,6 +554,187 @@ std::optional<catalogue::Application> Form1::judgedApplication() const
     return m_checked ? m_checked->judged().application : std::nullopt;
 }
 
+Form1::TreeViewState Form1::treeViewState() const
+{
+    TreeViewState state;
+    state.tree = m_session.tree();
+    state.source = m_session.source();
+    state.current = m_model->positionOf(TreeView1->currentIndex());
+    state.scroll = TreeView1->verticalScrollBar()->value();
+    const TreeOutline& outline = TreeView1->outline();
+    if (state.tree) {
+        for (NodeTree::Position node = 1; node <= state.tree->size(); ++node) {
+            if (outline.isOpen(node))
+                state.open.push_back(node);
+        }
+    }
+    return state;
+}
+
+void Form1::restoreTreeView(const TreeViewState& state)
+{
+    const std::shared_ptr<const NodeTree>& now = m_session.tree();
+    if (!now || now->size() == 0)
+        return;
+    std::optional<NodeChain> chain;
+    if (state.tree && state.tree != now)
+        chain.emplace(*state.tree, *now);
+    const auto found = [&](NodeTree::Position node, bool nearest) {
+        if (!chain)
+            return now->contains(node) ? node : NodeTree::noNode;
+        return nearest ? chain->findNearest(node) : chain->find(node);
+    };
+    TreeView1->expand(m_model->indexOf(1));
+    for (const NodeTree::Position node : state.open) {
+        const NodeTree::Position there = found(node, false);
+        if (there != NodeTree::noNode)
+            TreeView1->expand(m_model->indexOf(there));
+    }
+    NodeTree::Position current =
+        state.current == NodeTree::noNode ? NodeTree::noNode : found(state.current, true);
+    if (current == NodeTree::noNode)
+        current = 1;
+    const QModelIndex index = m_model->indexOf(current);
+    TreeView1->setCurrentIndex(index);
+    TreeView1->verticalScrollBar()->setValue(state.scroll);
+    TreeView1->scrollTo(index);
+    // The status bar and an open script window follow; nothing is shown anew.
+    statusPanel1->setFullText(m_session.statusTextOf(current));
+    if (m_form2 && m_form2->isVisible() && menuScripts->isChecked()) {
+        const SnippetResult snippet = m_session.snippetFor(current);
+        m_form2->setScriptText(snippet ? snippet.text : describe(snippet.failure));
+    }
+    updateGoItems();
+}
+
+void Form1::followShownDocument()
+{
+    const DocumentSource& source = m_session.source();
+    if (isAuthorsDocument(source)) {
+        if (m_follower->path() != QFileInfo(source.path).absoluteFilePath())
+            m_follower->follow(source.path);
+    } else if (!m_backTo) {
+        // While a catalogue document is shown from the author's file, that
+        // file is still followed, so that Back finds it as it now is.
+        m_follower->follow({});
+    }
+}
+
+void Form1::followedFileChanged()
+{
+    const QString followed = m_follower->path();
+    StatusBar1->clearMessage();
+    if (isAuthorsDocument(m_session.source()) &&
+        QFileInfo(m_session.source().path).absoluteFilePath() == followed) {
+        reloadDocument();
+    } else if (m_backTo && QFileInfo(m_backTo->source.path).absoluteFilePath() == followed) {
+        m_backTo->changedOnDisk = true;
+    }
+}
+
+void Form1::followedFileVanished()
+{
+    StatusBar1->showMessage(
+        tr("%1 is no longer there: it was deleted or renamed.")
+            .arg(escapedControls(QDir::toNativeSeparators(m_follower->path()))));
+}
+
+void Form1::updateGoItems()
+{
+    const std::shared_ptr<const NodeTree>& tree = m_session.tree();
+    const NodeTree::Position current = m_model->positionOf(TreeView1->currentIndex());
+    menuShowInCatalogue->setEnabled(tree && isAuthorsDocument(m_session.source()) &&
+                                    current != NodeTree::noNode &&
+                                    !builtInControlOf(*tree, current).empty());
+    menuBack->setEnabled(m_backTo.has_value());
+}
+
+void Form1::showInCatalogue()
+{
+    const std::shared_ptr<const NodeTree> tree = m_session.tree();
+    const NodeTree::Position current = m_model->positionOf(TreeView1->currentIndex());
+    if (!tree || !isAuthorsDocument(m_session.source()) || current == NodeTree::noNode)
+        return;
+    const std::string identifier(builtInControlOf(*tree, current));
+    if (identifier.empty())
+        return;
+    const std::string_view area = catalogueAreaOf(*tree, current);
+    const CatalogueLanguage language = nearestCatalogueLanguage();
+    const catalogue::IdentifierIndex& index = catalogue::IdentifierIndex::builtIn();
+    // Without one application, as check judges a lone file: the first of
+    // Access, Excel, PowerPoint and Word whose catalogue has the control.
+    std::vector<catalogue::Application> applications;
+    if (const std::optional<catalogue::Application> judged = judgedApplication())
+        applications.push_back(*judged);
+    else
+        applications = {catalogue::Application::Access, catalogue::Application::Excel,
+                        catalogue::Application::PowerPoint, catalogue::Application::Word};
+    ControlWhereabouts where;
+    for (const catalogue::Application application : applications) {
+        where = locateControl(index, identifier, application, area, language);
+        if (where.place)
+            break;
+    }
+    if (where.known() && !where.place)
+        where = locateControl(index, identifier, applications.front(), area, language);
+
+    const QString name = escapedControls(QString::fromUtf8(identifier));
+    if (!where.place) {
+        if (!where.known()) {
+            setFindingsStatus(tr("No application has a built-in control named %1.").arg(name));
+            return;
+        }
+        QStringList lines;
+        for (const ControlWhereabouts::Placement& placement : where.placements)
+            lines.append(
+                QString::fromStdString(catalogue::placementLine(placement.application, identifier,
+                                                                placement.type, placement.versions,
+                                                                placement.window, placement.place))
+                    .replace(u'\t', u' '));
+        setFindingsStatus(tr("%1 is in no catalogue document; the identifier index places it: %2")
+                              .arg(name, escapedControls(lines.join(u"; "_s))));
+        return;
+    }
+
+    // Back returns to the author's document as it is now; a way back kept
+    // from before stays when the user goes on from one catalogue document.
+    m_backTo = treeViewState();
+    const int entry = where.place->entryIndex;
+    if (List1->currentRow() != entry)
+        List1->setCurrentRow(entry); // loads it
+    else
+        loadCatalogueEntry(entry);
+    if (m_session.source() != DocumentSource::catalogueEntry(entry))
+        return;
+    const QModelIndex node = m_model->indexOf(where.place->position);
+    TreeView1->scrollTo(node);
+    TreeView1->setCurrentIndex(node);
+    nodeSelectedByMove(node);
+    updateGoItems();
+}
+
+void Form1::goBack()
+{
+    if (!m_backTo)
+        return;
+    const TreeViewState state = *std::exchange(m_backTo, std::nullopt);
+    m_loads->stop();
+    m_reloads->stop();
+    OpenedDocument kept;
+    kept.tree = state.tree;
+    kept.source = state.source;
+    m_session.accept(kept);
+    m_documentProblem.clear();
+    m_model->setTree(m_session.tree());
+    setWindowTitle(m_session.caption());
+    restoreTreeView(state);
+    checkShownDocument();
+    followShownDocument();
+    // Saved while the catalogue was on screen: loaded again, selection kept.
+    if (state.changedOnDisk)
+        reloadDocument();
+}
+
 void Form1::reportLoadFailure(const QString& documentName, const QString& reason)
 {
     showMessageBox(this, QMessageBox::NoIcon, texts::programTitle(),
@@ -514,7 +756,9 @@ void Form1::showNode(const QModelIndex& index, FailureShown failureShown)
     const NodeTree::Position position = m_model->positionOf(index);
     if (position == NodeTree::noNode)
         return;
+    StatusBar1->clearMessage();
     statusPanel1->setFullText(m_session.statusTextOf(position));
+    updateGoItems();
     if (!menuScripts->isChecked())
         return;
     const SnippetResult snippet = m_session.snippetFor(position);

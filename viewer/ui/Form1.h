@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -19,6 +20,7 @@ class QMenu;
 namespace talpora {
 
 class CheckRunner;
+class FileFollower;
 class FindingsWindow;
 class Form2;
 class LoadRunner;
@@ -55,6 +57,9 @@ public:
     QAction* menuScripts = nullptr;
     QAction* menuFindings = nullptr;
     QAction* menuFind = nullptr;
+    QMenu* menuGo = nullptr;
+    QAction* menuShowInCatalogue = nullptr;
+    QAction* menuBack = nullptr;
     QMenu* menuHelp = nullptr;
     QAction* menuManual = nullptr;
     QAction* menuAbout = nullptr;
@@ -115,6 +120,22 @@ public:
     // together, and while nothing is checked.
     std::optional<catalogue::Application> judgedApplication() const;
 
+    // A file or package on screen is followed on disk: once a save has
+    // settled it is loaded again (reloadDocument()), keeping the selected
+    // node and the open branches where they still are; a file that is gone
+    // is said once in the status bar.
+    //
+    // What Go > Show in Catalogue (Ctrl+L, and the tree's context menu)
+    // does on a node with idMso, insertAfterMso or insertBeforeMso: the
+    // catalogue document of the judged application and the node's area, in
+    // the catalogue language nearest the interface, with the control's node
+    // selected; a control in no catalogue document is placed from the
+    // identifier index in the Findings window's status line instead.
+    void showInCatalogue();
+    // What Go > Back (Alt+Left) does: the author's document again, as it
+    // was left, with its selection and open branches.
+    void goBack();
+
     // What a click on a tree node does: the path in the status bar and, with
     // the Scripts option on, the snippet in the script window.
     void nodeClicked(const QModelIndex& index);
@@ -150,6 +171,26 @@ private:
     void showLoadProgress(int percent);
     void endLoadProgress();
     void LoadTree();
+
+    // The selected node, the open branches and the scroll position of the
+    // tree on screen, to be found again in another version of its document.
+    struct TreeViewState
+    {
+        std::shared_ptr<const NodeTree> tree;
+        DocumentSource source;
+        NodeTree::Position current = NodeTree::noNode;
+        std::vector<NodeTree::Position> open;
+        int scroll = 0;
+        bool changedOnDisk = false; // while away from it
+    };
+    TreeViewState treeViewState() const;
+    // Puts the tree now on screen as `state` left its own: nodes are
+    // matched by their chain of names and identities. Quiet: no window shows.
+    void restoreTreeView(const TreeViewState& state);
+    void followShownDocument();
+    void followedFileChanged();
+    void followedFileVanished();
+    void updateGoItems();
     void layoutClientArea();
     void reportLoadFailure(const QString& documentName, const QString& reason);
     void showScript(const QString& text);
@@ -183,6 +224,9 @@ private:
     LoadRunner* m_loads = nullptr;
     LoadRunner* m_reloads = nullptr;
     CheckRunner* m_checks = nullptr;
+    FileFollower* m_follower = nullptr;
+    // Where Back returns to while a catalogue document is shown from it.
+    std::optional<TreeViewState> m_backTo;
     QPointer<FindingsWindow> m_findingsWindow;
     std::shared_ptr<const CheckedDocument> m_checked;
     CheckChoice m_checkChoice;
