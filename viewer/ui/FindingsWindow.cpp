@@ -84,8 +84,13 @@ FindingsWindow::FindingsWindow(QWidget* owner) : OwnedWindow(owner)
     const int iconRoom = List1->iconSize().isValid() ? List1->iconSize().width() : 16;
     header->resizeSection(FindingsModel::SeverityColumn,
                           iconRoom + metrics.horizontalAdvance(tr("warning")) + 24);
-    header->resizeSection(FindingsModel::PlaceColumn,
-                          metrics.horizontalAdvance(u"00000:000"_s) + 16);
+    const QFontMetrics headerMetrics(header->font());
+    header->resizeSection(
+        FindingsModel::PlaceColumn,
+        std::max(metrics.horizontalAdvance(u"00000:000"_s),
+                 headerMetrics.horizontalAdvance(
+                     m_model->headerData(FindingsModel::PlaceColumn, Qt::Horizontal).toString())) +
+            16);
 
     problemLine = new QLabel(this);
     problemLine->setObjectName(u"problemLine"_s);

@@ -458,6 +458,12 @@ FindingsWindow* Form1::ensureFindingsWindow()
         return m_findingsWindow;
     m_findingsWindow = new FindingsWindow(this);
     FindingsWindow* window = m_findingsWindow;
+    // First in the lower right of the tree, where it hides the least of the
+    // document; then wherever the user puts it.
+    const QRect client = geometry();
+    window->move(
+        std::max(client.left(), client.right() - window->width() - 24),
+        std::max(client.top(), client.bottom() - window->height() - StatusBar1->height() - 24));
     window->setChoice(m_checkChoice);
     if (m_checked)
         window->showChecked(m_checked);
