@@ -1,10 +1,12 @@
 // "talpora-cli check" on hostile input: a small package whose customUI part
 // inflates to tens of MiB of faults, the same part named by ten relationships,
-// 20,000 relationships in a package of 65,000 entries, and a file of 100,000
-// distinct unknown identifiers; "talpora-cli callbacks" of a package of 40,000
-// customUI parts, each naming a callback of its own. Each case is timed as a
-// whole process, output thrown away; its peak memory is taken from a run of
-// the same command inside a child of this program.
+// 20,000 relationships in a package of 65,000 entries, ten parts of 60 MiB
+// each, a file of 100,000 distinct unknown identifiers, a file with one
+// attribute value of 100 MB and a button with 1,000,000 attributes;
+// "talpora-cli callbacks" of a package of 40,000 customUI parts, each naming a
+// callback of its own. Each case is timed as a whole process, output thrown
+// away; its peak memory is taken from a run of the same command inside a
+// child of this program.
 //
 //   bench_check [--no-memory] [Google Benchmark flags]
 
@@ -118,6 +120,30 @@ bool writeManyCallbackParts(const std::string& path)
     return writeZip(path, parts);
 }
 
+// Ten parts of 60 MiB of blanks each, which only the package's total refuses.
+bool writeLargeParts(const std::string& path)
+{
+    const std::string large =
+        std::string(customUiOpen) + customUiClose + std::string(std::size_t(60) << 20, ' ');
+    std::vector<std::pair<std::string, std::string>> parts{{"xl/workbook.xml", "<workbook/>"}};
+    std::vector<std::string> targets;
+    for (int i = 0; i < 10; ++i) {
+        targets.push_back("customUI/part" + std::to_string(i) + ".xml");
+        parts.emplace_back(targets.back(), large);
+    }
+    parts.emplace_back("_rels/.rels", relationships(targets));
+    return writeZip(path, parts);
+}
+
+// A label of 100 MB, far past the 1,024 characters its type allows.
+bool writeHugeValue(const std::string& path)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << customUiOpen << "<button id=\"b\" label=\"" << std::string(100'000'000, 'A') << "\"/>\n"
+         << customUiClose;
+    return bool(file);
+}
+
 // 100,000 distinct identifiers, each a real one with two letters put in.
 bool writeUnknownIdentifiers(const std::string& path)
 {
@@ -142,6 +168,18 @@ bool writeUnknownIdentifiers(const std::string& path)
         file << "<button idMso=\"" << name << "\"/>\n";
     }
     file << customUiClose;
+    return bool(file);
+}
+
+// One button with a million unknown attributes: each is a finding, and each
+// shown one is placed in a start tag of 17 MB.
+bool writeManyAttributes(const std::string& path)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << customUiOpen << "<button id=\"b\" label=\"B\"";
+    for (int i = 0; i < 1'000'000; ++i)
+        file << " a" << i << "=\"v\"";
+    file << "/>\n" << customUiClose;
     return bool(file);
 }
 
@@ -216,11 +254,16 @@ int main(int argc, char** argv)
     const std::vector<Case> cases{{"check", "findings_package", at("findings.xlsm"), 1},
                                   {"check", "ten_references", at("ten.xlsm"), 1},
                                   {"check", "relationships_20000", at("relationships.xlsm"), 0},
+                                  {"check", "large_parts_10x60MiB", at("large.xlsm"), 2},
                                   {"check", "unknown_identifiers_100000", at("unknown.xml"), 1},
+                                  {"check", "huge_value_100MB", at("value.xml"), 1},
+                                  {"check", "attributes_1000000", at("attributes.xml"), 1},
                                   {"callbacks", "callback_parts_40000", at("callbacks.xlsm"), 0}};
     if (!folder.isValid() || !writeFaultPackage(cases[0].file, 1) ||
         !writeFaultPackage(cases[1].file, 10) || !writeManyRelationships(cases[2].file) ||
-        !writeUnknownIdentifiers(cases[3].file) || !writeManyCallbackParts(cases[4].file)) {
+        !writeLargeParts(cases[3].file) || !writeUnknownIdentifiers(cases[4].file) ||
+        !writeHugeValue(cases[5].file) || !writeManyAttributes(cases[6].file) ||
+        !writeManyCallbackParts(cases[7].file)) {
         std::fprintf(stderr, "cannot write the files to check\n");
         return 1;
     }

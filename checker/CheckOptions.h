@@ -3,6 +3,8 @@
 #include "catalogue/OfficeTargets.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace talpora::checker {
 
@@ -14,6 +16,8 @@ struct CheckOptions
     // other than Access, Excel, PowerPoint and Word; else any of those four.
     std::optional<catalogue::Application> application;
     catalogue::VersionSet versions = catalogue::VersionSet::all();
+    // Identifiers to take as known, of any kind, though the lists lack them.
+    std::vector<std::string> accepted;
 };
 
 } // namespace talpora::checker

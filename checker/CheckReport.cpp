@@ -6,22 +6,38 @@ CheckReport::CheckReport(FindingSink& sink, std::size_t perPartLimit)
     : m_sink(sink), m_perPartLimit(perPartLimit)
 {}
 
+void CheckReport::enterPart(const QString& part)
+{
+    if (part != m_part) {
+        endPart();
+        m_part = part;
+    }
+}
+
 void CheckReport::add(Finding finding)
 {
     if (finding.severity == Severity::Error)
         m_hasErrors = true;
-    if (finding.part != m_part) {
-        endPart();
-        m_part = finding.part;
-    }
-    if (++m_partFindings > m_perPartLimit)
+    enterPart(finding.part);
+    if (m_shown == m_perPartLimit) {
+        ++m_hidden;
         return;
+    }
+    ++m_shown;
     m_sink.found(finding);
 }
 
-bool CheckReport::wouldShow(const QString& part) const
+void CheckReport::addHidden(const QString& part, Severity severity)
 {
-    return part != m_part || m_partFindings < m_perPartLimit;
+    if (severity == Severity::Error)
+        m_hasErrors = true;
+    enterPart(part);
+    ++m_hidden;
+}
+
+std::size_t CheckReport::showable(const QString& part) const
+{
+    return part != m_part ? m_perPartLimit : m_perPartLimit - m_shown;
 }
 
 void CheckReport::addUnreadable(Finding finding)
@@ -37,13 +53,14 @@ void CheckReport::addNote(Note note)
 
 void CheckReport::endPart()
 {
-    if (m_partFindings > m_perPartLimit) {
-        const auto more = static_cast<long long>(m_partFindings - m_perPartLimit);
+    if (m_hidden > 0) {
+        const auto more = static_cast<long long>(m_hidden);
         const auto limit = static_cast<long long>(m_perPartLimit);
         addNote(m_part.isEmpty() ? Note{NoteKind::MoreInFile, {more, limit}}
                                  : Note{NoteKind::MoreInPart, {more, m_part, limit}});
     }
-    m_partFindings = 0;
+    m_shown = 0;
+    m_hidden = 0;
 }
 
 void CheckReport::replay(const CollectingSink& held, const CheckReport& heldReport)

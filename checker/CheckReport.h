@@ -43,9 +43,13 @@ public:
     // not be read, or a part is not well-formed.
     void addUnreadable(Finding finding);
     void addNote(Note note);
-    // False once `part` has used up its findings: a finding added then is only
-    // counted, so the caller may leave out the work of finding its arguments.
-    bool wouldShow(const QString& part) const;
+    // A finding of `part` that is only counted: past the part's limit, its
+    // checks did not word it.
+    void addHidden(const QString& part, Severity severity);
+    // How many more findings of `part` would be shown; 0 once it has used up
+    // its findings, so the caller may leave out the work of finding their
+    // arguments and add them hidden.
+    std::size_t showable(const QString& part) const;
     // Says how many findings of the part were held back, if any. Called when
     // the part is done; a part's findings must come together.
     void endPart();
@@ -60,10 +64,13 @@ public:
     int exitStatus() const;
 
 private:
+    void enterPart(const QString& part);
+
     FindingSink& m_sink;
     std::size_t m_perPartLimit;
     QString m_part;
-    std::size_t m_partFindings = 0;
+    std::size_t m_shown = 0;  // of the current part
+    std::size_t m_hidden = 0; // of the current part
     bool m_hasErrors = false;
     bool m_unreadable = false;
 };

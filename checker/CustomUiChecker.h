@@ -16,11 +16,13 @@
 namespace talpora::checker {
 
 // Checks the elements of one customUI part as the reader reports them:
-// unknown identifiers in idMso, insertAfterMso and insertBeforeMso, elements
-// with both id and idMso, id values used twice, and identifiers of the wrong
-// kind for their element; the schema of the part's namespace (SchemaValidator)
-// and Office's own rules (OfficeRules). Findings go to `report`, tagged with
-// `part`.
+// unknown identifiers in idMso, insertAfterMso and insertBeforeMso (saying so
+// when one is an id of the part), elements with both id and idMso, id values
+// used twice, and identifiers of the wrong kind for their element; the
+// schema of the part's namespace (SchemaValidator) and Office's own rules
+// (OfficeRules). Identifiers that an accept comment before the root lists
+// count as known. Findings go to `report`, tagged with `part`; call finish()
+// when the part is read.
 class CustomUiChecker : public XmlEventHandler
 {
 public:
@@ -28,6 +30,13 @@ public:
 
     bool startElement(const XmlElementStart& element) override;
     bool endElement() override;
+    bool wantsText() const override { return true; }
+    bool text(const XmlText& text) override;
+    bool wantsComments() const override { return true; }
+    bool comment(const XmlText& comment) override;
+    // The part is read, to its end or to a fault: findings that waited for
+    // the rest of the part go on.
+    void finish() { m_sink.finish(); }
 
     // In a package: the ids of the part's image relationships.
     void setImageRelationships(std::unordered_set<std::string> ids)
@@ -41,12 +50,11 @@ private:
     void checkIdentifier(const XmlElementStart& element, std::string_view localName,
                          const XmlAttribute& attribute);
     void checkId(const XmlElementStart& element, const XmlAttribute& attribute);
-    TextPosition valuePosition(const XmlElementStart& element, std::string_view attribute) const;
+    void decide(Finding& finding, const std::string& identifier) const;
 
     IdentifierRules& m_rules;
-    CheckReport& m_report;
-    QString m_part;
     std::unordered_map<std::string, TextPosition> m_ids; // id value -> where it was first used
+    bool m_rootStarted = false;
     PartFindings m_sink;
     SchemaValidator m_schema;
     OfficeRules m_officeRules;

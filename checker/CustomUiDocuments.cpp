@@ -26,7 +26,7 @@ PackageError readCustomUiDocuments(const QString& path, XmlEventHandler& handler
     const OpenedCustomUiPackage opened = CustomUiPackage::openFile(path);
     if (opened.error)
         return opened.error;
-    const CustomUiPackage& package = *opened.package;
+    CustomUiPackage& package = *opened.package;
     if (!package.errors().empty())
         return package.errors().front();
     for (const CustomUiPartEntry& entry : package.parts()) {

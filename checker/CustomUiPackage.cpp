@@ -1,5 +1,7 @@
 #include "checker/CustomUiPackage.h"
 
+#include "checker/PartNames.h"
+
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -14,11 +16,10 @@ constexpr auto imageRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image"_L1;
 
 // Where Office writes customUI parts: "customUI/*.xml", "userCustomization/*.xml".
-bool looksLikeCustomUiPart(const QString& foldedName)
+bool looksLikeCustomUiPart(const QString& nameKey)
 {
-    return foldedName.count(u'/') == 1 && foldedName.endsWith(u".xml"_s) &&
-           (foldedName.startsWith(u"customui/"_s) ||
-            foldedName.startsWith(u"usercustomization/"_s));
+    return nameKey.count(u'/') == 1 && nameKey.endsWith(u".xml"_s) &&
+           (nameKey.startsWith(u"customui/"_s) || nameKey.startsWith(u"usercustomization/"_s));
 }
 
 } // namespace
@@ -30,26 +31,23 @@ QString CustomUiPackage::relationshipsPart()
 
 OpenedCustomUiPackage CustomUiPackage::openFile(const QString& path)
 {
-    return opened({}, OfficePackage::openFile(path));
+    return opened(OfficePackage::openFile(path));
 }
 
-OpenedCustomUiPackage CustomUiPackage::openBytes(QByteArray bytes)
+OpenedCustomUiPackage CustomUiPackage::openBytes(const QByteArray& bytes)
 {
-    OpenedPackage package = OfficePackage::openBytes(bytes);
-    return opened(std::move(bytes), std::move(package));
+    return opened(OfficePackage::openBytes(bytes));
 }
 
-OpenedCustomUiPackage CustomUiPackage::opened(QByteArray bytes, OpenedPackage package)
+OpenedCustomUiPackage CustomUiPackage::opened(OpenedPackage package)
 {
     if (!package.package)
         return {nullptr, std::move(package.error)};
-    return {std::unique_ptr<CustomUiPackage>(
-                new CustomUiPackage(std::move(bytes), std::move(package.package))),
-            {}};
+    return {std::unique_ptr<CustomUiPackage>(new CustomUiPackage(std::move(package.package))), {}};
 }
 
-CustomUiPackage::CustomUiPackage(QByteArray bytes, std::unique_ptr<OfficePackage> package)
-    : m_bytes(std::move(bytes)), m_package(std::move(package))
+CustomUiPackage::CustomUiPackage(std::unique_ptr<OfficePackage> package)
+    : m_package(std::move(package))
 {
     listParts();
 }
@@ -80,34 +78,35 @@ void CustomUiPackage::listParts()
     }
     m_hasRelationships = true;
 
-    QSet<QString> listed; // case-folded
+    QSet<QString> listed; // name keys (partNameKey)
     for (const Relationship& relationship : list.relationships) {
         const std::optional<CustomUiPartType> type = customUiPartType(relationship.type);
         if (!type)
             continue;
-        const std::optional<QString> name =
-            relationship.external ? std::nullopt : resolvePartName(relationship.target);
-        if (!name) {
-            m_parts.push_back(
-                {{},
-                 *type,
-                 {PackageErrorKind::TargetOutside, relsName, {relationship.target}, {}}});
+        const ResolvedTarget target = relationship.external
+                                          ? ResolvedTarget{{}, ResolvedTarget::Fault::Outside}
+                                          : resolvePartName(relationship.target);
+        if (target.fault != ResolvedTarget::Fault::None) {
+            const PackageErrorKind kind = target.fault == ResolvedTarget::Fault::Malformed
+                                              ? PackageErrorKind::TargetMalformed
+                                              : PackageErrorKind::TargetOutside;
+            m_parts.push_back({{}, *type, {kind, relsName, {relationship.target}, {}}});
             continue;
         }
-        const QString folded = name->toCaseFolded();
-        if (listed.contains(folded))
+        const QString key = partNameKey(target.partName);
+        if (listed.contains(key))
             continue;
-        listed.insert(folded);
-        m_parts.push_back({*name, *type, {}});
+        listed.insert(key);
+        m_parts.push_back({target.partName, *type, {}});
     }
     for (const QString& name : m_package->partNames()) {
-        const QString folded = name.toCaseFolded();
-        if (looksLikeCustomUiPart(folded) && !listed.contains(folded))
+        const QString key = partNameKey(name);
+        if (looksLikeCustomUiPart(key) && !listed.contains(key))
             m_unnamedParts.append(name);
     }
 }
 
-PartBytes CustomUiPackage::read(const CustomUiPartEntry& entry) const
+PartBytes CustomUiPackage::read(const CustomUiPartEntry& entry)
 {
     if (entry.refusal)
         return {{}, entry.refusal};
@@ -118,17 +117,23 @@ PartBytes CustomUiPackage::read(const CustomUiPartEntry& entry) const
     return part;
 }
 
-std::unordered_set<std::string> CustomUiPackage::imageRelationshipIds(const QString& partName) const
+ImageRelationships CustomUiPackage::imageRelationships(const QString& partName)
 {
-    std::unordered_set<std::string> ids;
-    const PartBytes rels = m_package->read(relationshipPartName(partName));
+    const QString relsName = relationshipPartName(partName);
+    const PartBytes rels = m_package->read(relsName);
+    if (rels.error.kind == PackageErrorKind::PartMissing)
+        return {};
     if (rels.error)
-        return ids;
-    for (const Relationship& relationship : readRelationships(rels.bytes).relationships) {
+        return {{}, rels.error};
+    const RelationshipList list = readRelationships(rels.bytes);
+    if (list.error)
+        return {{}, {PackageErrorKind::LoadFailed, relsName, {}, list.error}};
+    ImageRelationships images;
+    for (const Relationship& relationship : list.relationships) {
         if (relationship.type == imageRelationship)
-            ids.insert(relationship.id.toStdString());
+            images.ids.insert(relationship.id.toStdString());
     }
-    return ids;
+    return images;
 }
 
 std::optional<Application> CustomUiPackage::application() const

@@ -63,6 +63,7 @@ struct ElementType
     std::span<const AttributeRule> attributes;
     std::span<const Slot> childSlots; // in the order the children must come
     bool unordered;                   // the slots may come in any order
+    bool text; // character data other than white space may stand among the children
 };
 
 struct Schema

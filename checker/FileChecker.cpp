@@ -43,8 +43,32 @@ IdentifierRules rulesFor(const IdentifierIndex& index, const CheckOptions& optio
 {
     const ApplicationSet applications =
         application ? ApplicationSet::only(*application) : ApplicationSet::documentApplications();
-    return IdentifierRules(index, applications, options.versions,
-                           options.versions.bits != VersionSet::all().bits);
+    IdentifierRules rules(index, applications, options.versions,
+                          options.versions.bits != VersionSet::all().bits);
+    rules.acceptFromOption(options.accepted);
+    return rules;
+}
+
+NameList quotedNames(const std::vector<std::string>& names)
+{
+    NameList list{{}, NameListForm::QuotedConjunction};
+    for (const std::string& name : names)
+        list.names.append(QString::fromStdString(name));
+    return list;
+}
+
+// Nothing is let through unsaid: which accepted identifiers the file used.
+void noteAccepted(const IdentifierRules& rules, CheckReport& report)
+{
+    const std::vector<std::string>& byOption = rules.usedFromOption();
+    const std::vector<std::string>& byComments = rules.usedFromComments();
+    if (!byOption.empty() && !byComments.empty())
+        report.addNote(
+            {NoteKind::AcceptedByBoth, {quotedNames(byOption), quotedNames(byComments)}});
+    else if (!byOption.empty())
+        report.addNote({NoteKind::AcceptedByOption, {quotedNames(byOption)}});
+    else if (!byComments.empty())
+        report.addNote({NoteKind::AcceptedByComment, {quotedNames(byComments)}});
 }
 
 // Checks one customUI document, which `read` feeds to the checker it is given.
@@ -55,25 +79,43 @@ void checkCustomUi(IdentifierRules& rules, CheckReport& report, const QString& p
     CustomUiChecker checker(rules, report, part);
     if (imageIds)
         checker.setImageRelationships(std::move(*imageIds));
-    if (const LoadError error = read(checker))
+    const LoadError error = read(checker);
+    checker.finish();
+    if (error)
         addLoadError(report, part, error);
     report.endPart();
 }
 
-void checkPart(const CustomUiPackage& package, const CustomUiPartEntry& entry,
-               IdentifierRules& rules, CheckReport& report)
+bool spendsTheTotal(const PackageError& error)
+{
+    return error.kind == PackageErrorKind::PackageTooLarge;
+}
+
+// Checks one part of the package; false once the package's total of
+// inflated bytes is spent, so that no further part is read.
+bool checkPart(CustomUiPackage& package, const CustomUiPartEntry& entry, IdentifierRules& rules,
+               CheckReport& report)
 {
     const PartBytes part = package.read(entry);
     if (part.error.kind == PackageErrorKind::PartAmbiguous)
-        return; // said with the package's names
+        return true; // said with the package's names
     if (part.error) {
         addPackageError(report, part.error);
-        return;
+        return !spendsTheTotal(part.error);
+    }
+    ImageRelationships images = package.imageRelationships(entry.name);
+    std::optional<std::unordered_set<std::string>> imageIds;
+    if (!images.error) {
+        imageIds = std::move(images.ids);
+    } else if (images.error.kind != PackageErrorKind::PartAmbiguous) {
+        // Said on its own; the part's images are then not judged at all.
+        addPackageError(report, images.error);
     }
     checkCustomUi(
         rules, report, entry.name,
         [&](XmlEventHandler& checker) { return readXmlBytes(part.bytes, checker); },
-        package.imageRelationshipIds(entry.name));
+        std::move(imageIds));
+    return !spendsTheTotal(images.error);
 }
 
 std::optional<Application> applicationOfPackage(const CustomUiPackage& package,
@@ -89,13 +131,18 @@ std::optional<Application> applicationOfPackage(const CustomUiPackage& package,
 
 // `onlyPart`, when given, leaves out every other customUI part: what is wrong
 // with the package as a whole is still said.
-JudgedAgainst checkPackage(const CustomUiPackage& package, const QString& fileName,
+JudgedAgainst checkPackage(CustomUiPackage& package, const QString& fileName,
                            const CheckOptions& options, const IdentifierIndex& index,
                            CheckReport& report, const std::optional<QString>& onlyPart = {})
 {
     const std::optional<Application> application = applicationOfPackage(package, fileName, options);
     for (const PackageError& error : package.errors())
         addPackageError(report, error);
+    for (const QString& name : package.undecodableNames()) {
+        report.add(
+            {name, 0, 0, Severity::Warning, FindingKind::UndecodableEntryName, {}, {}, {}, {}});
+        report.endPart();
+    }
     if (!package.hasRelationships())
         return {application, false};
     IdentifierRules rules = rulesFor(index, options, application);
@@ -107,8 +154,10 @@ JudgedAgainst checkPackage(const CustomUiPackage& package, const QString& fileNa
             continue;
         }
         hasParts = true;
-        if (!onlyPart || entry.name == *onlyPart)
-            checkPart(package, entry, rules, report);
+        if (!onlyPart || entry.name == *onlyPart) {
+            if (!checkPart(package, entry, rules, report))
+                break;
+        }
     }
     for (const QString& name : package.unnamedParts()) {
         report.add({name,
@@ -124,6 +173,7 @@ JudgedAgainst checkPackage(const CustomUiPackage& package, const QString& fileNa
     }
     if (!hasParts && package.unnamedParts().isEmpty())
         report.addNote({NoteKind::NoCustomUiPart, {}});
+    noteAccepted(rules, report);
     return {application, false};
 }
 
@@ -137,6 +187,7 @@ JudgedAgainst checkLoneCustomUi(const CheckOptions& options, const IdentifierInd
     IdentifierRules rules = rulesFor(index, options, options.application);
     if (options.application) {
         checkCustomUi(rules, report, {}, read);
+        noteAccepted(rules, report);
         return {options.application, false};
     }
     // Held back until it is known whether the identifiers point to another
@@ -149,6 +200,7 @@ JudgedAgainst checkLoneCustomUi(const CheckOptions& options, const IdentifierInd
                                      : std::nullopt;
     if (!assumed) {
         report.replay(held, heldReport);
+        noteAccepted(rules, report);
         return {};
     }
     IdentifierRules assumedRules = rulesFor(index, options, assumed->application);
@@ -156,6 +208,7 @@ JudgedAgainst checkLoneCustomUi(const CheckOptions& options, const IdentifierInd
     checkCustomUi(assumedRules, report, {}, read);
     report.addNote(
         {NoteKind::AssumedApplication, {fromUtf8View(applicationName(assumed->application))}});
+    noteAccepted(assumedRules, report);
     return {assumed->application, true};
 }
 

@@ -26,6 +26,7 @@ enum class FindingKind
     IdBesideIdMso,                 // element
     UnknownIdentifier,             // attribute, identifier; hints say more
     UnknownName,                   // identifier, asked for on its own; hints say more
+    OwnIdAsIdentifier,             // attribute, value, line and column of that id, attribute to use
     IdUsedTwice,                   // id, line and column of its first use
     GroupIdentifierOnTab,          // identifier
     TabIdentifierOnGroup,          // identifier
@@ -38,9 +39,12 @@ enum class FindingKind
     RootInNoNamespace,             // root element, the two customUI namespaces
     RootInOtherNamespace,          // root element, its namespace, the two customUI namespaces
     ForeignElement,                // element, its namespace
+    ElementInNoNamespace,          // element, the part's customUI namespace
+    TextNotAllowed,                // element, the start of the text
     TooMany,                       // element, parent, the most allowed
-    NothingMayFollow,              // element, parent
-    OutOfPlace,                    // element, parent, the elements that may stand there (a list)
+    MustComeBefore,                // element, parent, the sibling it must precede
+    MustComeAfter,                 // element, parent, the sibling it must follow
+    MustBeLast,                    // element, parent
     OnlyInOtherNamespace,          // element, parent, namespace, other namespace, its URI
     NotAllowedInEmpty,             // element, parent
     NotAllowed,                    // element, parent, the elements the parent may hold (a list)
@@ -49,6 +53,8 @@ enum class FindingKind
     StaticBesideCallback,          // element, first attribute, second attribute
     AttributeOnlyInOtherNamespace, // attribute, element, namespace, other namespace, its URI
     UnknownAttribute,              // attribute, element; a hint may suggest names
+    PrefixedAttribute,             // attribute as written, its name without the prefix
+    ForeignAttribute,              // attribute, element, the attribute's namespace
     MissingAttribute,              // element, attribute
     ValueNotInList,                // attribute, value, the allowed values (a list)
     ValueNotBoolean,               // attribute, value
@@ -57,9 +63,12 @@ enum class FindingKind
     ValueNotQualifiedName,         // attribute, value
     ValueTooShort,                 // attribute, value, least length
     ValueLengthOutside,            // attribute, value, least length, most length
-    OrphanPart                     // the relationship part that should name it
+    OrphanPart,                    // the relationship part that should name it
+    UndecodableEntryName,          // none: the finding's part is the name, bytes escaped
+    AcceptCommentAfterRoot         // none
 };
-inline constexpr int findingKindCount = static_cast<int>(FindingKind::OrphanPart) + 1; // the last
+inline constexpr int findingKindCount =
+    static_cast<int>(FindingKind::AcceptCommentAfterRoot) + 1; // the last
 
 // A remark added to a finding, in order: what the identifier was checked
 // against, and what might have been meant.
@@ -70,6 +79,7 @@ enum class HintKind
     AssumedFrom,     // the identifier it was assumed from
     InOffice,        // the versions checked against
     InOtherVersions, // the versions that know the identifier
+    NotAName,        // none: the value is no name either, as the schema wants
     KnownElsewhere,  // the applications that know it (a list), the code of the first
     DidYouMean       // the suggested names (a list)
 };
@@ -106,9 +116,12 @@ enum class NoteKind
     NoCustomUiPart,     // none
     AssumedApplication, // application name
     MoreInFile,         // findings not shown, the most shown a part
-    MoreInPart          // findings not shown, the part, the most shown a part
+    MoreInPart,         // findings not shown, the part, the most shown a part
+    AcceptedByOption,   // the identifiers accepted by --accept that the file uses (a list)
+    AcceptedByComment,  // the same by comments in the file (a list)
+    AcceptedByBoth      // the two lists
 };
-inline constexpr int noteKindCount = static_cast<int>(NoteKind::MoreInPart) + 1; // the last
+inline constexpr int noteKindCount = static_cast<int>(NoteKind::AcceptedByBoth) + 1; // the last
 
 // A remark that is no finding ("the package has no customUI part").
 struct Note

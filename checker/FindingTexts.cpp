@@ -37,6 +37,11 @@ Text textOf(FindingKind kind)
         return {QT_TRANSLATE_NOOP("Finding", "%1: \"%2\" is not a known identifier"), 2};
     case FindingKind::UnknownName:
         return {QT_TRANSLATE_NOOP("Finding", "\"%1\" is not a known identifier"), 1};
+    case FindingKind::OwnIdAsIdentifier:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "%1: \"%2\" is not a built-in identifier but the id at line %3, "
+                                  "column %4; to name your own element, use %5"),
+                5};
     case FindingKind::IdUsedTwice:
         return {QT_TRANSLATE_NOOP(
                     "Finding",
@@ -94,15 +99,21 @@ Text textOf(FindingKind kind)
                     "<%1> is in namespace \"%2\", not in this part's customUI namespace; the "
                     "schema allows no other elements"),
                 2};
+    case FindingKind::ElementInNoNamespace:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "<%1> is in no namespace, not in this part's customUI namespace "
+                                  "%2; the schema allows no other elements"),
+                2};
+    case FindingKind::TextNotAllowed:
+        return {QT_TRANSLATE_NOOP("Finding", "text is not allowed in <%1>; remove \"%2\""), 2};
     case FindingKind::TooMany:
         return {QT_TRANSLATE_NOOP("Finding", "too many <%1> in <%2>: at most %3"), 3};
-    case FindingKind::NothingMayFollow:
-        return {
-            QT_TRANSLATE_NOOP("Finding", "<%1> cannot stand here in <%2>; nothing more may follow"),
-            2};
-    case FindingKind::OutOfPlace:
-        return {QT_TRANSLATE_NOOP("Finding", "<%1> cannot stand here in <%2>; here may stand %3"),
-                3};
+    case FindingKind::MustComeBefore:
+        return {QT_TRANSLATE_NOOP("Finding", "<%1> must come before <%3> in <%2>"), 3};
+    case FindingKind::MustComeAfter:
+        return {QT_TRANSLATE_NOOP("Finding", "<%1> must come after <%3> in <%2>"), 3};
+    case FindingKind::MustBeLast:
+        return {QT_TRANSLATE_NOOP("Finding", "<%1> must be the last child of <%2>"), 2};
     case FindingKind::OnlyInOtherNamespace:
         return {QT_TRANSLATE_NOOP(
                     "Finding",
@@ -131,6 +142,14 @@ Text textOf(FindingKind kind)
                 5};
     case FindingKind::UnknownAttribute:
         return {QT_TRANSLATE_NOOP("Finding", "unknown attribute \"%1\" on <%2>"), 2};
+    case FindingKind::PrefixedAttribute:
+        return {QT_TRANSLATE_NOOP("Finding", "%1: customUI attributes take no prefix; write %2"),
+                2};
+    case FindingKind::ForeignAttribute:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "%1 is not an attribute of the customUI schema (it is in "
+                                  "namespace \"%3\"); remove it from <%2>"),
+                3};
     case FindingKind::MissingAttribute:
         return {QT_TRANSLATE_NOOP("Finding", "<%1> needs the attribute %2"), 2};
     case FindingKind::ValueNotInList:
@@ -164,6 +183,16 @@ Text textOf(FindingKind kind)
         return {QT_TRANSLATE_NOOP(
                     "Finding", "no relationship in %1 names this customUI part; Office ignores it"),
                 1};
+    case FindingKind::UndecodableEntryName:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "the entry's name is not UTF-8, so it is no part of the package "
+                                  "and is not read"),
+                0};
+    case FindingKind::AcceptCommentAfterRoot:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "a \"talpora-cli: accept\" comment counts only before the root "
+                                  "element; move it there"),
+                0};
     }
     return {};
 }
@@ -182,6 +211,11 @@ Text textOf(HintKind kind)
         return {QT_TRANSLATE_NOOP("Finding", " in Office %1"), 1};
     case HintKind::InOtherVersions:
         return {QT_TRANSLATE_NOOP("Finding", " (it is in %1)"), 1};
+    case HintKind::NotAName:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  ", nor a name of letters, digits, '_', '-' and '.' that starts "
+                                  "with a letter or '_'"),
+                0};
     case HintKind::KnownElsewhere:
         return {QT_TRANSLATE_NOOP("Finding", "; known in %1; use --app %2"), 2};
     case HintKind::DidYouMean:
@@ -208,6 +242,18 @@ Text textOf(NoteKind kind)
         return {
             QT_TRANSLATE_NOOP("Finding", "%1 more findings in %2 not shown (at most %3 a part)"),
             3};
+    case NoteKind::AcceptedByOption:
+        return {QT_TRANSLATE_NOOP("Finding", "accepted as known identifiers: %1 (by --accept)"), 1};
+    case NoteKind::AcceptedByComment:
+        return {QT_TRANSLATE_NOOP(
+                    "Finding",
+                    "accepted as known identifiers: %1 (by a \"talpora-cli: accept\" comment)"),
+                1};
+    case NoteKind::AcceptedByBoth:
+        return {QT_TRANSLATE_NOOP("Finding",
+                                  "accepted as known identifiers: %1 (by --accept) and %2 (by a "
+                                  "\"talpora-cli: accept\" comment)"),
+                2};
     }
     return {};
 }
@@ -222,6 +268,11 @@ Text textOf(PackageErrorKind kind)
         return {QT_TRANSLATE_NOOP("PackageError", "not an Office Open XML package: %1"), 1};
     case PackageErrorKind::CannotOpenPackage:
         return {QT_TRANSLATE_NOOP("PackageError", "cannot open the package: %1"), 1};
+    case PackageErrorKind::InconsistentZip:
+        return {QT_TRANSLATE_NOOP("PackageError",
+                                  "refused: the package's zip structure is inconsistent at byte "
+                                  "%1, so zip readers may find different parts in it"),
+                1};
     case PackageErrorKind::NoRelationships:
         return {QT_TRANSLATE_NOOP("PackageError", "not an Office Open XML package: it has no %1"),
                 1};
@@ -242,6 +293,11 @@ Text textOf(PackageErrorKind kind)
         return {QT_TRANSLATE_NOOP("PackageError",
                                   "refused: the part inflates to more than %1 MiB (a zip bomb?)"),
                 1};
+    case PackageErrorKind::PackageTooLarge:
+        return {QT_TRANSLATE_NOOP("PackageError",
+                                  "refused: the parts read from the package inflate to more than "
+                                  "%1 MiB together (a zip bomb?)"),
+                1};
     case PackageErrorKind::PartBroken:
         return {QT_TRANSLATE_NOOP("PackageError", "cannot read the part: %1"), 1};
     case PackageErrorKind::CustomUiPartMissing:
@@ -251,6 +307,11 @@ Text textOf(PackageErrorKind kind)
     case PackageErrorKind::TargetOutside:
         return {QT_TRANSLATE_NOOP("PackageError",
                                   "refused: the customUI target \"%1\" leaves the package"),
+                1};
+    case PackageErrorKind::TargetMalformed:
+        return {QT_TRANSLATE_NOOP("PackageError",
+                                  "refused: the customUI target \"%1\" has a malformed "
+                                  "percent-escape"),
                 1};
     }
     return {};

@@ -48,9 +48,35 @@ IdentifierRules::IdentifierRules(const IdentifierIndex& index, ApplicationSet ap
       m_versionChosen(versionChosen)
 {}
 
+void IdentifierRules::acceptFromOption(const std::vector<std::string>& names)
+{
+    m_optionAccepted.insert(names.begin(), names.end());
+}
+
+void IdentifierRules::acceptInPart(const std::vector<std::string>& names)
+{
+    m_partAccepted.insert(names.begin(), names.end());
+}
+
+bool IdentifierRules::isAccepted(const std::string& name)
+{
+    const auto remember = [&](std::vector<std::string>& used) {
+        if (m_used.insert(name).second)
+            used.push_back(name);
+        return true;
+    };
+    if (m_optionAccepted.contains(name))
+        return remember(m_usedFromOption);
+    if (m_partAccepted.contains(name))
+        return remember(m_usedFromComments);
+    return false;
+}
+
 IdentifierRules::Kinds IdentifierRules::kindsOf(std::string_view name)
 {
     const std::string key(name);
+    if ((!m_optionAccepted.empty() || !m_partAccepted.empty()) && isAccepted(key))
+        return {true, true, true, true};
     if (const auto found = m_kinds.find(key); found != m_kinds.end())
         return found->second;
     Kinds kinds;
@@ -82,6 +108,12 @@ std::optional<std::vector<FindingHint>> IdentifierRules::unknown(std::string_vie
         return found->second;
     makeRoom(m_unknownHints);
     return m_unknownHints.emplace(key, unknownHints(name)).first->second;
+}
+
+void IdentifierRules::addNotAName(std::vector<FindingHint>& hints)
+{
+    const bool suggests = !hints.empty() && hints.back().kind == HintKind::DidYouMean;
+    hints.insert(suggests ? hints.end() - 1 : hints.end(), {HintKind::NotAName, {}});
 }
 
 std::vector<FindingHint> IdentifierRules::unknownHints(std::string_view name)

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace talpora::checker {
@@ -33,9 +34,24 @@ public:
     // are matched in their exact case, as Office does.
     std::optional<std::vector<FindingHint>> unknown(std::string_view name);
 
+    // Adds to the hints of an unknown identifier that the value is not even a
+    // name, as the schema wants it, before what may have been meant.
+    static void addNotAName(std::vector<FindingHint>& hints);
+
     // The single application of the rules was assumed from the file's
     // identifiers, `evidence` among them (may be empty); findings say so.
     void setAssumed(std::string evidence) { m_assumedFrom = std::move(evidence); }
+
+    // Identifiers to take as known, controls of any kind, that Microsoft's
+    // lists omit: those of --accept for the whole run, those of the part's
+    // comments until the next part begins (enterPart).
+    void acceptFromOption(const std::vector<std::string>& names);
+    void acceptInPart(const std::vector<std::string>& names);
+    void enterPart() { m_partAccepted.clear(); }
+    // The accepted identifiers that were asked about, each once, in the order
+    // first asked: what the run let through that the lists do not know.
+    const std::vector<std::string>& usedFromOption() const { return m_usedFromOption; }
+    const std::vector<std::string>& usedFromComments() const { return m_usedFromComments; }
 
     // The names asked about so far, each once, in the order first asked.
     const std::vector<std::string>& names() const { return m_names; }
@@ -57,6 +73,7 @@ private:
     };
 
     Kinds kindsOf(std::string_view name);
+    bool isAccepted(const std::string& name);
     std::vector<FindingHint> unknownHints(std::string_view name);
     std::optional<FindingHint> knownElsewhere(std::string_view name);
 
@@ -70,6 +87,11 @@ private:
     std::unordered_map<std::string, Kinds> m_kinds;
     std::unordered_map<std::string, std::vector<FindingHint>> m_unknownHints;
     std::unique_ptr<catalogue::NameSuggestions> m_suggestions; // made on the first unknown name
+    std::unordered_set<std::string> m_optionAccepted;
+    std::unordered_set<std::string> m_partAccepted;
+    std::vector<std::string> m_usedFromOption;
+    std::vector<std::string> m_usedFromComments;
+    std::unordered_set<std::string> m_used; // the names of both lists
 };
 
 } // namespace talpora::checker

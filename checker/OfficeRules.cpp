@@ -68,20 +68,20 @@ void OfficeRules::endElement()
 void OfficeRules::checkIdentity(const XmlElementStart& element, std::string_view localName,
                                 bool inSplitButton)
 {
-    std::array<std::string_view, identityAttributes.size()> present;
+    std::array<const XmlAttribute*, identityAttributes.size()> present{};
     std::size_t count = 0;
     bool idQ = false;
     for (const XmlAttribute& attribute : element.attributes) {
         if (contains(identityAttributes, attribute.name) && count < present.size()) {
-            present[count++] = attribute.name;
+            present[count++] = &attribute;
             idQ = idQ || attribute.name == "idQ";
         }
     }
     // id beside idMso has its own finding in CustomUiChecker.
     if (count > 1 && idQ) {
-        m_sink.add(
-            Severity::Error, PartFindings::nameOf(element, present[1]), FindingKind::TwoIdentities,
-            {fromUtf8View(element.name), fromUtf8View(present[0]), fromUtf8View(present[1])});
+        m_sink.add(Severity::Error, m_sink.nameOf(element, *present[1]), FindingKind::TwoIdentities,
+                   {fromUtf8View(element.name), fromUtf8View(present[0]->name),
+                    fromUtf8View(present[1]->name)});
     }
     // The menu of a split button is a part of it, named by the split button.
     const bool needsOne = m_backstageDepth ? contains(identifiedInBackstage, localName)
@@ -102,7 +102,7 @@ void OfficeRules::checkQualified(const XmlElementStart& element, std::string_vie
     const std::string_view name = attribute.value.substr(colon + 1);
     const std::optional<std::string_view> uri =
         element.namespaces ? element.namespaces->uriOf(prefix) : std::nullopt;
-    const TextPosition place = PartFindings::valueOf(element, attribute.name);
+    const TextPosition place = m_sink.valueOf(element, attribute);
     if (!uri) {
         m_sink.add(Severity::Error, place, FindingKind::UndeclaredPrefix,
                    {fromUtf8View(attribute.name), fromUtf8View(prefix)});
@@ -114,6 +114,10 @@ void OfficeRules::checkQualified(const XmlElementStart& element, std::string_vie
     if (attribute.name == "idQ" && !contains(identifiedElements, localName))
         return;
     if (std::optional<std::vector<FindingHint>> hints = m_identifiers.unknown(name)) {
+        // What the schema says of the value is said with the identifier: once.
+        if (const std::optional<Finding> fault = m_sink.takeValueFault(attribute);
+            fault && fault->kind == FindingKind::ValueNotQualifiedName)
+            IdentifierRules::addNotAName(*hints);
         m_sink.add(Severity::Error, place, FindingKind::UnknownIdentifier,
                    {fromUtf8View(attribute.name), fromUtf8View(name)}, std::move(*hints));
         return;
@@ -128,7 +132,7 @@ void OfficeRules::checkImage(const XmlElementStart& element, const XmlAttribute&
 {
     if (!m_imageIds || m_loadImage || m_imageIds->contains(std::string(attribute.value)))
         return;
-    m_sink.add(Severity::Error, PartFindings::valueOf(element, attribute.name),
+    m_sink.add(Severity::Error, m_sink.valueOf(element, attribute),
                FindingKind::NoImageRelationship, {fromUtf8View(attribute.value)});
 }
 

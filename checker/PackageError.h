@@ -13,15 +13,18 @@ enum class PackageErrorKind
 {
     None,
     NotAPackage,         // libzip's message: the bytes are no zip archive
-    CannotOpenPackage,   // libzip's message
+    CannotOpenPackage,   // libzip's or the file's message
+    InconsistentZip,     // the offset of the fault, in bytes
     NoRelationships,     // the relationship part's name
     AmbiguousNames,      // the names, equal ignoring case (a list)
     PartMissing,         // the part's name
     PartAmbiguous,       // the part's name
     PartTooLarge,        // the cap in MiB
+    PackageTooLarge,     // the total for one package in MiB
     PartBroken,          // libzip's message
     CustomUiPartMissing, // the part's name, the relationship part that names it
     TargetOutside,       // the relationship's target
+    TargetMalformed,     // the relationship's target, as written
     LoadFailed           // none: `loadError` says why the part, or a file on its own, is no XML
 };
 inline constexpr int packageErrorKindCount =

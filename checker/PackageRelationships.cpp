@@ -1,5 +1,6 @@
 #include "checker/PackageRelationships.h"
 
+#include "checker/PartNames.h"
 #include "xml/Utf8View.h"
 #include "xml/XmlEventReader.h"
 
@@ -59,30 +60,33 @@ QString relationshipPartName(const QString& sourcePart)
     return sourcePart.left(slash + 1) + u"_rels/"_s + sourcePart.mid(slash + 1) + u".rels"_s;
 }
 
-std::optional<QString> resolvePartName(const QString& target, const QString& sourcePart)
+ResolvedTarget resolvePartName(const QString& target, const QString& sourcePart)
 {
+    using Fault = ResolvedTarget::Fault;
     // Part names are URIs: "%20" in a target is a space in the name.
-    const QString decoded = QString::fromUtf8(QByteArray::fromPercentEncoding(target.toUtf8()));
+    const std::optional<QString> decoded = percentDecoded(target);
+    if (!decoded)
+        return {{}, Fault::Malformed};
     QStringList segments;
     // A leading "/" starts at the package root; anything else at the source
     // part's folder.
-    if (!decoded.startsWith(u'/'))
+    if (!decoded->startsWith(u'/'))
         segments = sourcePart.section(u'/', 0, -2, QString::SectionSkipEmpty)
                        .split(u'/', Qt::SkipEmptyParts);
-    for (const QString& segment : decoded.split(u'/')) {
+    for (const QString& segment : decoded->split(u'/')) {
         if (segment.isEmpty() || segment == u"."_s)
             continue;
         if (segment == u".."_s) {
             if (segments.isEmpty())
-                return std::nullopt;
+                return {{}, Fault::Outside};
             segments.removeLast();
             continue;
         }
         segments.append(segment);
     }
-    if (segments.isEmpty() || decoded.contains(u'\\') || decoded.contains(u':'))
-        return std::nullopt;
-    return segments.join(u'/');
+    if (segments.isEmpty() || decoded->contains(u'\\') || decoded->contains(u':'))
+        return {{}, Fault::Outside};
+    return {segments.join(u'/'), Fault::None};
 }
 
 std::optional<CustomUiPartType> customUiPartType(const QString& relationshipType)

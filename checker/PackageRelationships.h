@@ -42,11 +42,20 @@ std::optional<CustomUiPartType> customUiPartType(const QString& relationshipType
 QString relationshipPartName(const QString& sourcePart);
 
 // The part name a relationship target of `sourcePart` ("" for the package)
-// points at, percent-encoded characters decoded: "/a/b.xml", "a/./b.xml" and
+// points at, percent-escapes decoded: "/a/b.xml", "a/./b.xml" and
 // "a/%62.xml" all give "a/b.xml" from the package; "images/i.png" from
-// "customUI/customUI.xml" gives "customUI/images/i.png". nullopt when the
-// target leaves the package ("../x", "a/../../x"), is empty or names the
-// package itself.
-std::optional<QString> resolvePartName(const QString& target, const QString& sourcePart = {});
+// "customUI/customUI.xml" gives "customUI/images/i.png".
+struct ResolvedTarget
+{
+    enum class Fault
+    {
+        None,
+        Outside,  // leaves the package ("../x", "a/../../x"), is empty or names the package
+        Malformed // a percent-escape that decodes to no part name (percentDecoded)
+    };
+    QString partName; // empty unless the fault is None
+    Fault fault = Fault::None;
+};
+ResolvedTarget resolvePartName(const QString& target, const QString& sourcePart = {});
 
 } // namespace talpora::checker

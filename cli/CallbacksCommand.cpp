@@ -7,6 +7,8 @@
 #include "cli/CliOutput.h"
 #include "xml/ByteSource.h"
 
+#include <new>
+
 using namespace Qt::StringLiterals;
 
 namespace talpora::cli {
@@ -93,6 +95,30 @@ LoadError refusedFile(const QString& path)
     return {};
 }
 
+// Reads `file` and writes the stubs of its callbacks; the callbacks whose
+// names cannot stand in code are reported instead.
+int writeCallbacks(const QString& file, CallbackLanguage language, std::FILE* out, std::FILE* err)
+{
+    CallbackCollector collector(isBuiltInToggle);
+    const PackageError error = readCustomUiDocuments(
+        file, collector, [&](const QString& part) { collector.setPart(part); });
+    if (error) {
+        const QString where = error.part.isEmpty() ? file : file + u'!' + error.part;
+        writeLine(
+            err, u"talpora-cli: %1: %2"_s.arg(escapedControls(where), describePackageError(error)));
+        return 2;
+    }
+    if (collector.stubs().empty()) {
+        writeLine(err, u"talpora-cli: %1: no callbacks"_s.arg(escapedControls(file)));
+        return 1;
+    }
+    std::vector<SkippedCallback> skipped;
+    write(out, callbackStubsText(collector.stubs(), language, &skipped));
+    for (const SkippedCallback& callback : skipped)
+        reportSkipped(callback, file, language, err);
+    return skipped.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int runCallbacks(const CommandLine& line, std::FILE* out, std::FILE* err)
@@ -116,24 +142,16 @@ int runCallbacks(const CommandLine& line, std::FILE* out, std::FILE* err)
         writeLine(err, u"talpora-cli: %1: %2"_s.arg(shownFile, describe(refusal)));
         return 2;
     }
-    CallbackCollector collector(isBuiltInToggle);
-    const PackageError error = readCustomUiDocuments(
-        file, collector, [&](const QString& part) { collector.setPart(part); });
-    if (error) {
-        const QString where = error.part.isEmpty() ? file : file + u'!' + error.part;
-        writeLine(
-            err, u"talpora-cli: %1: %2"_s.arg(escapedControls(where), describePackageError(error)));
+    try {
+        return writeCallbacks(file, language, out, err);
+    } catch (const std::bad_alloc&) {
+        std::fflush(out);
+        // Nothing is allocated on the way out: the message is plain bytes.
+        std::fputs("talpora-cli: out of memory while reading the file or writing its callbacks; "
+                   "what was printed is incomplete\n",
+                   err);
         return 2;
     }
-    if (collector.stubs().empty()) {
-        writeLine(err, u"talpora-cli: %1: no callbacks"_s.arg(shownFile));
-        return 1;
-    }
-    std::vector<SkippedCallback> skipped;
-    write(out, callbackStubsText(collector.stubs(), language, &skipped));
-    for (const SkippedCallback& callback : skipped)
-        reportSkipped(callback, file, language, err);
-    return skipped.empty() ? 0 : 1;
 }
 
 } // namespace talpora::cli

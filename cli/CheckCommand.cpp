@@ -77,10 +77,29 @@ LoadError refusedFile(const QString& path)
     return {};
 }
 
+// The identifiers of the --accept options (repeatable, "--accept=A,B" too) in
+// `accepted`; the error of a wrong one, or empty.
+QString acceptedIdentifiers(const CommandLine& line, std::vector<std::string>& accepted)
+{
+    for (const auto& [option, value] : line.given) {
+        if (option != u"--accept"_s)
+            continue;
+        const QStringList names = value.split(u',', Qt::SkipEmptyParts);
+        if (names.isEmpty())
+            return u"--accept needs an identifier"_s;
+        for (const QString& name : names)
+            accepted.push_back(name.trimmed().toStdString());
+    }
+    return {};
+}
+
 } // namespace
 
 int runCheck(const CommandLine& line, std::FILE* out, std::FILE* err, std::FILE* in)
 {
+    std::vector<std::string> accepted;
+    if (const QString error = acceptedIdentifiers(line, accepted); !error.isEmpty())
+        return wrongCall(err, u"check: "_s + error);
     const ParsedTargetOptions parsed = parseTargetOptions(line);
     if (!parsed.error.isEmpty())
         return wrongCall(err, u"check: "_s + parsed.error);
@@ -89,7 +108,8 @@ int runCheck(const CommandLine& line, std::FILE* out, std::FILE* err, std::FILE*
         return wrongCall(err, u"check: no file given"_s);
     if (line.operands.count(u"-"_s) > 1)
         return wrongCall(err, u"check: standard input (-) given twice"_s);
-    const checker::CheckOptions checkOptions{options.application, options.versions};
+    const checker::CheckOptions checkOptions{options.application, options.versions,
+                                             std::move(accepted)};
     int status = 0;
     for (const QString& file : line.operands) {
         const bool standardInput = isStandardInput(file);

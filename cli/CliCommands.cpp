@@ -32,6 +32,7 @@ constexpr char usageText[] =
     "       talpora-cli lookup <idMso> [--app <application>] [--version <version>]\n"
     "       talpora-cli check <customUI file | Office document | ->... [--app <application>] "
     "[--version <version>]\n"
+    "             [--accept <idMso>[,<idMso>...]]...\n"
     "       talpora-cli callbacks <customUI file | Office document> "
     "[--language vba|csharp|vbnet]\n"
     "       talpora-cli --help | -h | help | --version | -V\n"
@@ -84,6 +85,7 @@ constexpr char lookupUsage[] =
 constexpr char checkUsage[] =
     "usage: talpora-cli check <customUI file | Office document | ->... [--app <application>] "
     "[--version <version>]\n"
+    "             [--accept <idMso>[,<idMso>...]]...\n"
     "\n"
     "Checks customUI files and the customUI parts of Office documents and prints\n"
     "one finding or note a line on standard output. Exit status: 0 no errors,\n"
@@ -300,6 +302,8 @@ int runFind(const CommandLine& line, const Streams& streams)
 
 constexpr OptionSyntax findOptions[] = {{"--after", "a position"}, {"--all", nullptr}};
 constexpr OptionSyntax callbackOptions[] = {{"--language", "a value"}};
+constexpr OptionSyntax checkOptions[] = {
+    {"--app", "a value"}, {"--version", "a value"}, {"--accept", "a value"}};
 
 // Every command, the options it takes and its usage.
 struct Command
@@ -322,7 +326,7 @@ const Command commands[] = {
          return runLookup(line, streams.out, streams.err);
      }},
     {"check",
-     {targetOptions, true},
+     {checkOptions, true},
      checkUsage,
      [](const CommandLine& line, const Streams& streams) {
          return runCheck(line, streams.out, streams.err, streams.in);

@@ -5,7 +5,8 @@ from Microsoft's two published customUI schemas.
 Reads customUI.xsd (namespace 2006/01) and customui14.xsd (namespace 2009/07)
 and writes, per namespace, every element type with its attributes (value type,
 enumeration, length and range limits, required, callback, the callback that
-replaces a static attribute) and its children as a list of slots: each slot
+replaces a static attribute), whether text may stand among its children
+(mixed or simple content), and its children as a list of slots: each slot
 is a set of element names that may stand there, with the least and the most
 elements it takes. Nested sequences and choices are flattened into slots; an
 xsd:all becomes a type whose slots may come in any order.
@@ -180,20 +181,26 @@ class Schema:
         raise SchemaError(f"unsupported particle {tag}")
 
     def complex_type(self, name):
-        """(attributes, slots, unordered) of a complex type, its base's included."""
+        """(attributes, slots, unordered, text) of a complex type, its base's included; text:
+        character data may stand among the children (mixed or simple content)."""
         node = self.complex_types[name]
-        if node.get("mixed") == "true":
-            raise SchemaError(f"{name} has mixed content")
+        mixed = node.get("mixed") == "true"
+        simple = node.find(XSD + "simpleContent")
+        if simple is not None:
+            derivation = [child for child in simple if child.tag != XSD + "annotation"][0]
+            return self.own_attributes(derivation), [], False, True
         content = node.find(XSD + "complexContent")
         if content is None:
-            return self.own_attributes(node), self.content_slots(node, name), node.find(XSD + "all") is not None
+            return (self.own_attributes(node), self.content_slots(node, name),
+                    node.find(XSD + "all") is not None, mixed)
+        mixed = mixed or content.get("mixed") == "true"
         derivation = content[0] if content[0].tag != XSD + "annotation" else content[1]
-        base_attributes, base_slots, base_unordered = self.complex_type(derivation.get("base"))
+        base_attributes, base_slots, base_unordered, base_text = self.complex_type(derivation.get("base"))
         own = self.own_attributes(derivation)
         own_slots = self.content_slots(derivation, name)
         if derivation.tag == XSD + "extension":
-            return merge(base_attributes, own), base_slots + own_slots, base_unordered
-        return merge(base_attributes, own), own_slots, False
+            return merge(base_attributes, own), base_slots + own_slots, base_unordered, mixed or base_text
+        return merge(base_attributes, own), own_slots, False, mixed
 
     def content_slots(self, node, name):
         particles = [child for child in node
@@ -282,14 +289,14 @@ class Writer:
             name = pending.pop(0)
             if name in types:
                 continue
-            attributes, slots, unordered = schema.complex_type(name)
-            types[name] = (without_duplicates(attributes), slots, unordered)
+            attributes, slots, unordered, text = schema.complex_type(name)
+            types[name] = (without_duplicates(attributes), slots, unordered, text)
             order.append(name)
             pending.extend(type_name for slot in slots for _, type_name in slot.children)
         index = {name: position for position, name in enumerate(order)}
         attribute_lines, child_lines, slot_lines, type_lines = [], [], [], []
         for name in order:
-            attributes, slots, unordered = types[name]
+            attributes, slots, unordered, text = types[name]
             first_attribute, first_slot = len(attribute_lines), len(slot_lines)
             for attribute, value, required, getter in attributes:
                 attribute_lines.append(
@@ -305,7 +312,7 @@ class Writer:
             type_lines.append(f"    {{{cpp_string(name)}, "
                               f"std::span(attributes).subspan({first_attribute}, {len(attributes)}), "
                               f"std::span(childSlots).subspan({first_slot}, {len(slots)}), "
-                              f"{'true' if unordered else 'false'}}},")
+                              f"{'true' if unordered else 'false'}, {'true' if text else 'false'}}},")
         self.lines += [f"namespace {cpp_name}_tables {{", "",
                        "constexpr AttributeRule attributes[] = {", *attribute_lines, "};",
                        "constexpr ChildRule children[] = {", *child_lines, "};",

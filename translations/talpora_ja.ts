@@ -72,14 +72,6 @@
         <translation>&lt;%2&gt; 内の &lt;%1&gt; が多すぎます: 最大 %3 個です</translation>
     </message>
     <message>
-        <source>&lt;%1&gt; cannot stand here in &lt;%2&gt;; nothing more may follow</source>
-        <translation>&lt;%1&gt; は &lt;%2&gt; 内のこの位置には置けません。ここより後には何も置けません</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; cannot stand here in &lt;%2&gt;; here may stand %3</source>
-        <translation>&lt;%1&gt; は &lt;%2&gt; 内のこの位置には置けません。ここに置けるのは %3 です</translation>
-    </message>
-    <message>
         <source>&lt;%1&gt; is not allowed in &lt;%2&gt; in the %3 namespace; the %4 namespace (%5) has it</source>
         <translation>%3 名前空間の &lt;%2&gt; 内では &lt;%1&gt; は使えません。%4 名前空間 (%5) にはあります</translation>
     </message>
@@ -210,6 +202,62 @@
         <source>%1 and %2</source>
         <extracomment>Joins names that are all meant</extracomment>
         <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a built-in identifier but the id at line %3, column %4; to name your own element, use %5</source>
+        <translation>%1: 「%2」は組み込みの識別子ではなく、%3 行 %4 列の id です。自分の要素を指すには %5 を使ってください</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; is in no namespace, not in this part&apos;s customUI namespace %2; the schema allows no other elements</source>
+        <translation>&lt;%1&gt; は名前空間に属しておらず、このパーツの customUI 名前空間 %2 ではありません。スキーマはほかの要素を許可していません</translation>
+    </message>
+    <message>
+        <source>text is not allowed in &lt;%1&gt;; remove &quot;%2&quot;</source>
+        <translation>&lt;%1&gt; 内にテキストは使えません。「%2」を削除してください</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; must come before &lt;%3&gt; in &lt;%2&gt;</source>
+        <translation>&lt;%2&gt; 内では &lt;%1&gt; は &lt;%3&gt; より前に置く必要があります</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; must come after &lt;%3&gt; in &lt;%2&gt;</source>
+        <translation>&lt;%2&gt; 内では &lt;%1&gt; は &lt;%3&gt; より後に置く必要があります</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; must be the last child of &lt;%2&gt;</source>
+        <translation>&lt;%1&gt; は &lt;%2&gt; の最後の子要素である必要があります</translation>
+    </message>
+    <message>
+        <source>%1: customUI attributes take no prefix; write %2</source>
+        <translation>%1: customUI の属性にはプレフィックスを付けません。%2 と書いてください</translation>
+    </message>
+    <message>
+        <source>%1 is not an attribute of the customUI schema (it is in namespace &quot;%3&quot;); remove it from &lt;%2&gt;</source>
+        <translation>%1 は customUI スキーマの属性ではありません (名前空間「%3」に属します)。&lt;%2&gt; から削除してください</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s name is not UTF-8, so it is no part of the package and is not read</source>
+        <translation>このエントリの名前は UTF-8 ではないため、パッケージのパーツではなく、読み取られません</translation>
+    </message>
+    <message>
+        <source>a &quot;talpora-cli: accept&quot; comment counts only before the root element; move it there</source>
+        <translation>「talpora-cli: accept」コメントはルート要素より前にある場合にのみ有効です。そこへ移動してください</translation>
+    </message>
+    <message>
+        <source>, nor a name of letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;.&apos; that starts with a letter or &apos;_&apos;</source>
+        <translation>。英字、数字、「_」、「-」、「.」からなり、英字か「_」で始まる名前でもありません</translation>
+    </message>
+    <message>
+        <source>accepted as known identifiers: %1 (by --accept)</source>
+        <translation>既知の識別子として受け入れました: %1 (--accept による)</translation>
+    </message>
+    <message>
+        <source>accepted as known identifiers: %1 (by a &quot;talpora-cli: accept&quot; comment)</source>
+        <translation>既知の識別子として受け入れました: %1 (「talpora-cli: accept」コメントによる)</translation>
+    </message>
+    <message>
+        <source>accepted as known identifiers: %1 (by --accept) and %2 (by a &quot;talpora-cli: accept&quot; comment)</source>
+        <translation>既知の識別子として受け入れました: %1 (--accept による) と %2 (「talpora-cli: accept」コメントによる)</translation>
     </message>
 </context>
 <context>
@@ -475,6 +523,18 @@
     <message>
         <source>refused: the customUI target &quot;%1&quot; leaves the package</source>
         <translation>拒否しました: customUI のターゲット「%1」はパッケージの外を指しています</translation>
+    </message>
+    <message>
+        <source>refused: the package&apos;s zip structure is inconsistent at byte %1, so zip readers may find different parts in it</source>
+        <translation>拒否しました: パッケージの zip 構造がバイト %1 で矛盾しており、zip リーダーによって異なるパーツが見つかる可能性があります</translation>
+    </message>
+    <message>
+        <source>refused: the parts read from the package inflate to more than %1 MiB together (a zip bomb?)</source>
+        <translation>拒否しました: パッケージから読み取るパーツは展開すると合計 %1 MiB を超えます (zip 爆弾の可能性があります)</translation>
+    </message>
+    <message>
+        <source>refused: the customUI target &quot;%1&quot; has a malformed percent-escape</source>
+        <translation>拒否しました: customUI のターゲット「%1」のパーセント エスケープが不正です</translation>
     </message>
 </context>
 <context>

@@ -72,14 +72,6 @@
         <translation>&lt;%2&gt; 中的 &lt;%1&gt; 太多：最多 %3 个</translation>
     </message>
     <message>
-        <source>&lt;%1&gt; cannot stand here in &lt;%2&gt;; nothing more may follow</source>
-        <translation>&lt;%1&gt; 不能出现在 &lt;%2&gt; 中的这个位置；这里之后不能再有元素</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; cannot stand here in &lt;%2&gt;; here may stand %3</source>
-        <translation>&lt;%1&gt; 不能出现在 &lt;%2&gt; 中的这个位置；这里可以是 %3</translation>
-    </message>
-    <message>
         <source>&lt;%1&gt; is not allowed in &lt;%2&gt; in the %3 namespace; the %4 namespace (%5) has it</source>
         <translation>%3 命名空间中的 &lt;%2&gt; 不允许 &lt;%1&gt;；%4 命名空间（%5）中有它</translation>
     </message>
@@ -210,6 +202,62 @@
         <source>%1 and %2</source>
         <extracomment>Joins names that are all meant</extracomment>
         <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a built-in identifier but the id at line %3, column %4; to name your own element, use %5</source>
+        <translation>%1：“%2”不是内置标识符，而是第 %3 行第 %4 列的 id；要指向您自己的元素，请使用 %5</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; is in no namespace, not in this part&apos;s customUI namespace %2; the schema allows no other elements</source>
+        <translation>&lt;%1&gt; 不在任何命名空间中，不属于此部件的 customUI 命名空间 %2；架构不允许其他元素</translation>
+    </message>
+    <message>
+        <source>text is not allowed in &lt;%1&gt;; remove &quot;%2&quot;</source>
+        <translation>&lt;%1&gt; 中不允许文本；请删除“%2”</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; must come before &lt;%3&gt; in &lt;%2&gt;</source>
+        <translation>在 &lt;%2&gt; 中，&lt;%1&gt; 必须位于 &lt;%3&gt; 之前</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; must come after &lt;%3&gt; in &lt;%2&gt;</source>
+        <translation>在 &lt;%2&gt; 中，&lt;%1&gt; 必须位于 &lt;%3&gt; 之后</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; must be the last child of &lt;%2&gt;</source>
+        <translation>&lt;%1&gt; 必须是 &lt;%2&gt; 的最后一个子元素</translation>
+    </message>
+    <message>
+        <source>%1: customUI attributes take no prefix; write %2</source>
+        <translation>%1：customUI 属性不带前缀；请写作 %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an attribute of the customUI schema (it is in namespace &quot;%3&quot;); remove it from &lt;%2&gt;</source>
+        <translation>%1 不是 customUI 架构的属性（它属于命名空间“%3”）；请从 &lt;%2&gt; 中删除它</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s name is not UTF-8, so it is no part of the package and is not read</source>
+        <translation>该条目的名称不是 UTF-8，因此不属于包的部件，不会被读取</translation>
+    </message>
+    <message>
+        <source>a &quot;talpora-cli: accept&quot; comment counts only before the root element; move it there</source>
+        <translation>“talpora-cli: accept”注释只有在根元素之前才有效；请将它移到那里</translation>
+    </message>
+    <message>
+        <source>, nor a name of letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;.&apos; that starts with a letter or &apos;_&apos;</source>
+        <translation>，也不是由字母、数字、“_”、“-”和“.”组成并以字母或“_”开头的名称</translation>
+    </message>
+    <message>
+        <source>accepted as known identifiers: %1 (by --accept)</source>
+        <translation>已作为已知标识符接受：%1（通过 --accept）</translation>
+    </message>
+    <message>
+        <source>accepted as known identifiers: %1 (by a &quot;talpora-cli: accept&quot; comment)</source>
+        <translation>已作为已知标识符接受：%1（通过“talpora-cli: accept”注释）</translation>
+    </message>
+    <message>
+        <source>accepted as known identifiers: %1 (by --accept) and %2 (by a &quot;talpora-cli: accept&quot; comment)</source>
+        <translation>已作为已知标识符接受：%1（通过 --accept）和 %2（通过“talpora-cli: accept”注释）</translation>
     </message>
 </context>
 <context>
@@ -475,6 +523,18 @@
     <message>
         <source>refused: the customUI target &quot;%1&quot; leaves the package</source>
         <translation>已拒绝：customUI 目标“%1”指向包之外</translation>
+    </message>
+    <message>
+        <source>refused: the package&apos;s zip structure is inconsistent at byte %1, so zip readers may find different parts in it</source>
+        <translation>已拒绝：包的 zip 结构在第 %1 字节处不一致，不同的 zip 读取程序可能会在其中找到不同的部件</translation>
+    </message>
+    <message>
+        <source>refused: the parts read from the package inflate to more than %1 MiB together (a zip bomb?)</source>
+        <translation>已拒绝：从包中读取的部件解压后总计超过 %1 MiB（可能是 zip 炸弹）</translation>
+    </message>
+    <message>
+        <source>refused: the customUI target &quot;%1&quot; has a malformed percent-escape</source>
+        <translation>已拒绝：customUI 目标“%1”含有格式错误的百分号转义</translation>
     </message>
 </context>
 <context>

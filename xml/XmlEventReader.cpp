@@ -101,6 +101,10 @@ public:
         XML_SetSkippedEntityHandler(m_parser, &ExpatReader::onSkippedEntity);
         XML_SetNotStandaloneHandler(m_parser, &ExpatReader::onNotStandalone);
         XML_SetEntityDeclHandler(m_parser, &ExpatReader::onEntityDeclaration);
+        if (handler.wantsText())
+            XML_SetCharacterDataHandler(m_parser, &ExpatReader::onText);
+        if (handler.wantsComments())
+            XML_SetCommentHandler(m_parser, &ExpatReader::onComment);
     }
     ExpatReader(const ExpatReader&) = delete;
     ExpatReader& operator=(const ExpatReader&) = delete;
@@ -114,13 +118,52 @@ public:
     {
         if (!m_parser)
             return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
-        const XML_Status status =
-            XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), last ? 1 : 0);
-        m_fed += static_cast<long long>(utf8.size());
+        return parsed(XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), last ? 1 : 0),
+                      utf8.size());
+    }
+
+    // Room for `size` bytes right after the text the parser holds back, to be
+    // filled and handed over with feedRoom: text gathered there is never
+    // copied again. Null when there is no memory for it.
+    char* room(std::size_t size)
+    {
+        return m_parser ? static_cast<char*>(XML_GetBuffer(m_parser, static_cast<int>(size)))
+                        : nullptr;
+    }
+
+    // Parses the first `size` bytes of the room; nothing may come between
+    // room() and this call.
+    LoadError feedRoom(std::size_t size)
+    {
+        return parsed(XML_ParseBuffer(m_parser, static_cast<int>(size), 0), size);
+    }
+
+    // Bytes fed that the parser holds back as the start of a token it has
+    // not seen the end of yet (a long comment, a huge attribute value).
+    long long unparsedBytes() const { return m_unparsed; }
+
+    // The first bytes of the token held back, where the parser can say.
+    std::string_view heldTokenStart() const
+    {
+        int offset = 0;
+        int size = 0;
+        const char* context = XML_GetInputContext(m_parser, &offset, &size);
+        if (!context || offset < 0 || offset > size)
+            return {};
+        return {context + offset, std::min<std::size_t>(std::size_t(size - offset), 16)};
+    }
+
+    // True once the end tag of the root element was read.
+    bool rootEnded() const { return m_rootEnded; }
+
+private:
+    LoadError parsed(XML_Status status, std::size_t size)
+    {
+        m_fed += static_cast<long long>(size);
         const XML_Index parsedUpTo = XML_GetCurrentByteIndex(m_parser);
         // Where the parser cannot say, it is taken to have made no progress.
         m_unparsed =
-            parsedUpTo >= 0 ? m_fed - parsedUpTo : m_unparsed + static_cast<long long>(utf8.size());
+            parsedUpTo >= 0 ? m_fed - parsedUpTo : m_unparsed + static_cast<long long>(size);
         if (status == XML_STATUS_OK)
             return {};
         if (m_error)
@@ -146,25 +189,6 @@ public:
         return fault;
     }
 
-    // Bytes fed that the parser holds back as the start of a token it has
-    // not seen the end of yet (a long comment, a huge attribute value).
-    long long unparsedBytes() const { return m_unparsed; }
-
-    // The first bytes of the token held back, where the parser can say.
-    std::string_view heldTokenStart() const
-    {
-        int offset = 0;
-        int size = 0;
-        const char* context = XML_GetInputContext(m_parser, &offset, &size);
-        if (!context || offset < 0 || offset > size)
-            return {};
-        return {context + offset, std::min<std::size_t>(std::size_t(size - offset), 16)};
-    }
-
-    // True once the end tag of the root element was read.
-    bool rootEnded() const { return m_rootEnded; }
-
-private:
     // Stops at the current place in the text.
     void stop(LoadErrorKind kind, std::string_view detail)
     {
@@ -274,6 +298,28 @@ private:
             stop(LoadErrorKind::Stopped, {});
     }
 
+    XmlText here(std::string_view text) const
+    {
+        return {text, static_cast<long long>(XML_GetCurrentLineNumber(m_parser)),
+                static_cast<long long>(XML_GetCurrentColumnNumber(m_parser)) + 1};
+    }
+
+    void text(std::string_view text)
+    {
+        // Layout between tags is most of the text of most documents, and
+        // asking the parser for a place costs a walk over the text before it.
+        if (std::all_of(text.begin(), text.end(), isXmlBlank))
+            return;
+        if (!m_error && !m_handler.text(here(text)))
+            stop(LoadErrorKind::Stopped, {});
+    }
+
+    void comment(std::string_view text)
+    {
+        if (!m_error && !m_handler.comment(here(text)))
+            stop(LoadErrorKind::Stopped, {});
+    }
+
     // Expat is C: no exception may cross it, so the callbacks catch them all.
     template <typename Action> static void guarded(void* userData, Action action)
     {
@@ -294,6 +340,16 @@ private:
     static void XMLCALL onEnd(void* userData, const XML_Char*)
     {
         guarded(userData, [](ExpatReader& reader) { reader.end(); });
+    }
+    static void XMLCALL onText(void* userData, const XML_Char* text, int length)
+    {
+        guarded(userData, [&](ExpatReader& reader) {
+            reader.text(std::string_view(text, static_cast<std::size_t>(length)));
+        });
+    }
+    static void XMLCALL onComment(void* userData, const XML_Char* text)
+    {
+        guarded(userData, [&](ExpatReader& reader) { reader.comment(view(text)); });
     }
     // Nothing outside the document is ever fetched: an external entity in
     // the content refuses the document rather than silently leaving it out.
@@ -359,7 +415,9 @@ private:
 // attribute value) the text is gathered instead: until the token's closing
 // mark turns up, or, when that cannot be told or a look-alike keeps turning
 // up, until the gathered text outgrows the held-back text. Each rescan then
-// costs a bounded multiple of new text.
+// costs a bounded multiple of new text. The text is gathered in the parser's
+// own buffer, right after the text it holds: a huge token then costs its
+// size once there, not again in a buffer of ours.
 //
 // NUL bytes after the root element are padding that some programs write,
 // not content, and are dropped; anywhere else the parser refuses them.
@@ -381,7 +439,7 @@ public:
             return fault;
         const std::string_view nuls = utf8.substr(content);
         // Counted, never kept: a file of gigabytes of padding costs no memory.
-        if (m_parser.rootEnded() && m_gathered.empty()) {
+        if (m_parser.rootEnded() && m_gathered == 0) {
             m_heldNuls += nuls.size();
             return {};
         }
@@ -409,30 +467,42 @@ private:
             return {};
         if (LoadError plainlyNotXml = m_startCheck.inspect(utf8))
             return plainlyNotXml;
-        if (m_gathered.empty() && m_parser.unparsedBytes() < smallestHeldToken)
+        if (m_gathered + utf8.size() > m_roomSize) {
+            if (LoadError fault = flush())
+                return fault;
+        }
+        if (m_gathered == 0 && m_parser.unparsedBytes() < smallestHeldToken)
             return feed(utf8);
         const long long held = m_parser.unparsedBytes();
-        if (m_gathered.empty()) // room for all that the size rule may gather, in one block
-            m_gathered.reserve(std::min(std::size_t(4 * held) + utf8.size(), largestFeed));
-        const std::size_t searchFrom =
-            m_gathered.size() - std::min(m_gathered.size(), std::size_t(2));
-        m_gathered.append(utf8);
-        const long long gathered = static_cast<long long>(m_gathered.size());
+        if (m_gathered == 0) { // room for all that the size rule may gather, in one block
+            m_roomSize = std::min(std::size_t(4 * held) + utf8.size(), largestFeed);
+            m_room = m_parser.room(m_roomSize);
+            if (!m_room)
+                return {LoadErrorKind::OutOfMemory, 0, 0, 0, {}};
+        }
+        const std::size_t searchFrom = m_gathered - std::min(m_gathered, std::size_t(2));
+        std::copy(utf8.begin(), utf8.end(), m_room + m_gathered);
+        m_gathered += utf8.size();
+        const long long gathered = static_cast<long long>(m_gathered);
         const bool closingMarkSeen =
             !m_closingMark.empty() &&
-            std::string_view(m_gathered).find(m_closingMark, searchFrom) != std::string_view::npos;
+            std::string_view(m_room, m_gathered).find(m_closingMark, searchFrom) !=
+                std::string_view::npos;
         if (gathered >= 4 * held || (closingMarkSeen && gathered >= held / 8) ||
-            m_gathered.size() >= largestFeed)
+            m_gathered >= largestFeed)
             return flush();
         return {};
     }
 
     LoadError flush()
     {
-        if (m_gathered.empty())
+        if (m_gathered == 0)
             return {};
-        LoadError fault = feed(m_gathered);
-        std::string().swap(m_gathered); // a huge token's room is not kept for the rest
+        LoadError fault = m_parser.feedRoom(m_gathered);
+        m_closingMark = closingMarkOf(m_parser.heldTokenStart());
+        m_gathered = 0;
+        m_room = nullptr;
+        m_roomSize = 0;
         return fault;
     }
 
@@ -461,7 +531,9 @@ private:
 
     ExpatReader& m_parser;
     StartOfTextCheck m_startCheck;
-    std::string m_gathered;
+    char* m_room = nullptr; // in the parser's buffer
+    std::size_t m_roomSize = 0;
+    std::size_t m_gathered = 0; // bytes of the room filled
     std::string_view m_closingMark;
     std::size_t m_heldNuls = 0;
 };

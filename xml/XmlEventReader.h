@@ -37,6 +37,19 @@ struct XmlElementStart
     const NamespaceScope* namespaces = nullptr;
 };
 
+// Character data between tags, or the text of a comment, with the place of
+// its first character (a comment's: its "<!--"). UTF-8, line ends as LF; a
+// view valid only during the call. The parser may pass one run of text in
+// several pieces: a line break, a reference and the end of a chunk may each
+// begin a new one. Pieces of character data that are only XML white space
+// (the layout between tags) are not passed on.
+struct XmlText
+{
+    std::string_view text;
+    long long line;
+    long long column; // in characters
+};
+
 // The part of a name after its namespace prefix ("Relationship" for
 // "r:Relationship"); the whole name when it has no prefix.
 inline std::string_view localNameOf(std::string_view qualifiedName)
@@ -62,6 +75,12 @@ public:
     // After each chunk of the source: the bytes read so far. Returning false
     // stops the reading with LoadErrorKind::Stopped.
     virtual bool sourceRead(std::uint64_t /*bytes*/) { return true; }
+    // Text and comments reach only a handler that asks for them; the parser
+    // then skips them at no cost to the others.
+    virtual bool wantsText() const { return false; }
+    virtual bool text(const XmlText&) { return true; }
+    virtual bool wantsComments() const { return false; }
+    virtual bool comment(const XmlText&) { return true; }
 };
 
 // Reads a file in chunks and reports its elements. Only well-formed,

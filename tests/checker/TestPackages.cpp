@@ -35,6 +35,83 @@ QByteArray zipArchive(const std::vector<PackagePart>& parts)
     return result;
 }
 
+namespace {
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xffffffff;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+void appendLittleEndian(QByteArray& bytes, quint64 value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+}
+
+} // namespace
+
+QByteArray rawZipArchive(const std::vector<RawZipEntry>& entries)
+{
+    QByteArray archive;
+    QByteArray directory;
+    std::vector<qsizetype> headerOffsets;
+    for (const RawZipEntry& entry : entries) {
+        const quint32 crc = crc32(entry.data) ^ entry.crcChange;
+        const bool descriptor = entry.flags & 0x0008;
+        const auto fields = [&](QByteArray& header) {
+            appendLittleEndian(header, 20, 2); // version needed
+            appendLittleEndian(header, entry.flags, 2);
+            appendLittleEndian(header, 0, 2); // stored
+            appendLittleEndian(header, 0, 4); // time and date
+        };
+        if (entry.sharesHeaderOf >= 0) {
+            headerOffsets.push_back(headerOffsets[std::size_t(entry.sharesHeaderOf)]);
+        } else {
+            headerOffsets.push_back(archive.size());
+            archive += "PK\x03\x04";
+            fields(archive);
+            for (const quint64 value :
+                 {quint64(crc), quint64(entry.data.size()), quint64(entry.data.size())})
+                appendLittleEndian(archive, descriptor ? 0 : value, 4);
+            appendLittleEndian(archive, quint64(entry.name.size()), 2);
+            appendLittleEndian(archive, 0, 2);
+            archive += entry.name + entry.data;
+            if (descriptor) {
+                archive += "PK\x07\x08";
+                for (const quint64 value :
+                     {quint64(crc), quint64(entry.data.size()), quint64(entry.data.size())})
+                    appendLittleEndian(archive, value, 4);
+            }
+        }
+        directory += "PK\x01\x02";
+        appendLittleEndian(directory, 20, 2); // version made by
+        fields(directory);
+        for (const quint64 value :
+             {quint64(crc), quint64(entry.data.size()), quint64(entry.data.size())})
+            appendLittleEndian(directory, value, 4);
+        appendLittleEndian(directory, quint64(entry.name.size()), 2);
+        appendLittleEndian(directory, 0, 8); // extra, comment, disk, attributes
+        appendLittleEndian(directory, 0, 4); // external attributes
+        appendLittleEndian(directory, quint64(headerOffsets.back()), 4);
+        directory += entry.name;
+    }
+    const qsizetype directoryOffset = archive.size();
+    archive += directory + "PK\x05\x06";
+    appendLittleEndian(archive, 0, 4); // disks
+    appendLittleEndian(archive, entries.size(), 2);
+    appendLittleEndian(archive, entries.size(), 2);
+    appendLittleEndian(archive, quint64(directory.size()), 4);
+    appendLittleEndian(archive, quint64(directoryOffset), 4);
+    appendLittleEndian(archive, 0, 2); // comment
+    return archive;
+}
+
 QByteArray packageRelationships(const std::vector<std::pair<QString, QString>>& relationships)
 {
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"

@@ -272,6 +272,16 @@ void TestCallbacks::command_data()
     QTest::newRow("file name escaped in a message")
         << writeFile(m_dir, u"evil\u202Egpj.xml"_s, "<customUI onLoad=\"x\">") << QStringList() << 2
         << QString() << u"evil\\u202egpj.xml: line 1"_s;
+    // Two central records over one entry's bytes: the start of an overlapping zip bomb.
+    QTest::newRow("entries sharing their bytes are refused, as check refuses them")
+        << writeFile(m_dir, u"overlap.xlsm"_s,
+                     rawZipArchive(
+                         {{"customUI/customUI14.xml", part},
+                          {"_rels/.rels",
+                           packageRelationships({{customUi14Type, u"customUI/customUI14.xml"_s}})},
+                          {"customUI/customUI14.xml", part, 0, 0, 0}}))
+        << QStringList() << 2 << QString()
+        << u"overlap.xlsm: refused: the package's zip structure is inconsistent at byte 0,"_s;
     QTest::newRow("no callbacks") << writeFile(m_dir, u"plain.xml"_s, "<customUI/>")
                                   << QStringList() << 1 << QString() << u"no callbacks"_s;
     QTest::newRow("unknown language")

@@ -214,6 +214,118 @@ void TestCheck::check_data()
         << u"%1!customUI/customUI14.xml: error: refused: the part inflates to more than 64 MiB "
            "(a zip bomb?)\n"_s
         << QString();
+    // Far below the cap each, so only the package's total refuses the fifth;
+    // the small sixth would show its finding if it were still read.
+    const QByteArray nearCap = cleanPart + QByteArray(60 << 20, ' ');
+    std::vector<std::pair<QString, QString>> sixParts;
+    std::vector<PackagePart> sixPartsArchive{{u"xl/workbook.xml"_s, "<w/>"}};
+    for (int i = 1; i <= 6; ++i) {
+        sixParts.push_back({customUiType, u"customUI/part%1.xml"_s.arg(i)});
+        sixPartsArchive.push_back({sixParts.back().second, i < 6 ? nearCap : typoPart});
+    }
+    sixPartsArchive.push_back({u"_rels/.rels"_s, packageRelationships(sixParts)});
+    QTest::newRow("parts past the package's total: refused, and no more is read")
+        << file(u"bombs.xlsm"_s, zipArchive(sixPartsArchive)) << QStringList() << 2
+        << u"%1!customUI/part5.xml: error: refused: the parts read from the package inflate to "
+           "more than 256 MiB together (a zip bomb?)\n"_s
+        << QString();
+    const QByteArray workbookAndPart =
+        packageRelationships({{officeDocumentType, u"xl/workbook.xml"_s},
+                              {customUi14Type, u"customUI/customUI14.xml"_s}});
+    const std::vector<RawZipEntry> soundRaw{{"xl/workbook.xml", "<w/>"},
+                                            {"_rels/.rels", workbookAndPart},
+                                            {"customUI/customUI14.xml", typoPart, 0x0008}};
+    const QString typoFinding =
+        u"%1!customUI/customUI14.xml:3:53: error: insertBeforeMso: \"GroupFnt\" is not a known "
+        "identifier of Excel; did you mean \"GroupFont\", \"GroupInk\" or \"GroupForecast\"?\n"_s;
+    QTest::newRow("sizes in a data descriptor: the archive is sound")
+        << file(u"descriptor.xlsm"_s, rawZipArchive(soundRaw)) << QStringList() << 1 << typoFinding
+        << QString();
+    // The third entry's bytes, which start where the first two entries end,
+    // have a second central record.
+    std::vector<RawZipEntry> overlapping = soundRaw;
+    overlapping.push_back({"customUI/customUI14.xml", typoPart, 0x0008, 0, 2});
+    const qsizetype sharedStart = rawZipArchive({soundRaw[0], soundRaw[1]}).indexOf("PK\x01\x02");
+    QTest::newRow("two entries in the same bytes: refused as inconsistent")
+        << file(u"overlap.xlsm"_s, rawZipArchive(overlapping)) << QStringList() << 2
+        << u"%1: error: refused: the package's zip structure is inconsistent at byte %2, so zip "
+           "readers may find different parts in it\n"_s.replace(u"%2"_s,
+                                                                QString::number(sharedStart))
+        << QString();
+    const QByteArray first =
+        rawZipArchive({soundRaw[0], soundRaw[1], {"customUI/customUI14.xml", cleanPart}});
+    const QByteArray second = rawZipArchive(soundRaw);
+    QTest::newRow("two archives one after the other: refused as inconsistent")
+        << file(u"concatenated.xlsm"_s, first + second) << QStringList() << 2
+        << u"%1: error: refused: the package's zip structure is inconsistent at byte %2, so zip "
+           "readers may find different parts in it\n"_s.replace(
+               u"%2"_s, QString::number(first.size() + second.size() - 22))
+        << QString();
+    const QByteArray imagePart =
+        customUi("<tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\"><button id=\"b\" "
+                 "label=\"B\" image=\"pic\"/></group></tab>");
+    const QByteArray imageRels =
+        packageRelationships({{u"http://schemas.openxmlformats.org/officeDocument/2006/"
+                               "relationships/image"_s,
+                               u"images/pic.png"_s}});
+    QTest::newRow("a part's relationships that cannot be read: named, its images not judged")
+        << file(u"images.xlsm"_s,
+                rawZipArchive(
+                    {{"xl/workbook.xml", "<w/>"},
+                     {"_rels/.rels",
+                      packageRelationships({{customUiType, u"customUI/customUI.xml"_s},
+                                            {customUi14Type, u"customUI/customUI14.xml"_s}})},
+                     {"customUI/customUI.xml", imagePart},
+                     {"customUI/_rels/customUI.xml.rels", imageRels, 0, 1},
+                     {"customUI/customUI14.xml", imagePart},
+                     {"customUI/_rels/customUI14.xml.rels", imageRels.chopped(3)}}))
+        << QStringList() << 2
+        << u"%1!customUI/_rels/customUI.xml.rels: error: cannot read the part: CRC error\n"
+           "%1!customUI/_rels/customUI14.xml.rels:2:215: error: unclosed token\n"_s
+        << QString();
+    QTest::newRow("percent-escapes that decode to no name: refused, the target as written")
+        << file(u"escapes.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s,
+                             packageRelationships({{customUiType, u"customUI/a%ZZ.xml"_s},
+                                                   {customUi14Type, u"customUI/b%FF.xml"_s}})},
+                            {u"customUI/a%ZZ.xml"_s, typoPart}}))
+        << QStringList() << 2
+        << u"%1!_rels/.rels: error: refused: the customUI target \"customUI/a%ZZ.xml\" has a "
+           "malformed percent-escape\n"
+           "%1!_rels/.rels: error: refused: the customUI target \"customUI/b%FF.xml\" has a "
+           "malformed percent-escape\n"
+           "%1!customUI/a%ZZ.xml: warning: no relationship in _rels/.rels names this customUI "
+           "part; Office ignores it\n"_s
+        << QString();
+    QTest::newRow("an entry name that is not UTF-8: shown escaped, the other parts read")
+        << file(u"latin1.xlsm"_s, rawZipArchive({soundRaw[0],
+                                                 soundRaw[1],
+                                                 {"customUI/\xe9t\xe9.xml", cleanPart, 0x0800},
+                                                 {"customUI/customUI14.xml", typoPart}}))
+        << QStringList() << 1
+        << u"%1!customUI/\\xe9t\\xe9.xml: warning: the entry's name is not UTF-8, so it is no part "
+           "of the package and is not read\n"_s +
+               typoFinding
+        << QString();
+    QTest::newRow("names equal only in full case folding: distinct parts")
+        << file(u"folding.xlsm"_s,
+                zipArchive({{u"xl/workbook.xml"_s, "<w/>"},
+                            {u"_rels/.rels"_s,
+                             packageRelationships({{customUi14Type, u"customUI/customUI14.xml"_s},
+                                                   {customUiType, u"customUI/\u212Aey.xml"_s}})},
+                            {u"customUI/customUI14.xml"_s, typoPart},
+                            {u"customUI/cu\u017FtomUI14.xml"_s, cleanPart},
+                            {u"customUI/key.xml"_s, typoPart}}))
+        << QStringList() << 2
+        << typoFinding +
+               u"%1: error: the customUI part \"customUI/\u212Aey.xml\" named in _rels/.rels is "
+               "missing\n"
+               "%1!customUI/cu\u017FtomUI14.xml: warning: no relationship in _rels/.rels names "
+               "this customUI part; Office ignores it\n"
+               "%1!customUI/key.xml: warning: no relationship in _rels/.rels names this customUI "
+               "part; Office ignores it\n"_s
+        << QString();
     QTest::newRow("target leaves the package")
         << package(u"escape.xlsm"_s, u"xl/workbook.xml"_s,
                    {{u"customUI/../../customUI.xml"_s, QByteArray()},
@@ -259,13 +371,12 @@ void TestCheck::check_data()
            "%1:3:36: error: id \"a%2b\" is already used at line 3, column 10; Office rejects the "
            "whole customisation\n"_s
         << QString();
-    QTest::newRow("control characters in a finding are escaped: one finding, one line")
+    QTest::newRow("control characters in a finding are escaped; not a name, nor known: one finding")
         << file(u"forged.xml"_s, customUi("<tab idMso=\"Tab&#10;x.xml:1:1: error: x&#133;\"/>"))
         << QStringList() << 1
-        << u"%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not allowed; use a "
-           "name of letters, digits, '_', '-' and '.' that starts with a letter or '_'\n"
-           "%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not a known "
-           "identifier\n"_s
+        << u"%1:3:13: error: idMso: \"Tab\\nx.xml:1:1: error: x\\x85\" is not a known "
+           "identifier, nor a name of letters, digits, '_', '-' and '.' that starts with a letter "
+           "or '_'\n"_s
         << QString();
     const auto rels = [](const QString& type, const QString& target, int count = 1) {
         return std::vector<std::pair<QString, QString>>(count, {type, target});
@@ -348,11 +459,33 @@ void TestCheck::check_data()
                u"%1: note: 1 more findings in customUI/many%3.xml not shown (at most 10000 a "
                "part)\n"_s
         << QString();
+    QByteArray manyAttributes =
+        "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+        "xmlns:x=\"urn:x\">\n<ribbon startFromScratch=\"true\"";
+    QString attributeFindings;
+    for (int line = 3; line <= 10'003; ++line) {
+        const QByteArray name = "x:a" + QByteArray::number(line);
+        manyAttributes += "\n " + name + "=\"v\"";
+        if (line <= 10'002)
+            attributeFindings += u"%1:"_s + QString::number(line) + u":2: error: "_s +
+                                 QString::fromLatin1(name) +
+                                 u" is not an attribute of the customUI schema (it is in "
+                                 "namespace \"urn:x\"); remove it from <ribbon>\n"_s;
+    }
+    manyAttributes += "/></customUI>\n";
+    QTest::newRow("at most 10,000 findings a part, also in one start tag")
+        << file(u"attributes.xml"_s, manyAttributes) << QStringList() << 1
+        << attributeFindings +
+               u"%1: note: 1 more findings in the file not shown (at most 10000 a part)\n"_s
+        << QString();
     QTest::newRow("no file") << QString() << QStringList() << 2 << QString()
                              << u"talpora-cli: check: no file given\nTry 'talpora-cli --help'"_s;
     QTest::newRow("unknown option")
         << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--strict"_s} << 2 << QString()
         << u"talpora-cli: check: unknown option '--strict'\n"_s;
+    QTest::newRow("--accept without an identifier")
+        << m_dir.filePath(u"clean.xml"_s) << QStringList{u"--accept=,"_s} << 2 << QString()
+        << u"talpora-cli: check: --accept needs an identifier\n"_s;
 }
 
 void TestCheck::schema_data()
@@ -386,6 +519,30 @@ void TestCheck::schema_data()
         << QStringList() << 1
         << u"%1:3:68: error: size: \"big\" is not allowed; use \"normal\" or \"large\"\n"_s
         << QString();
+    QTest::newRow("2009/07 text in a button, a no-break space in a group")
+        << file(u"text.xml"_s, customUi(group + "<button id=\"b\" label=\"Go\">Click</button>"
+                                                "\xc2\xa0\n<separator id=\"s\"/></group></tab>"))
+        << QStringList() << 1
+        << u"%1:3:73: error: text is not allowed in <button>; remove \"Click\"\n"
+           "%1:3:87: error: text is not allowed in <group>; remove \"\\u00a0\"\n"_s
+        << QString();
+    QTest::newRow("2009/07 prefixed attributes: customUI's, xml's, another namespace's")
+        << file(u"prefixed.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+                "xmlns:mso=\"http://schemas.microsoft.com/office/2009/07/customui\" "
+                "xmlns:x=\"urn:x\">\n<ribbon><tabs>\n"
+                "<tab id=\"t\" xml:lang=\"en\" mso:label=\"T\" x:foo=\"1\"><group id=\"g\" "
+                "label=\"G\"><button id=\"b\" mso:size=\"big\"/></group></tab>\n"
+                "</tabs></ribbon></customUI>\n")
+        << QStringList() << 1
+        << u"%1:3:13: error: xml:lang is not an attribute of the customUI schema (it is in "
+           "namespace \"http://www.w3.org/XML/1998/namespace\"); remove it from <tab>\n"
+           "%1:3:27: error: mso:label: customUI attributes take no prefix; write label\n"
+           "%1:3:41: error: x:foo is not an attribute of the customUI schema (it is in namespace "
+           "\"urn:x\"); remove it from <tab>\n"
+           "%1:3:90: error: mso:size: customUI attributes take no prefix; write size\n"
+           "%1:3:100: error: mso:size: \"big\" is not allowed; use \"normal\" or \"large\"\n"_s
+        << QString();
     QTest::newRow("2006/01 values outside a boolean, a range and a length")
         << file(u"values.xml"_s,
                 customUi2006(group + "<gallery id=\"b\" visible=\"yes\" columns=\"0\" "
@@ -407,27 +564,45 @@ void TestCheck::schema_data()
                 "</contextualTabs></ribbon></customUI>\n")
         << QStringList() << 1 << u"%1:3:1: error: <tabSet> needs the attribute idMso\n"_s
         << QString();
-    QTest::newRow("2009/07 element not allowed, missing element")
-        << file(u"misplaced.xml"_s, customUi(group + "<item id=\"i\"/></group></tab><tabs/>"))
+    QTest::newRow("2009/07 element not allowed, misspelt ones with what was meant")
+        << file(u"misplaced.xml"_s,
+                customUi(group + "<item id=\"i\"/><Buton/></group></tab><tabs/><Tab/>"))
         << QStringList() << 1
         << u"%1:3:47: error: <item> is not allowed in <group>; it may hold <control>, "
            "<labelControl>, <button>, <toggleButton>, <checkBox>, <editBox>, <comboBox>, "
            "<dropDown>, <gallery>, <menu>, <dynamicMenu>, <splitButton>, <box>, <buttonGroup>, "
            "<separator> or <dialogBoxLauncher>\n"
-           "%1:3:75: error: <tabs> is not allowed in <tabs>; it may hold <tab>\n"_s
+           "%1:3:61: error: <Buton> is not allowed in <group>; it may hold <control>, "
+           "<labelControl>, <button>, <toggleButton>, <checkBox>, <editBox>, <comboBox>, "
+           "<dropDown>, <gallery>, <menu>, <dynamicMenu>, <splitButton>, <box>, <buttonGroup>, "
+           "<separator> or <dialogBoxLauncher>; did you mean <button>?\n"
+           "%1:3:83: error: <tabs> is not allowed in <tabs>; it may hold <tab>\n"
+           "%1:3:90: error: <Tab> is not allowed in <tabs>; it may hold <tab>; did you mean "
+           "<tab>?\n"_s
         << QString();
-    QTest::newRow("2006/01 element out of order")
+    QTest::newRow("2006/01 element too early: it alone is named, not the siblings after it")
         << file(u"order.xml"_s,
                 customUi2006(group + "<dialogBoxLauncher><button id=\"d\"/></dialogBoxLauncher>"
-                                     "<button id=\"b\"/></group></tab>"))
+                                     "<button id=\"b\"/><button id=\"c\"/></group></tab>"))
         << QStringList() << 1
-        << u"%1:3:102: error: <button> cannot stand here in <group>; nothing more may follow\n"_s
+        << u"%1:3:47: error: <dialogBoxLauncher> must be the last child of <group>\n"_s
+        << QString();
+    QTest::newRow("2009/07 elements too early and too late")
+        << file(u"late.xml"_s,
+                "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">\n"
+                "<ribbon><tabs><tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\">"
+                "<gallery id=\"y\" label=\"Y\"><button id=\"a\"/><item id=\"i\"/><item id=\"j\"/>"
+                "</gallery></group></tab></tabs></ribbon>\n"
+                "<commands><command idMso=\"Bold\" enabled=\"false\"/></commands>\n</customUI>\n")
+        << QStringList() << 1
+        << u"%1:2:87: error: <button> must come after <item> in <gallery>\n"
+           "%1:3:1: error: <commands> must come before <ribbon> in <customUI>\n"_s
         << QString();
     QTest::newRow("2009/07 too many, too few")
         << file(u"count.xml"_s,
                 customUi(group + "<dialogBoxLauncher/><dialogBoxLauncher/></group></tab>"))
         << QStringList() << 1
-        << u"%1:3:47: warning: <dialogBoxLauncher> needs at least one <button>\n"
+        << u"%1:3:47: error: <dialogBoxLauncher> needs at least one <button>\n"
            "%1:3:67: error: too many <dialogBoxLauncher> in <group>: at most 1\n"_s
         << QString();
     QTest::newRow("2006/01 too many, said once")
@@ -449,16 +624,19 @@ void TestCheck::schema_data()
            "%1:3:1: error: <backstage> is not allowed in <customUI> in the 2006/01 namespace; the "
            "2009/07 namespace (http://schemas.microsoft.com/office/2009/07/customui) has it\n"_s
         << QString();
-    QTest::newRow("2006/01 element in a 2009/07 part, foreign element")
+    QTest::newRow("2006/01 element in a 2009/07 part, foreign element, element in no namespace")
         << file(u"older.xml"_s,
                 "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" "
                 "xmlns:x=\"urn:x\">\n<ribbon><officeMenu/></ribbon>\n<x:note x:text=\"a\"/>\n"
-                "</customUI>\n")
+                "<backstage xmlns=\"\"/></customUI>\n")
         << QStringList() << 1
         << u"%1:2:9: error: <officeMenu> is not allowed in <ribbon> in the 2009/07 namespace; the "
            "2006/01 namespace (http://schemas.microsoft.com/office/2006/01/customui) has it\n"
-           "%1:3:1: warning: <x:note> is in namespace \"urn:x\", not in this part's customUI "
-           "namespace; the schema allows no other elements\n"_s
+           "%1:3:1: error: <x:note> is in namespace \"urn:x\", not in this part's customUI "
+           "namespace; the schema allows no other elements\n"
+           "%1:4:1: error: <backstage> is in no namespace, not in this part's customUI namespace "
+           "http://schemas.microsoft.com/office/2009/07/customui; the schema allows no other "
+           "elements\n"_s
         << QString();
 }
 
@@ -507,6 +685,31 @@ void TestCheck::officeRules_data()
            "you mean \"TabHome\"?\n"
            "%1:3:65: error: idQ: the prefix \"y\" is not declared; declare it with xmlns:y=\"...\" "
            "on this element or one around it\n"_s
+        << QString();
+    QTest::newRow("built-in identifier that is an id of the part, before and after")
+        << file(u"ownid.xml"_s,
+                customUi("<tab id=\"R01\" label=\"T\"/><tab id=\"t\" label=\"U\" "
+                         "insertAfterMso=\"R01\" insertBeforeMso=\"R02\"/><tab id=\"R02\" "
+                         "label=\"V\"/>"))
+        << QStringList{u"--app"_s, u"excel"_s} << 1
+        << u"%1:3:64: error: insertAfterMso: \"R01\" is not a built-in identifier but the id at "
+           "line 3, column 10; to name your own element, use insertAfter\n"
+           "%1:3:86: error: insertBeforeMso: \"R02\" is not a built-in identifier but the id at "
+           "line 3, column 101; to name your own element, use insertBefore\n"_s
+        << QString();
+    const QByteArray toolbar =
+        "<?xml version=\"1.0\"?>\n<!-- talpora-cli: accept FileSaveAs -->\n"
+        "<mso:customUI xmlns:mso=\"http://schemas.microsoft.com/office/2009/07/customui\">"
+        "<mso:ribbon><mso:qat><mso:sharedControls>\n<mso:control idQ=\"mso:FileSaveAs\" "
+        "visible=\"true\"/><mso:control idQ=\"mso:MyMacro\"/>\n</mso:sharedControls></mso:qat>"
+        "</mso:ribbon></mso:customUI>\n<!-- talpora-cli: accept MyMacro -->\n";
+    QTest::newRow("identifiers accepted by a comment before the root and by --accept, said")
+        << file(u"accepted.xml"_s, toolbar)
+        << QStringList{u"--app"_s, u"onenote"_s, u"--accept"_s, u"Other,MyMacro"_s} << 0
+        << u"%1:6:1: warning: a \"talpora-cli: accept\" comment counts only before the root "
+           "element; move it there\n"
+           "%1: note: accepted as known identifiers: \"MyMacro\" (by --accept) and "
+           "\"FileSaveAs\" (by a \"talpora-cli: accept\" comment)\n"_s
         << QString();
     QTest::newRow("root in a namespace of another case")
         << file(u"root.xml"_s,

@@ -1,7 +1,9 @@
-// libFuzzer target: the same bytes checked as a customUI part and as an
-// Office package (zip), and their callbacks written as stubs. Run by run-fuzzer.sh; see
-// tests/fuzz/CMakeLists.txt.
+// libFuzzer target: the same bytes checked as a customUI part, as an Office
+// package (zip), and as the relationships of a package whose zip structure is
+// sound (which mutated archives seldom keep), and their callbacks written as
+// stubs. Run by run-fuzzer.sh; see tests/fuzz/CMakeLists.txt.
 
+#include "TestPackages.h"
 #include "catalogue/IdentifierIndex.h"
 #include "checker/CallbackStubs.h"
 #include "checker/FileChecker.h"
@@ -55,8 +57,12 @@ void writeStubs(const QByteArray& bytes)
         require(!stub.name.empty() && stub.first.line > 0);
     for (const auto language : {checker::CallbackLanguage::Vba, checker::CallbackLanguage::CSharp,
                                 checker::CallbackLanguage::VbNet}) {
-        const std::string text = checker::callbackStubsText(collector.stubs(), language);
-        require(text.empty() == collector.stubs().empty());
+        // A name that cannot stand in the language's code is skipped, never written.
+        std::vector<checker::SkippedCallback> skipped;
+        const std::string text = checker::callbackStubsText(collector.stubs(), language, &skipped);
+        require(text.empty() == (skipped.size() == collector.stubs().size()));
+        for (const checker::SkippedCallback& callback : skipped)
+            require(callback.fault != checker::CallbackNameFault::None);
     }
 }
 
@@ -70,6 +76,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         [&](checker::CheckReport& report) { checker::checkXmlBytes(bytes, {}, index, report); });
     checkReport([&](checker::CheckReport& report) {
         checker::checkPackageBytes(bytes, QStringLiteral("fuzz.xlsm"), {}, index, report);
+    });
+    // Relationships of the package and of its customUI part, which has an image.
+    const QByteArray part =
+        "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\"><ribbon><tabs>"
+        "<tab id=\"t\" label=\"T\"><group id=\"g\" label=\"G\"><button id=\"b\" label=\"B\" "
+        "image=\"rId1\"/></group></tab></tabs></ribbon></customUI>";
+    const QByteArray package = test::rawZipArchive({{"_rels/.rels", bytes},
+                                                    {"customUI/customUI.xml", part},
+                                                    {"customUI/_rels/customUI.xml.rels", bytes}});
+    checkReport([&](checker::CheckReport& report) {
+        checker::checkPackageBytes(package, QStringLiteral("fuzz.xlsm"), {}, index, report);
     });
     writeStubs(bytes);
     return 0;

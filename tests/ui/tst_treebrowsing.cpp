@@ -582,7 +582,7 @@ void TestTreeBrowsing::findingsLeadToTheirElements_data()
         << customUi("<tab id=\"t\" label=\"T\">\n<group id=\"g\" label=\"G\">\n"
                     "<dialogBoxLauncher>\n<x:note xmlns:x=\"urn:x\"/>\n</dialogBoxLauncher>\n"
                     "</group>\n</tab>")
-        << QString() << 0 << QStringList{u"警告 7:1"_s, u"警告 6:1"_s} << u"0 个错误，2 个警告"_s
+        << QString() << 0 << QStringList{u"错误 7:1"_s, u"错误 6:1"_s} << u"2 个错误，0 个警告"_s
         << 1 << u"<dialogBoxLauncher>"_s;
     QTest::newRow("judged against the application chosen")
         << customUi("<tab idMso=\"TabData\"/>") << u"PowerPoint"_s << 0

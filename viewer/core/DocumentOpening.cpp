@@ -46,7 +46,7 @@ OpenedDocument stoppedOpening(DocumentSource source)
     return opened;
 }
 
-OpenedDocument loadPart(const CustomUiPackage& package, const CustomUiPartEntry& entry,
+OpenedDocument loadPart(CustomUiPackage& package, const CustomUiPartEntry& entry,
                         const QString& path, LoadProgress* progress)
 {
     const DocumentSource source = DocumentSource::packagePart(path, entry.name);
@@ -65,7 +65,7 @@ OpenedDocument openPackage(const DocumentSource& source, LoadProgress* progress)
         return refused(opened.error, source);
     if (progress && progress->stopRequested())
         return stoppedOpening(source);
-    const CustomUiPackage& package = *opened.package;
+    CustomUiPackage& package = *opened.package;
     if (!package.hasRelationships() && !package.errors().empty())
         return refused(package.errors().front(), source);
 
