@@ -681,7 +681,8 @@ void Form1::showInCatalogue()
         if (where.place)
             break;
     }
-    if (where.known() && !where.place)
+    // In no catalogue: where the index places it, for the application first tried.
+    if (where.known() && !where.place && applications.size() > 1)
         where = locateControl(index, identifier, applications.front(), area, language);
 
     const QString name = escapedControls(QString::fromUtf8(identifier));
@@ -702,8 +703,7 @@ void Form1::showInCatalogue()
         return;
     }
 
-    // Back returns to the author's document as it is now; a way back kept
-    // from before stays when the user goes on from one catalogue document.
+    // Back returns to the author's document as it is now.
     m_backTo = treeViewState();
     const int entry = where.place->entryIndex;
     if (List1->currentRow() != entry)
