@@ -171,9 +171,10 @@ window_manager=
 sleep 1
 
 # An Excel add-in named on the command line, as "Open with" names it: its
-# customUI part is the tree and the Findings window lists what check finds,
-# copied from the list (Ctrl+A, Ctrl+C) as check prints it and compared with
-# the Linux check's lines after the file's name.
+# customUI part is the tree and the Findings window (named in the window's
+# language) lists what check finds, copied from the list (Ctrl+A, Ctrl+C) as
+# check prints it and compared with the Linux check's lines: the part, the
+# place and the severity (the message is worded in the window's language).
 addin="$work/加载项 Add-in.xlam"
 python3 - "$addin" "$(dirname "$0")/../../docs/examples/ribbon.xml" <<'PYTHON'
 import sys, zipfile
@@ -193,13 +194,15 @@ TALPORA_WINE_DISPLAY=$DISPLAY bash "$runner" "$prefix" "$talpora_exe" \
 talpora=$!
 main=$(wait_for_window '^Talpora - .*xlam!customUI/customUI14.xml$') ||
     fail "the add-in did not open from the command line: $(cat "$work/addin.out")"
-findings=$(wait_for_window '^Findings$') || fail "no Findings window for the add-in"
+findings=$(wait_for_window '^(Findings|检查|チェック結果)$') || fail "no Findings window for the add-in"
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$findings")"
 xdotool mousemove --window "$findings" $((WIDTH / 2)) 100 click 1 key ctrl+a key ctrl+c
 sleep 1
-xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | sed 's/^[^!]*!//' >"$work/findings.txt" || true
-"$linux_cli" check "$addin" | sed 's/^[^!]*!//' >"$work/expected-findings.txt" || true
+place_and_severity='s/^[^!]*!//; s/\(: \(error\|warning\)\): .*/\1/'
+xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | sed "$place_and_severity" \
+    >"$work/findings.txt" || true
+"$linux_cli" check "$addin" | sed "$place_and_severity" >"$work/expected-findings.txt" || true
 import -window root "$work/addin.png" 2>/dev/null || true
 [ -s "$work/expected-findings.txt" ] &&
     diff -q <(sed -e '$a\' "$work/findings.txt") "$work/expected-findings.txt" >/dev/null ||
