@@ -21,9 +21,12 @@ std::optional<QString> choosePackagePart(QWidget* parent, const QString& package
     box.setObjectName(u"packagePartChooser"_s);
     box.setWindowTitle(texts::programTitle());
     box.setLabelText(texts::packagePartPrompt(packageName));
-    // The file's name shows as written, even when it looks like markup.
-    for (QLabel* label : box.findChildren<QLabel*>())
+    // The file's name shows as written, even when it looks like markup, and
+    // a long path wraps rather than being cut off.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+    }
     box.setInputMode(QInputDialog::TextInput);
     box.setComboBoxItems(items);
     box.setComboBoxEditable(false);
