@@ -14,6 +14,7 @@
 // Runs each child with the "offscreen" platform unless QT_QPA_PLATFORM says otherwise.
 
 #include "BestTimeReporter.h"
+#include "ZipWriter.h"
 #include "viewer/ui/FindingsWindow.h"
 #include "viewer/ui/Form1.h"
 
@@ -32,7 +33,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include <zip.h>
 
 namespace {
 
@@ -88,19 +88,7 @@ bool writeAddIn(const std::string& path)
         {"xl/workbook.xml", "<workbook/>"},
         {"xl/vbaProject.bin", project},
         {"customUI/customUI14.xml", ribbon(60'000, 50)}};
-    int error = 0;
-    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive)
-        return false;
-    for (const auto& [name, bytes] : parts) {
-        zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-        if (!source || zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(source);
-            zip_discard(archive);
-            return false;
-        }
-    }
-    return zip_close(archive) == 0;
+    return bench::writeZip(path, parts);
 }
 
 bool writeFaultyRibbon(const std::string& path)
