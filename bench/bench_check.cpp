@@ -12,6 +12,7 @@
 
 #include "BestTimeReporter.h"
 #include "PeakMemoryProbe.h"
+#include "ZipWriter.h"
 #include "catalogue/IdentifierIndex.h"
 #include "cli/CliCommands.h"
 
@@ -25,7 +26,6 @@
 #include <string_view>
 #include <unordered_set>
 #include <vector>
-#include <zip.h>
 
 namespace {
 
@@ -40,25 +40,6 @@ constexpr char customUiOpen[] =
 constexpr char customUiClose[] = "</group></tab></tabs></ribbon></customUI>\n";
 constexpr char customUiType[] =
     "http://schemas.microsoft.com/office/2007/relationships/ui/extensibility";
-
-// A zip archive of `parts` (name, bytes), deflated; false when it cannot be written.
-bool writeZip(const std::string& path,
-              const std::vector<std::pair<std::string, std::string>>& parts)
-{
-    int error = 0;
-    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive)
-        return false;
-    for (const auto& [name, bytes] : parts) {
-        zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-        if (!source || zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(source);
-            zip_discard(archive);
-            return false;
-        }
-    }
-    return zip_close(archive) == 0;
-}
 
 std::string relationships(const std::vector<std::string>& customUiTargets)
 {
@@ -83,10 +64,10 @@ std::string faultPart()
 
 bool writeFaultPackage(const std::string& path, int references)
 {
-    return writeZip(path, {{"xl/workbook.xml", "<workbook/>"},
-                           {"_rels/.rels", relationships(std::vector<std::string>(
-                                               references, "customUI/customUI14.xml"))},
-                           {"customUI/customUI14.xml", faultPart()}});
+    return bench::writeZip(path, {{"xl/workbook.xml", "<workbook/>"},
+                                  {"_rels/.rels", relationships(std::vector<std::string>(
+                                                      references, "customUI/customUI14.xml"))},
+                                  {"customUI/customUI14.xml", faultPart()}});
 }
 
 // 65,000 entries, 20,000 of them customUI parts named by a relationship each.
@@ -102,7 +83,7 @@ bool writeManyRelationships(const std::string& path)
     for (int i = 0; parts.size() < 64'999; ++i)
         parts.emplace_back("xl/media/image" + std::to_string(i) + ".png", "png");
     parts.emplace_back("_rels/.rels", relationships(targets));
-    return writeZip(path, parts);
+    return bench::writeZip(path, parts);
 }
 
 // 40,000 customUI parts, each named by a relationship and naming a callback.
@@ -117,7 +98,7 @@ bool writeManyCallbackParts(const std::string& path)
                                                std::to_string(i) + "\"/>" + customUiClose);
     }
     parts.emplace_back("_rels/.rels", relationships(targets));
-    return writeZip(path, parts);
+    return bench::writeZip(path, parts);
 }
 
 // Ten parts of 60 MiB of blanks each, which only the package's total refuses.
@@ -132,7 +113,7 @@ bool writeLargeParts(const std::string& path)
         parts.emplace_back(targets.back(), large);
     }
     parts.emplace_back("_rels/.rels", relationships(targets));
-    return writeZip(path, parts);
+    return bench::writeZip(path, parts);
 }
 
 // A label of 100 MB, far past the 1,024 characters its type allows.

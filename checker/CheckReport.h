@@ -57,6 +57,7 @@ public:
     // its errors and unreadable parts.
     void replay(const CollectingSink& held, const CheckReport& heldReport);
 
+    std::size_t perPartLimit() const { return m_perPartLimit; }
     bool hasErrors() const { return m_hasErrors; }
     bool unreadable() const { return m_unreadable; }
     // 0 without errors (warnings allowed), 1 with errors, 2 when unreadable.

@@ -44,11 +44,13 @@ bool CustomUiChecker::endElement()
     m_schema.endElement();
     m_officeRules.endElement();
     m_sink.flush();
+    m_sink.leaveElement();
     return true;
 }
 
 bool CustomUiChecker::startElement(const XmlElementStart& element)
 {
+    m_sink.enterElement(PartFindings::tagStart(element));
     const auto inPlaceOrder = qScopeGuard([&] { m_sink.flush(); });
     m_rootStarted = true;
     const std::string_view namespaceUri = element.namespaceUri;

@@ -118,9 +118,24 @@ bool checkPart(CustomUiPackage& package, const CustomUiPartEntry& entry, Identif
     return !spendsTheTotal(images.error);
 }
 
-void checkPackage(CustomUiPackage& package, const QString& fileName, const CheckOptions& options,
-                  const IdentifierIndex& index, CheckReport& report)
+std::optional<Application> applicationOfPackage(const CustomUiPackage& package,
+                                                const QString& fileName,
+                                                const CheckOptions& options)
 {
+    if (options.application)
+        return options.application;
+    if (const std::optional<Application> application = package.application())
+        return application;
+    return applicationOfExtension(fileName);
+}
+
+// `onlyPart`, when given, leaves out every other customUI part: what is wrong
+// with the package as a whole is still said.
+JudgedAgainst checkPackage(CustomUiPackage& package, const QString& fileName,
+                           const CheckOptions& options, const IdentifierIndex& index,
+                           CheckReport& report, const std::optional<QString>& onlyPart = {})
+{
+    const std::optional<Application> application = applicationOfPackage(package, fileName, options);
     for (const PackageError& error : package.errors())
         addPackageError(report, error);
     for (const QString& name : package.undecodableNames()) {
@@ -129,12 +144,7 @@ void checkPackage(CustomUiPackage& package, const QString& fileName, const Check
         report.endPart();
     }
     if (!package.hasRelationships())
-        return;
-    std::optional<Application> application = options.application;
-    if (!application)
-        application = package.application();
-    if (!application)
-        application = applicationOfExtension(fileName);
+        return {application, false};
     IdentifierRules rules = rulesFor(index, options, application);
 
     bool hasParts = false;
@@ -144,8 +154,10 @@ void checkPackage(CustomUiPackage& package, const QString& fileName, const Check
             continue;
         }
         hasParts = true;
-        if (!checkPart(package, entry, rules, report))
-            break;
+        if (!onlyPart || entry.name == *onlyPart) {
+            if (!checkPart(package, entry, rules, report))
+                break;
+        }
     }
     for (const QString& name : package.unnamedParts()) {
         report.add({name,
@@ -162,25 +174,26 @@ void checkPackage(CustomUiPackage& package, const QString& fileName, const Check
     if (!hasParts && package.unnamedParts().isEmpty())
         report.addNote({NoteKind::NoCustomUiPart, {}});
     noteAccepted(rules, report);
+    return {application, false};
 }
 
 // A customUI document on its own, read by `read`; read again when its
 // identifiers, unknown to Access, Excel, PowerPoint and Word, point to
 // another application.
 template <typename Read>
-void checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index,
-                       CheckReport& report, Read read)
+JudgedAgainst checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index,
+                                CheckReport& report, Read read)
 {
     IdentifierRules rules = rulesFor(index, options, options.application);
     if (options.application) {
         checkCustomUi(rules, report, {}, read);
         noteAccepted(rules, report);
-        return;
+        return {options.application, false};
     }
     // Held back until it is known whether the identifiers point to another
     // application; at most a part's limit of findings, so memory stays bounded.
     CollectingSink held;
-    CheckReport heldReport(held);
+    CheckReport heldReport(held, report.perPartLimit());
     checkCustomUi(rules, heldReport, {}, read);
     const std::optional<AssumedApplication> assumed =
         rules.sawOtherApplications() ? guessApplication(rules.names(), index, options.versions)
@@ -188,7 +201,7 @@ void checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index
     if (!assumed) {
         report.replay(held, heldReport);
         noteAccepted(rules, report);
-        return;
+        return {};
     }
     IdentifierRules assumedRules = rulesFor(index, options, assumed->application);
     assumedRules.setAssumed(assumed->evidence);
@@ -196,17 +209,21 @@ void checkLoneCustomUi(const CheckOptions& options, const IdentifierIndex& index
     report.addNote(
         {NoteKind::AssumedApplication, {fromUtf8View(applicationName(assumed->application))}});
     noteAccepted(assumedRules, report);
+    return {assumed->application, true};
 }
 
-void checkOpenedPackage(const OpenedCustomUiPackage& opened, const QString& fileName,
-                        const CheckOptions& options, const IdentifierIndex& index,
-                        CheckReport& report)
+JudgedAgainst checkOpenedPackage(const OpenedCustomUiPackage& opened, const QString& fileName,
+                                 const CheckOptions& options, const IdentifierIndex& index,
+                                 CheckReport& report, const std::optional<QString>& onlyPart = {})
 {
+    JudgedAgainst judged{
+        options.application ? options.application : applicationOfExtension(fileName), false};
     if (opened.error)
         addPackageError(report, opened.error);
     else
-        checkPackage(*opened.package, fileName, options, index, report);
+        judged = checkPackage(*opened.package, fileName, options, index, report, onlyPart);
     report.endPart();
+    return judged;
 }
 
 } // namespace
@@ -234,16 +251,24 @@ void checkBytes(const QByteArray& bytes, const QString& name, const CheckOptions
         checkXmlBytes(bytes, options, index, report);
 }
 
-void checkFile(const QString& path, const CheckOptions& options, const IdentifierIndex& index,
-               CheckReport& report)
+JudgedAgainst checkFile(const QString& path, const CheckOptions& options,
+                        const IdentifierIndex& index, CheckReport& report)
 {
     if (!isPackageFile(path)) {
         // Not a package: the reader says why a missing or odd file cannot be read.
-        checkLoneCustomUi(options, index, report,
-                          [&](XmlEventHandler& checker) { return readXmlFile(path, checker); });
-        return;
+        return checkLoneCustomUi(options, index, report, [&](XmlEventHandler& checker) {
+            return readXmlFile(path, checker);
+        });
     }
-    checkOpenedPackage(CustomUiPackage::openFile(path), path, options, index, report);
+    return checkOpenedPackage(CustomUiPackage::openFile(path), path, options, index, report);
+}
+
+JudgedAgainst checkPackagePart(const QString& path, const QString& partName,
+                               const CheckOptions& options, const IdentifierIndex& index,
+                               CheckReport& report)
+{
+    return checkOpenedPackage(CustomUiPackage::openFile(path), path, options, index, report,
+                              partName);
 }
 
 } // namespace talpora::checker

@@ -5,6 +5,7 @@
 #include "xml/LoadError.h"
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace talpora::checker {
@@ -104,6 +105,10 @@ struct Finding
     std::vector<FindingHint> hints;
     LoadError loadError;       // Unreadable
     PackageError packageError; // PackageProblem
+    // The element whose start tag holds the place, counted from 1 in document
+    // order within the part (the order a reader reports start tags in);
+    // 0 when the finding has no element (a package or a part as a whole).
+    std::uint32_t element = 0;
 };
 
 enum class NoteKind

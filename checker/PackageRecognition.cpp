@@ -42,6 +42,14 @@ bool startsLikeZip(QByteArrayView start)
 
 } // namespace
 
+QStringList packageFileExtensions()
+{
+    QStringList extensions;
+    for (const ExtensionApplication& entry : packageExtensions)
+        extensions.append(QLatin1StringView(entry.extension));
+    return extensions;
+}
+
 std::optional<Application> applicationOfExtension(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();

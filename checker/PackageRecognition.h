@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace talpora::checker {
@@ -17,6 +18,10 @@ bool isPackage(QByteArrayView start, const QString& fileName);
 // The same for a file; false when `path` is no regular file, so that the XML
 // reader says why it cannot be read.
 bool isPackageFile(const QString& path);
+
+// The extensions of the Office documents, templates and add-ins that are
+// packages by their name ("xlsx", "xlsm" ...), lower case, without the dot.
+QStringList packageFileExtensions();
 
 // The application whose documents have the extension of `fileName`.
 std::optional<catalogue::Application> applicationOfExtension(const QString& fileName);

@@ -20,7 +20,8 @@ void PartFindings::add(Severity severity, TextPosition position, FindingKind kin
                           std::move(arguments),
                           std::move(hints),
                           {},
-                          {}},
+                          {},
+                          elementAt(position)},
                          {},
                          false});
 }
@@ -51,7 +52,8 @@ void PartFindings::addValueFault(const XmlAttribute& attribute, TextPosition pos
                               std::move(arguments),
                               {},
                               {},
-                              {}}});
+                              {},
+                              elementAt(position)}});
 }
 
 std::optional<Finding> PartFindings::takeValueFault(const XmlAttribute& attribute)
@@ -100,6 +102,16 @@ void PartFindings::pass(Entry& entry)
     if (entry.undecided && m_decide)
         m_decide(entry.finding, entry.subject);
     m_report.add(std::move(entry.finding));
+}
+
+std::uint32_t PartFindings::elementAt(TextPosition position) const
+{
+    for (auto open = m_open.rbegin(); open != m_open.rend(); ++open) {
+        if (std::pair(open->tagStart.line, open->tagStart.column) <=
+            std::pair(position.line, position.column))
+            return open->ordinal;
+    }
+    return m_open.empty() ? 0 : m_open.back().ordinal;
 }
 
 const AttributePlace* PartFindings::placeOf(const XmlElementStart& element,

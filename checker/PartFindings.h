@@ -5,6 +5,7 @@
 #include "xml/XmlEventReader.h"
 
 #include <QString>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -30,6 +31,16 @@ public:
     using Decision = std::function<void(Finding& finding, const std::string& subject)>;
 
     PartFindings(CheckReport& report, QString part) : m_report(report), m_part(std::move(part)) {}
+
+    // Each start tag, before its checks report, and each end tag, after the
+    // findings of its element were flushed: a finding then names the element
+    // whose start tag holds its place.
+    void enterElement(TextPosition tagStart) { m_open.push_back({++m_elements, tagStart}); }
+    void leaveElement()
+    {
+        if (!m_open.empty())
+            m_open.pop_back();
+    }
 
     void setDecision(Decision decide) { m_decide = std::move(decide); }
 
@@ -70,6 +81,17 @@ public:
     TextPosition valueOf(const XmlElementStart& element, const XmlAttribute& attribute);
 
 private:
+    struct OpenElement
+    {
+        std::uint32_t ordinal;
+        TextPosition tagStart;
+    };
+
+    // The innermost open element whose start tag begins at or before the
+    // place: the current one for its own attributes, an ancestor for a fault
+    // found when the ancestor ends.
+    std::uint32_t elementAt(TextPosition position) const;
+
     struct Entry
     {
         Finding finding;
@@ -91,6 +113,8 @@ private:
     std::vector<AttributePlace> m_places;
     std::vector<std::pair<const XmlAttribute*, Finding>> m_valueFaults; // of the current start tag
     bool m_scanning = false; // m_scanner walks the current start tag
+    std::vector<OpenElement> m_open;
+    std::uint32_t m_elements = 0;
 };
 
 } // namespace talpora::checker

@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueEntries.h"
 #include "catalogue/IdentifierIndex.h"
+#include "catalogue/PlacementLine.h"
 #include "checker/FindingTexts.h"
 #include "checker/IdentifierRules.h"
 #include "cli/CliOutput.h"
@@ -49,13 +50,8 @@ std::string cataloguePath(const IdentifierIndex& index, const IdentifierRecord& 
 void printControl(const IdentifierRecord& record, const ControlPlacement& placement,
                   std::string_view window, std::FILE* out)
 {
-    std::string line = "control\t";
-    line.append(applicationCode(record.application)).append("\t").append(record.name);
-    line.append("\t").append(placement.type).append("\t");
-    line.append(versionList(placement.versions)).append("\t");
-    if (!window.empty())
-        line.append(window).append(" window: ");
-    writeLine(out, line.append(placement.place));
+    writeLine(out, placementLine(record.application, record.name, placement.type,
+                                 placement.versions, window, placement.place));
 }
 
 // One line per placement, and in an application of several windows one per

@@ -1,8 +1,9 @@
 # The translations built into a program, under ":/translations": the Qt
 # Linguist sources in translations/ compiled by lrelease, and Qt's own
 # translations of its dialogs and buttons (Debian's qt6-translations-l10n; the
-# same files serve every platform). English is the source language and has no
-# file. The build machine's lrelease serves the Windows build too, whose SDK
+# same files serve every platform). English is the source language: its file,
+# where a program has one (<catalogue>_en.ts), holds only the plural forms of
+# texts that count ("%n error(s)"). The build machine's lrelease serves the Windows build too, whose SDK
 # carries no Qt Linguist.
 
 set(TALPORA_TRANSLATED_LANGUAGES zh_CN ja)
@@ -27,10 +28,15 @@ if(NOT TALPORA_QT_TRANSLATIONS)
 endif()
 
 # talpora_add_translations(<target> <catalogue>)
-# Builds translations/<catalogue>_<language>.ts, for every language, into <target>.
+# Builds translations/<catalogue>_<language>.ts, for every language (and the
+# English plural forms when there are any), into <target>.
 function(talpora_add_translations target catalogue)
   set(files)
-  foreach(language IN LISTS TALPORA_TRANSLATED_LANGUAGES)
+  set(languages ${TALPORA_TRANSLATED_LANGUAGES})
+  if(EXISTS "${PROJECT_SOURCE_DIR}/translations/${catalogue}_en.ts")
+    list(APPEND languages en)
+  endif()
+  foreach(language IN LISTS languages)
     set(source "${PROJECT_SOURCE_DIR}/translations/${catalogue}_${language}.ts")
     set(compiled "${CMAKE_CURRENT_BINARY_DIR}/translations/${catalogue}_${language}.qm")
     # An unfinished translation is left out: its English source text shows

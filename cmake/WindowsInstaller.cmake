@@ -6,8 +6,9 @@
 #
 # The installer is per user (no administrator rights): the programs under
 # %LOCALAPPDATA%\Programs\Talpora, a shortcut in the user's Start menu,
-# Talpora under "Open with" for .xml files (never as their default program)
-# and Windows Installer's own entry in the user's list of programs.
+# Talpora under "Open with" for .xml files and for the Office documents,
+# templates and add-ins whose customUI it shows (never as their default
+# program) and Windows Installer's own entry in the user's list of programs.
 # Uninstalling removes all of it.
 
 set(staged "${CPACK_TEMPORARY_DIRECTORY}")
@@ -85,6 +86,17 @@ xml_escape(homepage "${CPACK_TALPORA_HOMEPAGE}")
 file(RELATIVE_PATH icon "${wixl_dir}" "${CPACK_TALPORA_ICON}")
 xml_escape(icon "${icon}")
 set(classes [[Software\Classes]])
+# The extensions of the Office packages Talpora opens, as
+# checker/PackageRecognition.cpp knows them.
+set(package_extensions xlsx xlsm xltx xltm xlam docx docm dotx dotm pptx pptm potx potm ppsx ppsm
+    ppam)
+set(package_open_with "")
+foreach(extension IN LISTS package_extensions)
+  string(APPEND package_open_with
+         "            <RegistryValue Root=\"HKCU\" Key=\"${classes}\\.${extension}\\OpenWithProgids\" "
+         "Name=\"Talpora.package\"\n"
+         "                           Type=\"string\" Value=\"\"/>\n")
+endforeach()
 file(WRITE "${wxs}" "<?xml version=\"1.0\" encoding=\"utf-8\"?>
 <Wix xmlns=\"http://schemas.microsoft.com/wix/2006/wi\">
   <Product Id=\"*\" Name=\"Talpora\" Language=\"1033\" Version=\"${CPACK_PACKAGE_VERSION}\"
@@ -120,7 +132,13 @@ ${program_files}          </Directory>
                            Type=\"string\" Value=\"&quot;[INSTALLDIR]Talpora.exe&quot; &quot;%1&quot;\"/>
             <RegistryValue Root=\"HKCU\" Key=\"${classes}\\.xml\\OpenWithProgids\" Name=\"Talpora.xml\"
                            Type=\"string\" Value=\"\" KeyPath=\"yes\"/>
-          </Component>
+            <RegistryValue Root=\"HKCU\" Key=\"${classes}\\Talpora.package\" Type=\"string\"
+                           Value=\"Office document (customUI)\"/>
+            <RegistryValue Root=\"HKCU\" Key=\"${classes}\\Talpora.package\\DefaultIcon\" Type=\"string\"
+                           Value=\"[INSTALLDIR]Talpora.exe,0\"/>
+            <RegistryValue Root=\"HKCU\" Key=\"${classes}\\Talpora.package\\shell\\open\\command\"
+                           Type=\"string\" Value=\"&quot;[INSTALLDIR]Talpora.exe&quot; &quot;%1&quot;\"/>
+${package_open_with}          </Component>
         </Directory>
       </Directory>
     </Directory>

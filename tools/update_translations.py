@@ -7,6 +7,9 @@
 The first form runs lupdate over the sources of each program and rewrites its
 .ts files: a new text appears as an unfinished entry to translate (in Qt
 Linguist, or by writing the <translation> and removing type="unfinished").
+English, the language of the sources, has a file only for the plural forms of
+texts that count ("%n error(s)": "%n error", "%n errors"), where a program has
+such texts.
 --check runs lupdate over temporary copies instead and fails when any text of
 the sources is missing or unfinished in any language, when a translation
 leaves out or adds a placeholder (%1), or when a file holds texts the sources
@@ -30,6 +33,8 @@ CATALOGUES = {
     "talpora": ("xml", "catalogue", "viewer", "checker"),
     "quillet": ("registrar",),
 }
+# The programs whose English file holds the plural forms of their counting texts.
+ENGLISH_PLURALS = ("talpora",)
 PLACEHOLDER = re.compile(r"%(\d)")
 
 
@@ -42,12 +47,22 @@ def find_lupdate(named):
     return found
 
 
-def run_lupdate(lupdate, catalogue, ts_files, keep_vanished):
+def ts_files_of(catalogue, folder):
+    """The catalogue's files in `folder`: each translated language's, then
+    English plural forms' (or None)."""
+    translated = [folder / f"{catalogue}_{language}.ts" for language in LANGUAGES]
+    plurals = folder / f"{catalogue}_en.ts" if catalogue in ENGLISH_PLURALS else None
+    return translated, plurals
+
+
+def run_lupdate(lupdate, catalogue, ts_files, keep_vanished, plural_only=False):
     # Includes name their layer ("viewer/ui/Form1.h"): lupdate finds the
     # classes, and so the contexts tr() uses, through the root.
     command = [lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I", str(ROOT)]
     if not keep_vanished:
         command.append("-no-obsolete")
+    if plural_only:
+        command.append("-pluralonly")
     command += [str(ROOT / folder) for folder in CATALOGUES[catalogue]]
     command += ["-ts"] + [str(path) for path in ts_files]
     subprocess.run(command, check=True)
@@ -61,7 +76,16 @@ def problems_in(ts_file, shown_name):
             source = message.findtext("source") or ""
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "unfinished"
-            text = (translation.text or "") if translation is not None else ""
+            if message.get("numerus") == "yes" and translation is not None:
+                # Every plural form translated; the placeholders checked on each.
+                forms = [form.text or "" for form in translation.iter("numerusform")]
+                text = "" if not forms or not all(forms) else forms[0]
+                for form in forms[1:]:
+                    if set(PLACEHOLDER.findall(form)) != set(PLACEHOLDER.findall(text)):
+                        text = form
+                        break
+            else:
+                text = (translation.text or "") if translation is not None else ""
             where = f'{shown_name}: {context_name}: "{source}"'
             if kind in ("vanished", "obsolete"):
                 problems.append(f"{where}: no longer in the sources")
@@ -76,32 +100,37 @@ def check(lupdate):
     problems = []
     with tempfile.TemporaryDirectory() as work:
         for catalogue in CATALOGUES:
-            committed = [ROOT / "translations" / f"{catalogue}_{language}.ts"
-                         for language in LANGUAGES]
-            copies = []
-            for path in committed:
-                if not path.exists():
-                    problems.append(f"translations/{path.name}: missing")
+            committed, plurals = ts_files_of(catalogue, ROOT / "translations")
+            for paths, plural_only in ((committed, False), ([plurals] if plurals else [], True)):
+                copies = []
+                for path in paths:
+                    if not path.exists():
+                        problems.append(f"translations/{path.name}: missing")
+                        continue
+                    copies.append(Path(shutil.copy(path, work)))
+                if not copies:
                     continue
-                copies.append(Path(shutil.copy(path, work)))
-            if not copies:
-                continue
-            run_lupdate(lupdate, catalogue, copies, keep_vanished=True)
-            for copy in copies:
-                problems += problems_in(copy, f"translations/{copy.name}")
+                run_lupdate(lupdate, catalogue, copies, keep_vanished=True,
+                            plural_only=plural_only)
+                for copy in copies:
+                    problems += problems_in(copy, f"translations/{copy.name}")
     for problem in problems:
         print(problem)
     if problems:
         print("Run tools/update_translations.py and translate every unfinished entry.")
         return 1
-    print("Every text is translated into " + " and ".join(LANGUAGES) + ".")
+    print("Every text is translated into " + " and ".join(LANGUAGES) +
+          ", and English has every plural form.")
     return 0
 
 
 def update(lupdate):
     for catalogue in CATALOGUES:
-        files = [ROOT / "translations" / f"{catalogue}_{language}.ts" for language in LANGUAGES]
+        files, plurals = ts_files_of(catalogue, ROOT / "translations")
         run_lupdate(lupdate, catalogue, files, keep_vanished=False)
+        if plurals:
+            run_lupdate(lupdate, catalogue, [plurals], keep_vanished=False, plural_only=True)
+            files.append(plurals)
         for path in files:
             unfinished = [problem for problem in problems_in(path, f"translations/{path.name}")
                           if problem.endswith("not translated")]

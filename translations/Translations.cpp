@@ -1,6 +1,7 @@
 #include "translations/Translations.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
@@ -43,13 +44,17 @@ bool installTranslations(InterfaceLanguage language, const QStringList& catalogu
         delete translator;
     }
     QLocale::setDefault(localeOf(language));
-    if (language == InterfaceLanguage::English)
-        return true;
+    const bool english = language == InterfaceLanguage::English;
     bool complete = true;
     for (const QString& catalogue : catalogues) {
         auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+        // English needs only the plural forms of texts that count, which a
+        // program carries as "<catalogue>_en.qm" when it has such texts.
         const QString file =
-            u":/translations/%1_%2.qm"_s.arg(catalogue, translationSuffix(language));
+            english ? u":/translations/%1_en.qm"_s.arg(catalogue)
+                    : u":/translations/%1_%2.qm"_s.arg(catalogue, translationSuffix(language));
+        if (english && !QFile::exists(file))
+            continue;
         if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) {
             complete = false;
             continue;

@@ -614,6 +614,153 @@
         <source>Document structure</source>
         <translation>ドキュメントの構造</translation>
     </message>
+    <message>
+        <source>customUI files and Office documents (%1)</source>
+        <extracomment>%1 lists the patterns of the files</extracomment>
+        <translation>customUI ファイルと Office ドキュメント (%1)</translation>
+    </message>
+    <message>
+        <source>Office documents, templates and add-ins (%1)</source>
+        <extracomment>%1 lists the patterns of the files</extracomment>
+        <translation>Office ドキュメント、テンプレート、アドイン (%1)</translation>
+    </message>
+    <message>
+        <source>“%1” holds several customUI parts. Which one should Talpora show?</source>
+        <extracomment>%1 is the package&apos;s file</extracomment>
+        <translation>「%1」には customUI パーツが複数あります。どれを表示しますか?</translation>
+    </message>
+    <message>
+        <source>the Ribbon of Office 2007</source>
+        <translation>Office 2007 のリボン</translation>
+    </message>
+    <message>
+        <source>the Ribbon of Office 2010 and later</source>
+        <translation>Office 2010 以降のリボン</translation>
+    </message>
+    <message>
+        <source>the Quick Access Toolbar</source>
+        <translation>クイック アクセス ツール バー</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is the part&apos;s name, %2 what it customises</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the count of errors and the count of warnings</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>エラー %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>警告 %n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>talpora::FindingsModel</name>
+    <message>
+        <source>note</source>
+        <translation>注記</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more finding(s) not listed</source>
+        <translation>
+            <numerusform>ほかに %n 件は一覧にありません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>重要度</translation>
+    </message>
+    <message>
+        <source>Line:column</source>
+        <translation>行:列</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+</context>
+<context>
+    <name>talpora::FindingsWindow</name>
+    <message>
+        <source>Findings</source>
+        <translation>チェック結果</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Identifiers are judged against what check chooses without --app</extracomment>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>すべてのバージョン</translation>
+    </message>
+    <message>
+        <source>&amp;Application:</source>
+        <translation>アプリケーション(&amp;A):</translation>
+    </message>
+    <message>
+        <source>&amp;Version:</source>
+        <translation>バージョン(&amp;V):</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>チェックしています…</translation>
+    </message>
+    <message>
+        <source>No customUI document is open.</source>
+        <translation>customUI ドキュメントが開かれていません。</translation>
+    </message>
+    <message>
+        <source>Catalogue documents list Office&apos;s own controls; they are not checked.</source>
+        <translation>カタログ ドキュメントは Office の組み込みコントロールの一覧のため、チェックしません。</translation>
+    </message>
+    <message>
+        <source>Not checked: the root of this file is not customUI in either customUI namespace.</source>
+        <translation>チェックしていません: このファイルのルートは、どちらの customUI 名前空間の customUI でもありません。</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against Access, Excel, PowerPoint and Word</source>
+        <translation>ID を Access、Excel、PowerPoint、Word に照らしてチェック</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against %1, as chosen</source>
+        <translation>ID を選択した %1 に照らしてチェック</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against %1, assumed from the file&apos;s identifiers</source>
+        <translation>ID を %1 に照らしてチェック (ファイル内の ID から推定)</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against %1, the package&apos;s kind</source>
+        <translation>ID を %1 に照らしてチェック (パッケージの種類)</translation>
+    </message>
+    <message>
+        <source>%1, in Office %2</source>
+        <extracomment>%1 says what identifiers were checked against, %2 the Office version</extracomment>
+        <translation>%1、Office %2</translation>
+    </message>
 </context>
 <context>
     <name>talpora::Form1</name>
@@ -661,12 +808,53 @@
         <source>Loading… %1 % (Esc stops)</source>
         <translation>読み込み中… %1 %（Esc で中止）</translation>
     </message>
+    <message>
+        <source>F&amp;indings</source>
+        <translation>チェック結果(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>移動(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Catalogue</source>
+        <translation>カタログで表示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: it was deleted or renamed.</source>
+        <translation>%1 が見つかりません。削除されたか、名前が変更されました。</translation>
+    </message>
+    <message>
+        <source>No application has a built-in control named %1.</source>
+        <translation>%1 という名前の組み込みコントロールを持つアプリケーションはありません。</translation>
+    </message>
+    <message>
+        <source>%1 is in no catalogue document; the identifier index places it: %2</source>
+        <translation>%1 はどのカタログ ドキュメントにもありません。識別子インデックスでの位置: %2</translation>
+    </message>
 </context>
 <context>
     <name>talpora::Form2</name>
     <message>
         <source>Snippet</source>
         <translation>スニペット</translation>
+    </message>
+</context>
+<context>
+    <name>talpora::NodeTreeModel</name>
+    <message>
+        <source>%1, error</source>
+        <extracomment>What a screen reader says of a tree row whose element has an error</extracomment>
+        <translation>%1、エラー</translation>
+    </message>
+    <message>
+        <source>%1, warning</source>
+        <extracomment>... and of one with a warning</extracomment>
+        <translation>%1、警告</translation>
     </message>
 </context>
 </TS>

@@ -614,6 +614,153 @@
         <source>Document structure</source>
         <translation>文档结构</translation>
     </message>
+    <message>
+        <source>customUI files and Office documents (%1)</source>
+        <extracomment>%1 lists the patterns of the files</extracomment>
+        <translation>customUI文件和Office文档(%1)</translation>
+    </message>
+    <message>
+        <source>Office documents, templates and add-ins (%1)</source>
+        <extracomment>%1 lists the patterns of the files</extracomment>
+        <translation>Office文档、模板和加载项(%1)</translation>
+    </message>
+    <message>
+        <source>“%1” holds several customUI parts. Which one should Talpora show?</source>
+        <extracomment>%1 is the package&apos;s file</extracomment>
+        <translation>“%1”包含多个customUI部件，要显示哪一个？</translation>
+    </message>
+    <message>
+        <source>the Ribbon of Office 2007</source>
+        <translation>Office 2007 的功能区</translation>
+    </message>
+    <message>
+        <source>the Ribbon of Office 2010 and later</source>
+        <translation>Office 2010 及更高版本的功能区</translation>
+    </message>
+    <message>
+        <source>the Quick Access Toolbar</source>
+        <translation>快速访问工具栏</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is the part&apos;s name, %2 what it customises</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the count of errors and the count of warnings</extracomment>
+        <translation>%1，%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n 个错误</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n 个警告</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>talpora::FindingsModel</name>
+    <message>
+        <source>note</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more finding(s) not listed</source>
+        <translation>
+            <numerusform>另有 %n 个问题未列出</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>严重性</translation>
+    </message>
+    <message>
+        <source>Line:column</source>
+        <translation>行:列</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>说明</translation>
+    </message>
+</context>
+<context>
+    <name>talpora::FindingsWindow</name>
+    <message>
+        <source>Findings</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Identifiers are judged against what check chooses without --app</extracomment>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>All versions</source>
+        <translation>所有版本</translation>
+    </message>
+    <message>
+        <source>&amp;Application:</source>
+        <translation>应用程序(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Version:</source>
+        <translation>版本(&amp;V)：</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>正在检查…</translation>
+    </message>
+    <message>
+        <source>No customUI document is open.</source>
+        <translation>没有打开customUI文档。</translation>
+    </message>
+    <message>
+        <source>Catalogue documents list Office&apos;s own controls; they are not checked.</source>
+        <translation>目录文档列出的是Office的内置控件，不做检查。</translation>
+    </message>
+    <message>
+        <source>Not checked: the root of this file is not customUI in either customUI namespace.</source>
+        <translation>未检查：此文件的根元素不是两个customUI命名空间中的customUI。</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against Access, Excel, PowerPoint and Word</source>
+        <translation>按Access、Excel、PowerPoint和Word检查标识</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against %1, as chosen</source>
+        <translation>按所选的%1检查标识</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against %1, assumed from the file&apos;s identifiers</source>
+        <translation>按%1检查标识（根据文件中的标识推断）</translation>
+    </message>
+    <message>
+        <source>Identifiers checked against %1, the package&apos;s kind</source>
+        <translation>按%1检查标识（文档包的类型）</translation>
+    </message>
+    <message>
+        <source>%1, in Office %2</source>
+        <extracomment>%1 says what identifiers were checked against, %2 the Office version</extracomment>
+        <translation>%1，Office %2</translation>
+    </message>
 </context>
 <context>
     <name>talpora::Form1</name>
@@ -661,12 +808,53 @@
         <source>Loading… %1 % (Esc stops)</source>
         <translation>正在载入… %1 %（按 Esc 停止）</translation>
     </message>
+    <message>
+        <source>F&amp;indings</source>
+        <translation>检查(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>转到(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Catalogue</source>
+        <translation>在目录中显示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: it was deleted or renamed.</source>
+        <translation>%1 已不存在：文件已被删除或重命名。</translation>
+    </message>
+    <message>
+        <source>No application has a built-in control named %1.</source>
+        <translation>没有任何应用程序有名为 %1 的内置控件。</translation>
+    </message>
+    <message>
+        <source>%1 is in no catalogue document; the identifier index places it: %2</source>
+        <translation>%1 不在任何目录文档中；标识符索引中的位置：%2</translation>
+    </message>
 </context>
 <context>
     <name>talpora::Form2</name>
     <message>
         <source>Snippet</source>
         <translation>代码片段</translation>
+    </message>
+</context>
+<context>
+    <name>talpora::NodeTreeModel</name>
+    <message>
+        <source>%1, error</source>
+        <extracomment>What a screen reader says of a tree row whose element has an error</extracomment>
+        <translation>%1，错误</translation>
+    </message>
+    <message>
+        <source>%1, warning</source>
+        <extracomment>... and of one with a warning</extracomment>
+        <translation>%1，警告</translation>
     </message>
 </context>
 </TS>

@@ -125,4 +125,18 @@ QByteArray packageRelationships(const std::vector<std::pair<QString, QString>>& 
     return xml + "</Relationships>";
 }
 
+QByteArray excelWorkbook(const std::vector<PackagePart>& customUiParts)
+{
+    std::vector<std::pair<QString, QString>> relationships{
+        {officeDocumentType, QStringLiteral("xl/workbook.xml")}};
+    std::vector<PackagePart> parts{{QStringLiteral("xl/workbook.xml"), "<workbook/>"}};
+    for (const PackagePart& part : customUiParts) {
+        relationships.emplace_back(
+            part.first.contains(QStringLiteral("14")) ? customUi14Type : customUiType, part.first);
+        parts.push_back(part);
+    }
+    parts.emplace_back(QStringLiteral("_rels/.rels"), packageRelationships(relationships));
+    return zipArchive(parts);
+}
+
 } // namespace talpora::test

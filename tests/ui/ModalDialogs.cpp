@@ -77,6 +77,7 @@ void ModalDialogs::closeActiveModal()
         seen.kind = u"input"_s;
         seen.text = input->labelText();
         seen.value = input->textValue();
+        seen.items = input->comboBoxItems();
         seen.cutOff = cutOffTexts(input);
         m_seen.append(seen);
         if (accept && m_typed)

@@ -14,8 +14,9 @@ struct SeenDialog
 {
     QString kind; // "message", "input", "file" or the dialog's class name
     QString title;
-    QString text;  // message box text, input box prompt
-    QString value; // input box default text
+    QString text;      // message box text, input box prompt
+    QString value;     // input box default text, or the item it proposes
+    QStringList items; // the items an input box offers to choose from
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::StandardButtons standardButtons;

@@ -135,7 +135,7 @@ void TestMainWindow::initTestCase_data()
 {
     QTest::addColumn<InterfaceLanguage>("language");
     QTest::addColumn<QString>("menus");
-    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("filters");
     QTest::addColumn<QString>("manual");
     QTest::addColumn<QStringList>("about"); // the title, the product line and the date line
     QTest::addColumn<QString>("ok");
@@ -147,11 +147,16 @@ void TestMainWindow::initTestCase_data()
            "  menuExit 退出(&X) Ctrl+F4\n"
            "menuOption 选项(&O)\n"
            "  menuScripts 脚本(&S) [x]\n"
+           "  menuFindings 检查(&C) [x]\n"
            "  menuFind 查找(&F) Ctrl+F\n"
+           "menuGo 转到(&G)\n"
+           "  menuShowInCatalogue 在目录中显示(&C) Ctrl+L unavailable\n"
+           "  menuBack 返回(&B) Alt+Left unavailable\n"
            "menuHelp 帮助(&H)\n"
            "  menuManual 使用教程 F1\n"
            "  menuAbout 关于..."_s
-        << u"XML文件(*.xml)"_s
+        << QStringList{u"customUI文件和Office文档(*.xml %1)"_s, u"XML文件(*.xml)"_s,
+                       u"Office文档、模板和加载项(%1)"_s}
         << u"单击左侧导航栏中的项目加载内容，或者点击菜单【文件/打开】加载本地XML文件。"_s
         << QStringList{u"产品信息 & 联系方式"_s, u"产品名称：Talpora"_s,
                        u"更新日期：2018年1月6日"_s}
@@ -162,32 +167,45 @@ void TestMainWindow::initTestCase_data()
                                 "  menuExit E&xit Ctrl+F4\n"
                                 "menuOption &Options\n"
                                 "  menuScripts &Scripts [x]\n"
+                                "  menuFindings F&indings [x]\n"
                                 "  menuFind &Find... Ctrl+F\n"
+                                "menuGo &Go\n"
+                                "  menuShowInCatalogue Show in &Catalogue Ctrl+L unavailable\n"
+                                "  menuBack &Back Alt+Left unavailable\n"
                                 "menuHelp &Help\n"
                                 "  menuManual &How to Use F1\n"
                                 "  menuAbout &About..."_s
-                             << u"XML files (*.xml)"_s
+                             << QStringList{u"customUI files and Office documents (*.xml %1)"_s,
+                                            u"XML files (*.xml)"_s,
+                                            u"Office documents, templates and add-ins (%1)"_s}
                              << u"Click an item in the list on the left to load it, or choose "
                                 "File > Open to load a local XML file."_s
                              << QStringList{u"About Talpora"_s, u"Product name: Talpora"_s,
                                             u"Updated: 6 January 2018"_s}
                              << u"OK"_s;
-    QTest::newRow("Japanese") << InterfaceLanguage::Japanese
-                              << u"menuFile ファイル(&F)\n"
-                                 "  menuOpen 開く(&O)... Ctrl+O\n"
-                                 "  menuExit 終了(&X) Ctrl+F4\n"
-                                 "menuOption オプション(&O)\n"
-                                 "  menuScripts スクリプト(&S) [x]\n"
-                                 "  menuFind 検索(&F)... Ctrl+F\n"
-                                 "menuHelp ヘルプ(&H)\n"
-                                 "  menuManual 使い方(&U) F1\n"
-                                 "  menuAbout バージョン情報(&A)..."_s
-                              << u"XML ファイル (*.xml)"_s
-                              << u"左の一覧で項目をクリックすると、その内容を読み込みます。ローカル"
-                                 "の XML ファイルは [ファイル] メニューの [開く] で読み込めます。"_s
-                              << QStringList{u"Talpora のバージョン情報"_s, u"製品名: Talpora"_s,
-                                             u"更新日: 2018年1月6日"_s}
-                              << u"OK"_s;
+    QTest::newRow("Japanese")
+        << InterfaceLanguage::Japanese
+        << u"menuFile ファイル(&F)\n"
+           "  menuOpen 開く(&O)... Ctrl+O\n"
+           "  menuExit 終了(&X) Ctrl+F4\n"
+           "menuOption オプション(&O)\n"
+           "  menuScripts スクリプト(&S) [x]\n"
+           "  menuFindings チェック結果(&C) [x]\n"
+           "  menuFind 検索(&F)... Ctrl+F\n"
+           "menuGo 移動(&G)\n"
+           "  menuShowInCatalogue カタログで表示(&C) Ctrl+L unavailable\n"
+           "  menuBack 戻る(&B) Alt+Left unavailable\n"
+           "menuHelp ヘルプ(&H)\n"
+           "  menuManual 使い方(&U) F1\n"
+           "  menuAbout バージョン情報(&A)..."_s
+        << QStringList{u"customUI ファイルと Office ドキュメント (*.xml %1)"_s,
+                       u"XML ファイル (*.xml)"_s,
+                       u"Office ドキュメント、テンプレート、アドイン (%1)"_s}
+        << u"左の一覧で項目をクリックすると、その内容を読み込みます。ローカル"
+           "の XML ファイルは [ファイル] メニューの [開く] で読み込めます。"_s
+        << QStringList{u"Talpora のバージョン情報"_s, u"製品名: Talpora"_s,
+                       u"更新日: 2018年1月6日"_s}
+        << u"OK"_s;
 }
 
 void TestMainWindow::init()
@@ -375,15 +393,20 @@ void TestMainWindow::failedFileKeepsThePreviousDocument()
 
 void TestMainWindow::fileDialogFiltersXmlAndCancelOpensNothing()
 {
-    QFETCH_GLOBAL(QString, filter);
-    QCOMPARE(texts::openFileFilter(), filter);
+    QFETCH_GLOBAL(QStringList, filters);
+    // Every Office document, template and add-in that check reads as a package.
+    const QString packages = u"*.xlsx *.xlsm *.xltx *.xltm *.xlam *.docx *.docm *.dotx *.dotm "
+                             "*.pptx *.pptm *.potx *.potm *.ppsx *.ppsm *.ppam"_s;
+    for (QString& filter : filters)
+        filter = filter.arg(packages);
+    QCOMPARE(texts::openFileFilter(), filters.join(u";;"_s));
     const QString caption = m_ui.form->windowTitle();
     const int nodes = allIndexes(*m_ui.model).size();
     {
         ModalDialogs dialogs(ModalDialogs::Answer::Reject);
         m_ui.form->menuOpen->trigger();
         QCOMPARE(dialogs.seen().size(), 1); // the file dialog, and no box after Cancel
-        QCOMPARE(dialogs.seen().first().nameFilters, QStringList{filter});
+        QCOMPARE(dialogs.seen().first().nameFilters, filters);
     }
     QCOMPARE(m_ui.form->windowTitle(), caption);
     QCOMPARE(allIndexes(*m_ui.model).size(), nodes);

@@ -1,6 +1,11 @@
 #include "MainWindowFixture.h"
 #include "ModalDialogs.h"
+#include "TestPackages.h"
 #include "UiTestSupport.h"
+#include "catalogue/IdentifierIndex.h"
+#include "checker/FileChecker.h"
+#include "viewer/ui/FindingsModel.h"
+#include "viewer/ui/FindingsWindow.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/Form2.h"
 #include "viewer/ui/InterfaceTranslation.h"
@@ -8,11 +13,14 @@
 #include "viewer/ui/NodeTreeView.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
 #include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
@@ -46,6 +54,8 @@ private slots:
     void selectionAndStatusBarAgree();
     void viewScrollsOnlyWhereAsked_data();
     void viewScrollsOnlyWhereAsked();
+    void findingsLeadToTheirElements_data();
+    void findingsLeadToTheirElements();
 
 private:
     SeenDialog askForKeyword(ModalDialogs::Answer answer, std::optional<QString> typed = {});
@@ -518,6 +528,166 @@ void TestTreeBrowsing::viewScrollsOnlyWhereAsked()
         QVERIFY(sideways->value() > 0);
         QCOMPARE(upDown->value(), top);
     }
+}
+
+namespace {
+
+QByteArray customUi(const QByteArray& body)
+{
+    return "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">\n"
+           "<ribbon>\n<tabs>\n" +
+           body + "\n</tabs>\n</ribbon>\n</customUI>\n";
+}
+
+// "<severity> <place>" of each row of the Findings window.
+QStringList findingRows(const QAbstractItemModel& model)
+{
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows.append(model.index(row, FindingsModel::SeverityColumn).data().toString() + u' ' +
+                    model.index(row, FindingsModel::PlaceColumn).data().toString());
+    return rows;
+}
+
+} // namespace
+
+void TestTreeBrowsing::findingsLeadToTheirElements_data()
+{
+    QTest::addColumn<QByteArray>("document"); // customUI XML, or a package
+    QTest::addColumn<QString>("application"); // chosen in the Findings window; empty: automatic
+    QTest::addColumn<int>("limit");           // findings listed a part; 0: as check lists them
+    QTest::addColumn<QStringList>("rows");    // empty, and no count: not checked
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("activated"); // the row activated, then F8 and Shift+F8
+    QTest::addColumn<QString>("element");
+
+    const QByteArray ribbon =
+        customUi("<tab idMso=\"TabHome\">\n"
+                 "<group id=\"MyTools\" insertAfterMso=\"GroupClipbord\" label=\"My tools\">\n"
+                 "<control idMso=\"FormatPainterr\"/>\n"
+                 "<button id=\"Tidy\" idMso=\"Bold\" label=\"Tidy\"/>\n"
+                 "<button idMso=\"GroupFont\"/>\n"
+                 "</group>\n"
+                 "<group id=\"MyTools\" label=\"Again\"/>\n"
+                 "</tab>");
+    const QStringList ribbonRows{u"错误 5:37"_s, u"错误 6:17"_s, u"错误 7:19"_s, u"警告 8:16"_s,
+                                 u"错误 10:12"_s};
+    QTest::newRow("customUI file: findings as check lists them")
+        << ribbon << QString() << 0 << ribbonRows << u"4 个错误，1 个警告"_s << 2
+        << u"<button id=\"Tidy\" idMso=\"Bold\" label=\"Tidy\">"_s;
+    QTest::newRow("a workbook's customUI part")
+        << excelWorkbook({{u"customUI/customUI14.xml"_s, ribbon}}) << QString() << 0 << ribbonRows
+        << u"4 个错误，1 个警告"_s << 4 << u"<group id=\"MyTools\" label=\"Again\">"_s;
+    QTest::newRow("a fault found where its element ends")
+        << customUi("<tab id=\"t\" label=\"T\">\n<group id=\"g\" label=\"G\">\n"
+                    "<dialogBoxLauncher>\n<x:note xmlns:x=\"urn:x\"/>\n</dialogBoxLauncher>\n"
+                    "</group>\n</tab>")
+        << QString() << 0 << QStringList{u"错误 7:1"_s, u"错误 6:1"_s} << u"2 个错误，0 个警告"_s
+        << 1 << u"<dialogBoxLauncher>"_s;
+    QTest::newRow("judged against the application chosen")
+        << customUi("<tab idMso=\"TabData\"/>") << u"PowerPoint"_s << 0
+        << QStringList{u"错误 4:13"_s} << u"1 个错误，0 个警告"_s << 0
+        << u"<tab idMso=\"TabData\">"_s;
+    QTest::newRow("more findings than a part lists")
+        << ribbon << QString() << 2 << QStringList{u"错误 5:37"_s, u"错误 6:17"_s, u"提示 "_s}
+        << u"2 个错误，0 个警告"_s << 1 << u"<control idMso=\"FormatPainterr\">"_s;
+    QTest::newRow("no customUI root: nothing checked")
+        << QByteArray("<tabs><tab idMso=\"Bogus\"/></tabs>") << QString() << 0 << QStringList()
+        << QString() << -1 << QString();
+}
+
+// The Findings window lists what talpora-cli check prints for the same file,
+// row by row; activating a row selects the element whose start tag holds the
+// finding and leaves the keyboard in the list; the element's row is marked
+// in the tree; F8 and Shift+F8 step through the findings.
+void TestTreeBrowsing::findingsLeadToTheirElements()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QString, application);
+    QFETCH(int, limit);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, count);
+    QFETCH(int, activated);
+    QFETCH(QString, element);
+    const bool package = document.startsWith("PK");
+    const QString path = writeFile(m_dir, package ? u"加载项.xlam"_s : u"功能区.xml"_s, document);
+    QVERIFY(!path.isEmpty());
+    Form1* form = m_ui.form;
+    if (limit > 0)
+        form->setFindingsPerPartLimit(static_cast<std::size_t>(limit));
+    QSignalSpy listed(form, &Form1::findingsListed);
+    form->openFile(path);
+    if (rows.isEmpty()) {
+        QTest::qWait(50);
+        QCOMPARE(listed.size(), 0);
+        QVERIFY(!form->findingsWindow() || !form->findingsWindow()->isVisible());
+        QVERIFY(!form->statusCount->isVisible());
+        QVERIFY(!form->treeModel()->index(0, 0).data(NodeTreeModel::MarkRole).isValid());
+        return;
+    }
+    QTRY_COMPARE(listed.size(), 1);
+    FindingsWindow* window = form->findingsWindow();
+    QVERIFY(window && window->isVisible());
+    if (!application.isEmpty()) {
+        window->applicationBox->setCurrentText(application);
+        QTRY_COMPARE(listed.size(), 2);
+    }
+    QCOMPARE(findingRows(*window->List1->model()), rows);
+    QCOMPARE(form->statusCount->text(), count);
+
+    // What check finds in the whole file, at the places the window names.
+    checker::CollectingSink sink;
+    checker::CheckReport report(sink,
+                                limit > 0 ? limit : checker::CheckReport::defaultPerPartLimit);
+    checker::CheckOptions options;
+    if (!application.isEmpty())
+        options.application = catalogue::applicationFromCode(application.toLower().toStdString());
+    checker::checkFile(path, options, catalogue::IdentifierIndex::builtIn(), report);
+    QCOMPARE(sink.findings.size() + sink.notes.size(), static_cast<std::size_t>(rows.size()));
+    for (std::size_t i = 0; i < sink.findings.size(); ++i)
+        QVERIFY2(rows[static_cast<qsizetype>(i)].endsWith(
+                     u" %1:%2"_s.arg(sink.findings[i].line).arg(sink.findings[i].column)),
+                 qPrintable(rows[static_cast<qsizetype>(i)]));
+
+    window->takeKeyboard();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    window->List1->setCurrentIndex(window->List1->model()->index(activated, 0));
+    QTest::keyClick(window->List1, Qt::Key_Return);
+    const QModelIndex selected = m_ui.tree->currentIndex();
+    QCOMPARE(selected.data().toString(), element);
+    QCOMPARE(m_ui.tree->selectionModel()->selectedIndexes(), QModelIndexList{selected});
+    QCOMPARE(QApplication::focusWidget(), window->List1);
+    QCOMPARE(m_ui.statusPanel->text(), form->session().pathOf(currentPosition()));
+
+    // The element's row is marked, for the eye and for screen readers.
+    const bool error = rows[activated].startsWith(u"错误"_s);
+    QCOMPARE(
+        selected.data(NodeTreeModel::MarkRole),
+        QVariant(static_cast<int>(error ? checker::Severity::Error : checker::Severity::Warning)));
+    QVERIFY(selected.data(Qt::BackgroundRole).isValid());
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(m_ui.tree);
+    QAccessibleInterface* row =
+        tree->child(static_cast<int>(m_ui.tree->outline().rowOf(currentPosition())));
+    QVERIFY(row);
+    QCOMPARE(row->text(QAccessible::Name), element + (error ? u"，错误"_s : u"，警告"_s));
+    // The root, which no finding names, stays unmarked.
+    QVERIFY(!m_ui.model->index(0, 0).data(NodeTreeModel::MarkRole).isValid());
+
+    // F8 and Shift+F8, in the main window, go round the list of findings.
+    const int findings = static_cast<int>(sink.findings.size());
+    form->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), form);
+    m_ui.tree->setFocus();
+    QTest::keyClick(m_ui.tree, Qt::Key_F8);
+    QCOMPARE(window->List1->currentIndex().row(), (activated + 1) % findings);
+    QTest::keyClick(m_ui.tree, Qt::Key_F8, Qt::ShiftModifier);
+    QTest::keyClick(m_ui.tree, Qt::Key_F8, Qt::ShiftModifier);
+    QCOMPARE(window->List1->currentIndex().row(), (activated + findings - 1) % findings);
+    QCOMPARE(QApplication::focusWidget(), m_ui.tree);
+    const std::size_t current = static_cast<std::size_t>(window->List1->currentIndex().row());
+    if (sink.findings[current].line > 0)
+        QCOMPARE(m_ui.tree->currentIndex(), m_ui.model->indexOf(form->checkedDocument()->elementOf(
+                                                current, *form->session().tree())));
 }
 
 QTEST_MAIN(TestTreeBrowsing)

@@ -2,8 +2,9 @@
 # The Windows packages: the zip holds the three programs, the README and the
 # licences; the MSI installs silently, for the current user, into a fresh Wine
 # prefix, the installed programs start, the Start-menu shortcut, the "Open with"
-# entry for .xml and the uninstall entry exist, and a silent uninstall through
-# that entry leaves nothing behind (nor changes the default program of .xml).
+# entries for .xml and the Office packages and the uninstall entry exist, and a
+# silent uninstall through that entry leaves nothing behind (nor changes the
+# default program of .xml or of an add-in).
 # A later version installed over it replaces it.
 # Usage: CheckInstaller.sh <build folder> <work folder>
 set -euo pipefail
@@ -55,6 +56,7 @@ target="$user_dir/AppData/Local/Programs/Talpora"
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Talpora/Talpora.lnk"
 reg_has() { wine reg query "$@" >/dev/null 2>&1; }
 reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+reg_default() { wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_[A-Z_]* *//p'; }
 # keys_naming_talpora <key> <value name>: the subkeys of <key> whose value <value name> is Talpora.
 keys_naming_talpora() {
     { wine reg query "$1" /s 2>/dev/null || true; } | tr -d '\r' |
@@ -73,6 +75,10 @@ machine_product() { keys_naming_talpora 'HKLM\Software\Classes\Installer\Product
 # before the installation and after the uninstallation.
 snapshot() { (cd "$WINEPREFIX" && find drive_c | grep -v '^drive_c/windows/\(logs\|temp\)' | LC_ALL=C sort); }
 snapshot >"$work/before.txt"
+# The program the user chose for Excel add-ins stays theirs.
+wine reg add 'HKCU\Software\Classes\.xlam' /ve /d Excel.AddInMacroEnabled /f >/dev/null 2>&1 ||
+    fail "could not set a default program for .xlam"
+package_extensions="xlsx xlsm xltx xltm xlam docx docm dotx dotm pptx pptm potx potm ppsx ppsm ppam"
 
 echo "Installing silently"
 install() {
@@ -91,6 +97,14 @@ command=$(wine reg query 'HKCU\Software\Classes\Talpora.xml\shell\open\command' 
 [[ "$command" == *'Talpora.exe" "%1"'* ]] || fail "unexpected open command: $command"
 default=$(wine reg query 'HKCU\Software\Classes\.xml' /ve 2>/dev/null | tr -d '\r' || true)
 [[ "$default" != *Talpora* ]] || fail "the installer made Talpora the default program of .xml"
+for extension in $package_extensions; do
+    reg_has "HKCU\\Software\\Classes\\.$extension\\OpenWithProgids" /v Talpora.package ||
+        fail "Talpora is not offered in \"Open with\" for .$extension files"
+done
+command=$(wine reg query 'HKCU\Software\Classes\Talpora.package\shell\open\command' /ve 2>/dev/null | tr -d '\r')
+[[ "$command" == *'Talpora.exe" "%1"'* ]] || fail "unexpected open command for packages: $command"
+default=$(reg_default 'HKCU\Software\Classes\.xlam')
+[ "$default" = Excel.AddInMacroEnabled ] || fail "the default program of .xlam is now \"$default\""
 uninstall_key=$(uninstall_keys)
 [ -n "$uninstall_key" ] && [ "$(wc -l <<<"$uninstall_key")" -eq 1 ] ||
     fail "not one uninstall entry named Talpora but: ${uninstall_key:-none}"
@@ -133,6 +147,13 @@ wineserver -w
 ! reg_has 'HKCU\Software\Classes\Talpora.xml' || fail "the Talpora.xml file type is left behind"
 ! reg_has 'HKCU\Software\Classes\.xml\OpenWithProgids' /v Talpora.xml ||
     fail "the \"Open with\" entry is left behind"
+! reg_has 'HKCU\Software\Classes\Talpora.package' || fail "the Talpora.package file type is left behind"
+for extension in $package_extensions; do
+    ! reg_has "HKCU\\Software\\Classes\\.$extension\\OpenWithProgids" /v Talpora.package ||
+        fail "the \"Open with\" entry of .$extension is left behind"
+done
+[ "$(reg_default 'HKCU\Software\Classes\.xlam')" = Excel.AddInMacroEnabled ] ||
+    fail "the uninstall changed the default program of .xlam"
 # Windows Installer's own folders, for installed packages and product icons,
 # are all that may stay, empty.
 left=$(snapshot | LC_ALL=C comm -13 "$work/before.txt" - |

@@ -9,8 +9,9 @@
 # when the Open dialog closes, which writes nothing under
 # HKCU\Software\QtProject. Then a file with a Chinese, Japanese and
 # emoji name is dragged from Wine's Explorer onto the window and opens, and
-# talpora-cli.exe writes Chinese and Japanese into a console window of its
-# own, which must show the characters.
+# an Excel add-in named on the command line opens with its findings listed as
+# check prints them. talpora-cli.exe writes Chinese and Japanese into a
+# console window of its own, which must show the characters.
 # Usage: CheckWindowUnderWine.sh <RunUnderWine.sh> <Wine prefix> <Talpora.exe>
 #                                <work folder> <Linux talpora-cli>
 #                                [<talpora-cli.exe> <console_capture.exe>]
@@ -168,6 +169,48 @@ echo "The Open dialog gave the keyboard back and wrote nothing under HKCU\\Softw
 kill "$window_manager"
 window_manager=
 sleep 1
+
+# An Excel add-in named on the command line, as "Open with" names it: its
+# customUI part is the tree and the Findings window (named in the window's
+# language) lists what check finds, copied from the list (Ctrl+A, Ctrl+C) as
+# check prints it and compared with the Linux check's lines: the part, the
+# place and the severity (the message is worded in the window's language).
+addin="$work/加载项 Add-in.xlam"
+python3 - "$addin" "$(dirname "$0")/../../docs/examples/ribbon.xml" <<'PYTHON'
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as package:
+    package.writestr("_rels/.rels",
+        '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+        '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/'
+        'relationships/officeDocument" Target="xl/workbook.xml"/>'
+        '<Relationship Id="rId2" Type="http://schemas.microsoft.com/office/2007/relationships/'
+        'ui/extensibility" Target="customUI/customUI14.xml"/></Relationships>')
+    package.writestr("xl/workbook.xml", "<workbook/>")
+    package.write(sys.argv[2], "customUI/customUI14.xml")
+PYTHON
+# A second Talpora beside the first, as a second "Open with" starts one.
+TALPORA_WINE_DISPLAY=$DISPLAY bash "$runner" "$prefix" "$talpora_exe" \
+    "$(WINEPREFIX=$prefix winepath -w "$addin")" >"$work/addin.out" 2>&1 &
+talpora=$!
+main=$(wait_for_window '^Talpora - .*xlam!customUI/customUI14.xml$') ||
+    fail "the add-in did not open from the command line: $(cat "$work/addin.out")"
+findings=$(wait_for_window '^(Findings|检查|チェック結果)$') || fail "no Findings window for the add-in"
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$findings")"
+xdotool mousemove --window "$findings" $((WIDTH / 2)) 100 click 1 key ctrl+a key ctrl+c
+sleep 1
+place_and_severity='s/^[^!]*!//; s/\(: \(error\|warning\)\): .*/\1/'
+xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | sed "$place_and_severity" \
+    >"$work/findings.txt" || true
+"$linux_cli" check "$addin" | sed "$place_and_severity" >"$work/expected-findings.txt" || true
+import -window root "$work/addin.png" 2>/dev/null || true
+[ -s "$work/expected-findings.txt" ] &&
+    diff -q <(sed -e '$a\' "$work/findings.txt") "$work/expected-findings.txt" >/dev/null ||
+    fail "the Findings window lists:
+$(cat "$work/findings.txt")
+expected what check prints:
+$(cat "$work/expected-findings.txt")"
+echo "An add-in named on the command line opens and its findings are those check prints"
 
 
 [ -n "$cli_exe" ] || exit 0

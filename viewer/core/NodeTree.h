@@ -75,6 +75,8 @@ public:
     // The namespace the parser bound the prefix of the node's name to; empty
     // when the name has no prefix.
     std::string_view prefixNamespaceUtf8(Position position) const;
+    // The root element's namespace, prefixed or default; empty for none.
+    std::string_view rootNamespaceUtf8() const { return m_rootNamespace; }
 
     QString text(Position position) const;
     // The element name for the root; "name|idMso" for every other node
@@ -116,6 +118,7 @@ private:
     // listed, in position order, each with its index into m_namespaces.
     std::vector<std::pair<Position, std::uint32_t>> m_prefixedNodes;
     std::vector<std::string> m_namespaces;
+    std::string m_rootNamespace;
     // Where id, insertAfterMso and insertBeforeMso values are, for the nodes
     // that have them (the catalogue has none), in position order.
     struct KeyValue

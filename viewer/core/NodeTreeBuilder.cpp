@@ -120,6 +120,8 @@ bool NodeTreeBuilder::startElement(const XmlElementStart& element)
     tree.m_childStart.push_back(0);
     if (parent != NodeTree::noNode)
         ++tree.m_childStart[parent - 1];
+    if (position == 1)
+        tree.m_rootNamespace = element.namespaceUri;
     if (element.name.find(':') != std::string_view::npos) {
         const auto [entry, added] =
             m_namespaceIndex.try_emplace(std::string(element.namespaceUri),

@@ -19,44 +19,60 @@ ViewerSession::ViewerSession(QString executableName)
 
 LoadError ViewerSession::loadCatalogueEntry(int index)
 {
-    const DocumentRequest request = requestCatalogueEntry(index);
-    return accept(request.load(nullptr), request.documentName);
+    const DocumentSource source = DocumentSource::catalogueEntry(index);
+    const auto entries = catalogue::catalogueEntries();
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
+        return {LoadErrorKind::NoSuchEntry, 0, 0, 0, QString::number(index)};
+    return accept(loadStoredDocument(entries[static_cast<std::size_t>(index)].identifier()),
+                  source);
 }
 
 LoadError ViewerSession::loadFile(const QString& path)
 {
-    const DocumentRequest request = requestFile(path);
-    return accept(request.load(nullptr), request.documentName);
+    return accept(loadXmlFile(path), DocumentSource::file(QFileInfo(path).absoluteFilePath()));
 }
 
-DocumentRequest ViewerSession::requestCatalogueEntry(int index) const
+DocumentRequest ViewerSession::request(const DocumentSource& source) const
 {
-    const auto entries = catalogue::catalogueEntries();
-    if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) {
-        return {[index](LoadProgress*) {
-                    return LoadResult{
-                        nullptr, {LoadErrorKind::NoSuchEntry, 0, 0, 0, QString::number(index)}};
-                },
-                {}};
+    return {[source](LoadProgress* progress) { return openDocument(source, progress); },
+            documentNameOf(source)};
+}
+
+QString ViewerSession::documentNameOf(const DocumentSource& source)
+{
+    switch (source.kind) {
+    case DocumentSourceKind::None:
+        break;
+    case DocumentSourceKind::CatalogueEntry: {
+        const auto entries = catalogue::catalogueEntries();
+        if (source.entry >= 0 && static_cast<std::size_t>(source.entry) < entries.size())
+            return entries[static_cast<std::size_t>(source.entry)].displayName();
+        return QString::number(source.entry);
     }
-    const catalogue::CatalogueEntry& entry = entries[static_cast<std::size_t>(index)];
-    return {[identifier = entry.identifier()](LoadProgress* progress) {
-                return loadStoredDocument(identifier, progress);
-            },
-            entry.displayName()};
+    case DocumentSourceKind::File:
+        return QDir::toNativeSeparators(source.path);
+    case DocumentSourceKind::PackagePart:
+        // The form check's findings name a part in: "<file>!<part>".
+        return source.partName.isEmpty()
+                   ? QDir::toNativeSeparators(source.path)
+                   : QDir::toNativeSeparators(source.path) + u'!' + source.partName;
+    }
+    return {};
 }
 
-DocumentRequest ViewerSession::requestFile(const QString& path) const
+bool ViewerSession::accept(const OpenedDocument& opened)
 {
-    return {[path](LoadProgress* progress) { return loadXmlFile(path, progress); },
-            QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())};
+    if (!opened)
+        return false;
+    show(opened.tree, opened.source, documentNameOf(opened.source));
+    return true;
 }
 
-LoadError ViewerSession::accept(const LoadResult& result, const QString& documentName)
+LoadError ViewerSession::accept(const LoadResult& result, const DocumentSource& source)
 {
     if (!result)
         return result.error;
-    show(result.tree, documentName);
+    show(result.tree, source, documentNameOf(source));
     return {};
 }
 
@@ -65,7 +81,7 @@ LoadError ViewerSession::loadBytes(QByteArrayView bytes, const QString& document
     const LoadResult result = loadXmlBytes(bytes);
     if (!result)
         return result.error;
-    show(result.tree, documentName);
+    show(result.tree, {}, documentName);
     return {};
 }
 
@@ -74,7 +90,7 @@ LoadError ViewerSession::loadStream(ByteSource& source, const QString& documentN
     const LoadResult result = loadXmlSource(source);
     if (!result)
         return result.error;
-    show(result.tree, documentName);
+    show(result.tree, {}, documentName);
     return {};
 }
 
@@ -88,9 +104,11 @@ LoadError ViewerSession::loadSource(const QString& source)
     return loadFile(source);
 }
 
-void ViewerSession::show(std::shared_ptr<const NodeTree> tree, const QString& documentName)
+void ViewerSession::show(std::shared_ptr<const NodeTree> tree, const DocumentSource& source,
+                         const QString& documentName)
 {
     m_tree = std::move(tree);
+    m_source = source;
     m_documentName = documentName;
     m_caption = m_executableName + u" - "_s + documentName;
 }

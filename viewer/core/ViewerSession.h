@@ -1,6 +1,8 @@
 #pragma once
 
 #include "viewer/core/DocumentLoader.h"
+#include "viewer/core/DocumentOpening.h"
+#include "viewer/core/DocumentSource.h"
 #include "viewer/core/NodeTree.h"
 #include "viewer/core/SnippetBuilder.h"
 #include "xml/LoadError.h"
@@ -14,11 +16,10 @@ namespace talpora {
 
 class ByteSource;
 
-// A load that may run on another thread, and the name its document is shown
-// under once it has loaded.
+// A load that may run on another thread, and how a failure names the document.
 struct DocumentRequest
 {
-    std::function<LoadResult(LoadProgress*)> load;
+    std::function<OpenedDocument(LoadProgress*)> load;
     QString documentName;
 };
 
@@ -30,7 +31,8 @@ public:
     // `executableName` is the running program's file name without extension.
     explicit ViewerSession(QString executableName);
 
-    // Each returns no error on success; on failure nothing changes.
+    // Each returns no error on success; on failure nothing changes. A file
+    // is read as XML, whatever it is.
     LoadError loadCatalogueEntry(int index);
     LoadError loadFile(const QString& path);
     // A document read from elsewhere (standard input), shown as `documentName`.
@@ -41,19 +43,24 @@ public:
     // case, or else a path (whose failure is reported).
     LoadError loadSource(const QString& source);
 
-    // The same loads in two steps, for a caller that loads elsewhere: what to
-    // run, then what it gave, shown (no error) or refused (nothing changes).
-    DocumentRequest requestCatalogueEntry(int index) const;
-    DocumentRequest requestFile(const QString& path) const;
-    LoadError accept(const LoadResult& result, const QString& documentName);
+    // A load in two steps, for a caller that loads elsewhere: what to run (a
+    // file may be XML or an Office package), then what it gave, shown (true)
+    // or refused (nothing changes).
+    DocumentRequest request(const DocumentSource& source) const;
+    bool accept(const OpenedDocument& opened);
 
     // nullptr until the first successful load.
     const std::shared_ptr<const NodeTree>& tree() const { return m_tree; }
-    // The window caption: "<executable> - <entry name or full path>" after a
-    // load, the bare executable name before.
+    // What the tree on screen was loaded from; loading it again gives the
+    // same document as it now is.
+    const DocumentSource& source() const { return m_source; }
+    // The window caption: "<executable> - <entry name, full path, or full
+    // path!part>" after a load, the bare executable name before.
     const QString& caption() const { return m_caption; }
-    // What was loaded last: the entry name or the full native path.
+    // What was loaded last: the entry name, the full native path, or the
+    // package's full native path and "!" and the part's name.
     const QString& documentName() const { return m_documentName; }
+    static QString documentNameOf(const DocumentSource& source);
 
     const QString& keyword() const { return m_keyword; }
     void setKeyword(const QString& keyword) { m_keyword = keyword; }
@@ -66,13 +73,16 @@ public:
     SnippetResult snippetFor(NodeTree::Position position) const;
 
 private:
-    void show(std::shared_ptr<const NodeTree> tree, const QString& documentName);
+    LoadError accept(const LoadResult& result, const DocumentSource& source);
+    void show(std::shared_ptr<const NodeTree> tree, const DocumentSource& source,
+              const QString& documentName);
 
     QString m_executableName;
     QString m_caption;
     QString m_documentName;
     QString m_keyword;
     std::shared_ptr<const NodeTree> m_tree;
+    DocumentSource m_source;
 };
 
 } // namespace talpora

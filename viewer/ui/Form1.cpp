@@ -1,7 +1,13 @@
 #include "viewer/ui/Form1.h"
 
 #include "catalogue/CatalogueEntries.h"
+#include "catalogue/PlacementLine.h"
+#include "viewer/core/CatalogueLocation.h"
+#include "viewer/core/FileFollower.h"
+#include "viewer/core/NodeChain.h"
+#include "viewer/ui/CheckRunner.h"
 #include "viewer/ui/FileDropOpener.h"
+#include "viewer/ui/FindingsWindow.h"
 #include "viewer/ui/Fonts.h"
 #include "viewer/ui/Form2.h"
 #include "viewer/ui/LoadRunner.h"
@@ -10,9 +16,11 @@
 #include "viewer/ui/NodeTreeView.h"
 #include "viewer/ui/OneLineLabel.h"
 #include "viewer/ui/OpenFileDialog.h"
+#include "viewer/ui/PackagePartChooser.h"
 #include "viewer/ui/Pictures.h"
 #include "viewer/ui/UiTexts.h"
 #include "xml/DisplayText.h"
+#include "xml/VisibleControls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,9 +29,11 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -59,6 +69,37 @@ void showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& titl
     box.exec();
 }
 
+// The catalogue documents' language nearest the interface's.
+CatalogueLanguage nearestCatalogueLanguage()
+{
+    switch (QLocale().language()) {
+    case QLocale::Chinese:
+        return CatalogueLanguage::Chinese;
+    case QLocale::Japanese:
+        return CatalogueLanguage::Japanese;
+    default:
+        return CatalogueLanguage::English;
+    }
+}
+
+// The built-in control a customUI node names or stands beside; empty for none.
+std::string_view builtInControlOf(const NodeTree& tree, NodeTree::Position position)
+{
+    for (const KeyAttribute attribute :
+         {KeyAttribute::IdMso, KeyAttribute::InsertAfterMso, KeyAttribute::InsertBeforeMso}) {
+        const std::string_view value = tree.attributeUtf8(position, attribute);
+        if (!value.empty())
+            return value;
+    }
+    return {};
+}
+
+bool isAuthorsDocument(const DocumentSource& source)
+{
+    return source.kind == DocumentSourceKind::File ||
+           source.kind == DocumentSourceKind::PackagePart;
+}
+
 } // namespace
 
 Form1::Form1() : m_session(executableName())
@@ -69,6 +110,9 @@ Form1::Form1() : m_session(executableName())
     setFont(simSunFont(18));
 
     m_loads = new LoadRunner(this);
+    m_reloads = new LoadRunner(this);
+    m_checks = new CheckRunner(this);
+    m_follower = new FileFollower(this);
     createControls();
     createMenus();
     connectControls();
@@ -91,6 +135,11 @@ Form1::~Form1() = default;
 Form2* Form1::scriptWindow() const
 {
     return m_form2;
+}
+
+FindingsWindow* Form1::findingsWindow() const
+{
+    return m_findingsWindow;
 }
 
 void Form1::createControls()
@@ -128,6 +177,11 @@ void Form1::createControls()
     statusPanel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusPanel1->setMinimumWidth(1);
     StatusBar1->addWidget(statusPanel1, 1);
+    statusCount = new QLabel(StatusBar1);
+    statusCount->setObjectName(u"statusCount"_s);
+    statusCount->setTextFormat(Qt::PlainText);
+    statusCount->hide();
+    StatusBar1->addPermanentWidget(statusCount);
     setStatusBar(StatusBar1);
 
     setTabOrder(List1, TreeView1);
@@ -161,8 +215,21 @@ void Form1::createMenus()
     menuScripts = addItem(menuOption, u"menuScripts"_s, tr("&Scripts"), {});
     menuScripts->setCheckable(true);
     menuScripts->setChecked(true);
+    // "&Find..." below takes F.
+    menuFindings = addItem(menuOption, u"menuFindings"_s, tr("F&indings"), {});
+    menuFindings->setCheckable(true);
+    menuFindings->setChecked(true);
     menuFind =
         addItem(menuOption, u"menuFind"_s, tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    menuGo = addMenu(u"menuGo"_s, tr("&Go"));
+    menuShowInCatalogue = addItem(menuGo, u"menuShowInCatalogue"_s, tr("Show in &Catalogue"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_L));
+    menuBack = addItem(menuGo, u"menuBack"_s, tr("&Back"), QKeySequence(Qt::ALT | Qt::Key_Left));
+    menuShowInCatalogue->setEnabled(false);
+    menuBack->setEnabled(false);
+    // The tree offers Show in Catalogue on its rows, and Back.
+    TreeView1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    TreeView1->addActions({menuShowInCatalogue, menuBack});
     menuHelp = addMenu(u"menuHelp"_s, tr("&Help"));
     menuManual = addItem(menuHelp, u"menuManual"_s, tr("&How to Use"), QKeySequence(Qt::Key_F1));
     menuAbout = addItem(menuHelp, u"menuAbout"_s, tr("&About..."), {});
@@ -190,7 +257,10 @@ void Form1::connectControls()
     connect(menuOpen, &QAction::triggered, this, &Form1::chooseAndOpenFile);
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     // The Scripts item only keeps its check mark; a node click reads it.
+    connect(menuFindings, &QAction::toggled, this, &Form1::findingsOptionToggled);
     connect(menuFind, &QAction::triggered, this, &Form1::askForKeyword);
+    connect(menuShowInCatalogue, &QAction::triggered, this, &Form1::showInCatalogue);
+    connect(menuBack, &QAction::triggered, this, &Form1::goBack);
     connect(menuManual, &QAction::triggered, this, &Form1::showManual);
     connect(menuAbout, &QAction::triggered, this, &Form1::showAbout);
 
@@ -199,7 +269,17 @@ void Form1::connectControls()
     nextWindow->setContext(Qt::ApplicationShortcut);
     connect(nextWindow, &QShortcut::activated, this, &Form1::moveKeyboardToNextWindow);
 
+    // F8 and Shift+F8 step through the findings while the main window has the keyboard.
+    auto* nextFinding = new QShortcut(QKeySequence(Qt::Key_F8), this);
+    connect(nextFinding, &QShortcut::activated, this, [this] { goToFinding(true); });
+    auto* previousFinding = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this);
+    connect(previousFinding, &QShortcut::activated, this, [this] { goToFinding(false); });
+
     connect(m_loads, &LoadRunner::progressed, this, &Form1::showLoadProgress);
+    connect(m_reloads, &LoadRunner::finished, this, &Form1::showReloaded);
+    connect(m_checks, &CheckRunner::finished, this, &Form1::showChecked);
+    connect(m_follower, &FileFollower::changed, this, &Form1::followedFileChanged);
+    connect(m_follower, &FileFollower::vanished, this, &Form1::followedFileVanished);
 }
 
 void Form1::loadCatalogueEntry(int index)
@@ -208,32 +288,49 @@ void Form1::loadCatalogueEntry(int index)
     // arrow keys moving through the list are never held back. A file still
     // loading would show over it: it is stopped.
     m_loads->stop();
-    const DocumentRequest request = m_session.requestCatalogueEntry(index);
-    LoadResult result;
+    m_reloads->stop();
+    const DocumentRequest request = m_session.request(DocumentSource::catalogueEntry(index));
+    OpenedDocument opened;
     {
         WaitCursor wait;
-        result = request.load(nullptr);
+        opened = request.load(nullptr);
     }
-    const QListWidgetItem* entry = List1->item(index);
-    showLoaded(result, request.documentName, entry ? entry->text() : QString::number(index));
+    showOpened(opened);
 }
 
 void Form1::openFile(const QString& path)
 {
-    const DocumentRequest request = m_session.requestFile(path);
-    std::optional<LoadResult> result;
-    {
-        WaitCursor wait;
-        result = m_loads->run(request.load);
+    openDocument(DocumentSource::file(QFileInfo(path).absoluteFilePath()));
+}
+
+void Form1::openDocument(DocumentSource source)
+{
+    m_reloads->stop();
+    for (;;) {
+        const DocumentRequest request = m_session.request(source);
+        std::optional<OpenedDocument> opened;
+        {
+            WaitCursor wait;
+            opened = m_loads->run(request.load);
+        }
+        endLoadProgress();
+        if (m_closeWhenLoaded) {
+            m_closeWhenLoaded = false;
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+            return;
+        }
+        if (!opened) // stopped: by Esc or by a later load, which shows itself
+            return;
+        if (!opened->needsChoice()) {
+            showOpened(*opened);
+            return;
+        }
+        const std::optional<QString> part =
+            choosePackagePart(this, QDir::toNativeSeparators(opened->source.path), opened->parts);
+        if (!part) // Cancel: the document on screen stays
+            return;
+        source = DocumentSource::packagePart(opened->source.path, *part);
     }
-    endLoadProgress();
-    if (m_closeWhenLoaded) {
-        m_closeWhenLoaded = false;
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        return;
-    }
-    if (result) // else stopped: by Esc or by a later load, which shows itself
-        showLoaded(*result, request.documentName, QDir::toNativeSeparators(path));
 }
 
 bool Form1::isLoading() const
@@ -241,15 +338,48 @@ bool Form1::isLoading() const
     return m_loads->isRunning();
 }
 
-void Form1::showLoaded(const LoadResult& result, const QString& documentName,
-                       const QString& failureName)
+void Form1::showOpened(const OpenedDocument& opened)
 {
-    if (const LoadError error = m_session.accept(result, documentName)) {
-        reportLoadFailure(failureName, describe(error));
+    if (!m_session.accept(opened)) {
+        reportLoadFailure(ViewerSession::documentNameOf(opened.source),
+                          describeOpeningFailure(opened));
         return;
     }
+    m_documentProblem.clear();
+    // Another document of the author's leaves the way back to the one before.
+    if (isAuthorsDocument(opened.source))
+        m_backTo.reset();
     WaitCursor wait;
     LoadTree();
+    followShownDocument();
+}
+
+void Form1::reloadDocument()
+{
+    const DocumentSource& source = m_session.source();
+    if (source.kind == DocumentSourceKind::None || isLoading())
+        return;
+    m_reloads->start(m_session.request(source).load);
+}
+
+void Form1::showReloaded(const std::optional<OpenedDocument>& opened)
+{
+    // Stopped, or of a document no longer on screen.
+    if (!opened || opened->source != m_session.source())
+        return;
+    if (*opened) {
+        const TreeViewState before = treeViewState();
+        m_session.accept(*opened);
+        m_documentProblem.clear();
+        m_model->setTree(m_session.tree());
+        setWindowTitle(m_session.caption());
+        restoreTreeView(before);
+        checkShownDocument();
+    } else {
+        showDocumentProblem(texts::loadFailure(ViewerSession::documentNameOf(opened->source),
+                                               describeOpeningFailure(*opened)));
+    }
+    emit documentReloaded();
 }
 
 void Form1::showLoadProgress(int percent)
@@ -276,6 +406,339 @@ void Form1::LoadTree()
     TreeView1->scrollTo(root);
     // The new root is where the keyboard is: it shows as a keyboard move to it would.
     nodeSelectedByMove(root);
+    checkShownDocument();
+}
+
+void Form1::checkShownDocument()
+{
+    m_checked.reset();
+    m_currentFinding.reset();
+    statusCount->hide();
+    const CheckScope scope = checkScopeOf(m_session.source(), m_session.tree().get());
+    if (scope != CheckScope::Checked) {
+        m_checks->forget();
+        // Nothing to list beside a catalogue document or a file of another kind.
+        if (m_findingsWindow) {
+            m_findingsWindow->showNotChecked(scope);
+            m_findingsWindow->hide();
+        }
+        return;
+    }
+    if (m_findingsWindow)
+        m_findingsWindow->showChecking();
+    m_checks->start(
+        [source = m_session.source(), choice = m_checkChoice, limit = m_findingsPerPartLimit] {
+            return CheckedDocument::check(source, choice, limit);
+        });
+}
+
+void Form1::showChecked(const std::shared_ptr<const CheckedDocument>& checked)
+{
+    if (!checked || checked->source() != m_session.source() ||
+        !(checked->choice() == m_checkChoice))
+        return;
+    m_checked = checked;
+    m_currentFinding.reset();
+    m_model->setMarks(checked->marks());
+    statusCount->setText(texts::findingCount(checked->errorCount(), checked->warningCount()));
+    statusCount->show();
+    if (FindingsWindow* window = ensureFindingsWindow()) {
+        window->showChecked(checked);
+        window->showProblem(m_documentProblem);
+    }
+    // Shown once; a reload refreshes the list without raising the window.
+    if (menuFindings->isChecked() && !m_findingsWindow->isVisible())
+        showFindingsWindow();
+    emit findingsListed();
+}
+
+FindingsWindow* Form1::ensureFindingsWindow()
+{
+    if (m_findingsWindow)
+        return m_findingsWindow;
+    m_findingsWindow = new FindingsWindow(this);
+    FindingsWindow* window = m_findingsWindow;
+    // First in the lower right of the tree, where it hides the least of the
+    // document; then wherever the user puts it.
+    const QRect client = geometry();
+    window->move(
+        std::max(client.left(), client.right() - window->width() - 24),
+        std::max(client.top(), client.bottom() - window->height() - StatusBar1->height() - 24));
+    window->setChoice(m_checkChoice);
+    if (m_checked)
+        window->showChecked(m_checked);
+    else if (m_checks->isRunning())
+        window->showChecking();
+    else
+        window->showNotChecked(checkScopeOf(m_session.source(), m_session.tree().get()));
+    window->showProblem(m_documentProblem);
+    connect(window, &FindingsWindow::findingActivated, this, &Form1::showFinding);
+    connect(window, &FindingsWindow::currentFindingChanged, this,
+            [this](std::size_t finding) { m_currentFinding = finding; });
+    connect(window, &FindingsWindow::choiceChanged, this, &Form1::checkChoiceChanged);
+    // Closed by the user, it stays away until the option is checked again.
+    connect(window, &FindingsWindow::closedByUser, this,
+            [this] { menuFindings->setChecked(false); });
+    return window;
+}
+
+void Form1::showFindingsWindow()
+{
+    FindingsWindow* window = ensureFindingsWindow();
+    m_hiddenByMinimise.removeAll(window);
+    if (isMinimized())
+        return; // it comes back with the main window
+    window->showWithoutKeyboard();
+}
+
+void Form1::findingsOptionToggled(bool on)
+{
+    if (on) {
+        showFindingsWindow();
+        return;
+    }
+    if (m_findingsWindow) {
+        m_hiddenByMinimise.removeAll(m_findingsWindow);
+        m_findingsWindow->hide();
+    }
+}
+
+void Form1::checkChoiceChanged(const CheckChoice& choice)
+{
+    if (choice == m_checkChoice)
+        return;
+    m_checkChoice = choice;
+    m_model->setMarks({});
+    checkShownDocument();
+}
+
+void Form1::showFinding(std::size_t finding)
+{
+    if (!m_checked || finding >= m_checked->findings().size())
+        return;
+    m_currentFinding = finding;
+    if (m_findingsWindow)
+        m_findingsWindow->selectFinding(finding);
+    const std::shared_ptr<const NodeTree>& tree = m_session.tree();
+    const NodeTree::Position element =
+        tree ? m_checked->elementOf(finding, *tree) : NodeTree::noNode;
+    if (element == NodeTree::noNode)
+        return;
+    const QModelIndex index = m_model->indexOf(element);
+    TreeView1->scrollTo(index);
+    TreeView1->setCurrentIndex(index);
+    nodeSelectedByMove(index);
+}
+
+void Form1::goToFinding(bool forward)
+{
+    if (!m_checked)
+        return;
+    if (const std::optional<std::size_t> next = m_checked->step(m_currentFinding, forward))
+        showFinding(*next);
+}
+
+void Form1::showDocumentProblem(const QString& text)
+{
+    m_documentProblem = text;
+    if (FindingsWindow* window = ensureFindingsWindow()) {
+        window->showProblem(text);
+        if (!text.isEmpty() && menuFindings->isChecked() && !window->isVisible())
+            showFindingsWindow();
+    }
+}
+
+void Form1::setFindingsStatus(const QString& text)
+{
+    ensureFindingsWindow()->setStatusText(text);
+    if (menuFindings->isChecked() && !m_findingsWindow->isVisible())
+        showFindingsWindow();
+}
+
+std::optional<catalogue::Application> Form1::judgedApplication() const
+{
+    return m_checked ? m_checked->judged().application : std::nullopt;
+}
+
+Form1::TreeViewState Form1::treeViewState() const
+{
+    TreeViewState state;
+    state.tree = m_session.tree();
+    state.source = m_session.source();
+    state.current = m_model->positionOf(TreeView1->currentIndex());
+    state.scroll = TreeView1->verticalScrollBar()->value();
+    const TreeOutline& outline = TreeView1->outline();
+    if (state.tree) {
+        for (NodeTree::Position node = 1; node <= state.tree->size(); ++node) {
+            if (outline.isOpen(node))
+                state.open.push_back(node);
+        }
+    }
+    return state;
+}
+
+void Form1::restoreTreeView(const TreeViewState& state)
+{
+    const std::shared_ptr<const NodeTree>& now = m_session.tree();
+    if (!now || now->size() == 0)
+        return;
+    std::optional<NodeChain> chain;
+    if (state.tree && state.tree != now)
+        chain.emplace(*state.tree, *now);
+    const auto found = [&](NodeTree::Position node, bool nearest) {
+        if (!chain)
+            return now->contains(node) ? node : NodeTree::noNode;
+        return nearest ? chain->findNearest(node) : chain->find(node);
+    };
+    TreeView1->expand(m_model->indexOf(1));
+    for (const NodeTree::Position node : state.open) {
+        const NodeTree::Position there = found(node, false);
+        if (there != NodeTree::noNode)
+            TreeView1->expand(m_model->indexOf(there));
+    }
+    NodeTree::Position current =
+        state.current == NodeTree::noNode ? NodeTree::noNode : found(state.current, true);
+    if (current == NodeTree::noNode)
+        current = 1;
+    const QModelIndex index = m_model->indexOf(current);
+    TreeView1->setCurrentIndex(index);
+    TreeView1->verticalScrollBar()->setValue(state.scroll);
+    TreeView1->scrollTo(index);
+    // The status bar and an open script window follow; nothing is shown anew.
+    statusPanel1->setFullText(m_session.statusTextOf(current));
+    if (m_form2 && m_form2->isVisible() && menuScripts->isChecked()) {
+        const SnippetResult snippet = m_session.snippetFor(current);
+        m_form2->setScriptText(snippet ? snippet.text : describe(snippet.failure));
+    }
+    updateGoItems();
+}
+
+void Form1::followShownDocument()
+{
+    const DocumentSource& source = m_session.source();
+    if (isAuthorsDocument(source)) {
+        if (m_follower->path() != QFileInfo(source.path).absoluteFilePath())
+            m_follower->follow(source.path);
+    } else if (!m_backTo) {
+        // While a catalogue document is shown from the author's file, that
+        // file is still followed, so that Back finds it as it now is.
+        m_follower->follow({});
+    }
+}
+
+void Form1::followedFileChanged()
+{
+    const QString followed = m_follower->path();
+    StatusBar1->clearMessage();
+    if (isAuthorsDocument(m_session.source()) &&
+        QFileInfo(m_session.source().path).absoluteFilePath() == followed) {
+        reloadDocument();
+    } else if (m_backTo && QFileInfo(m_backTo->source.path).absoluteFilePath() == followed) {
+        m_backTo->changedOnDisk = true;
+    }
+}
+
+void Form1::followedFileVanished()
+{
+    StatusBar1->showMessage(
+        tr("%1 is no longer there: it was deleted or renamed.")
+            .arg(escapedControls(QDir::toNativeSeparators(m_follower->path()))));
+}
+
+void Form1::updateGoItems()
+{
+    const std::shared_ptr<const NodeTree>& tree = m_session.tree();
+    const NodeTree::Position current = m_model->positionOf(TreeView1->currentIndex());
+    menuShowInCatalogue->setEnabled(tree && isAuthorsDocument(m_session.source()) &&
+                                    current != NodeTree::noNode &&
+                                    !builtInControlOf(*tree, current).empty());
+    menuBack->setEnabled(m_backTo.has_value());
+}
+
+void Form1::showInCatalogue()
+{
+    const std::shared_ptr<const NodeTree> tree = m_session.tree();
+    const NodeTree::Position current = m_model->positionOf(TreeView1->currentIndex());
+    if (!tree || !isAuthorsDocument(m_session.source()) || current == NodeTree::noNode)
+        return;
+    const std::string identifier(builtInControlOf(*tree, current));
+    if (identifier.empty())
+        return;
+    const std::string_view area = catalogueAreaOf(*tree, current);
+    const CatalogueLanguage language = nearestCatalogueLanguage();
+    const catalogue::IdentifierIndex& index = catalogue::IdentifierIndex::builtIn();
+    // Without one application, as check judges a lone file: the first of
+    // Access, Excel, PowerPoint and Word whose catalogue has the control.
+    std::vector<catalogue::Application> applications;
+    if (const std::optional<catalogue::Application> judged = judgedApplication())
+        applications.push_back(*judged);
+    else
+        applications = {catalogue::Application::Access, catalogue::Application::Excel,
+                        catalogue::Application::PowerPoint, catalogue::Application::Word};
+    ControlWhereabouts where;
+    for (const catalogue::Application application : applications) {
+        where = locateControl(index, identifier, application, area, language);
+        if (where.place)
+            break;
+    }
+    // In no catalogue: where the index places it, for the application first tried.
+    if (where.known() && !where.place && applications.size() > 1)
+        where = locateControl(index, identifier, applications.front(), area, language);
+
+    const QString name = escapedControls(QString::fromUtf8(identifier));
+    if (!where.place) {
+        if (!where.known()) {
+            setFindingsStatus(tr("No application has a built-in control named %1.").arg(name));
+            return;
+        }
+        QStringList lines;
+        for (const ControlWhereabouts::Placement& placement : where.placements)
+            lines.append(
+                QString::fromStdString(catalogue::placementLine(placement.application, identifier,
+                                                                placement.type, placement.versions,
+                                                                placement.window, placement.place))
+                    .replace(u'\t', u' '));
+        setFindingsStatus(tr("%1 is in no catalogue document; the identifier index places it: %2")
+                              .arg(name, escapedControls(lines.join(u"; "_s))));
+        return;
+    }
+
+    // Back returns to the author's document as it is now.
+    m_backTo = treeViewState();
+    const int entry = where.place->entryIndex;
+    if (List1->currentRow() != entry)
+        List1->setCurrentRow(entry); // loads it
+    else
+        loadCatalogueEntry(entry);
+    if (m_session.source() != DocumentSource::catalogueEntry(entry))
+        return;
+    const QModelIndex node = m_model->indexOf(where.place->position);
+    TreeView1->scrollTo(node);
+    TreeView1->setCurrentIndex(node);
+    nodeSelectedByMove(node);
+    updateGoItems();
+}
+
+void Form1::goBack()
+{
+    if (!m_backTo)
+        return;
+    const TreeViewState state = *std::exchange(m_backTo, std::nullopt);
+    m_loads->stop();
+    m_reloads->stop();
+    OpenedDocument kept;
+    kept.tree = state.tree;
+    kept.source = state.source;
+    m_session.accept(kept);
+    m_documentProblem.clear();
+    m_model->setTree(m_session.tree());
+    setWindowTitle(m_session.caption());
+    restoreTreeView(state);
+    checkShownDocument();
+    followShownDocument();
+    // Saved while the catalogue was on screen: loaded again, selection kept.
+    if (state.changedOnDisk)
+        reloadDocument();
 }
 
 void Form1::reportLoadFailure(const QString& documentName, const QString& reason)
@@ -299,7 +762,9 @@ void Form1::showNode(const QModelIndex& index, FailureShown failureShown)
     const NodeTree::Position position = m_model->positionOf(index);
     if (position == NodeTree::noNode)
         return;
+    StatusBar1->clearMessage();
     statusPanel1->setFullText(m_session.statusTextOf(position));
+    updateGoItems();
     if (!menuScripts->isChecked())
         return;
     const SnippetResult snippet = m_session.snippetFor(position);

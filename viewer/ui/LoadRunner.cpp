@@ -20,7 +20,7 @@ constexpr int progressIntervalMilliseconds = 100;
 struct LoadRunner::Job
 {
     LoadProgress progress;
-    LoadResult result;
+    OpenedDocument result;
     std::unique_ptr<QThread> thread;
     QElapsedTimer running;
     bool waitedFor = false;
@@ -34,7 +34,7 @@ struct LoadRunner::Job
             thread->wait();
         }
     }
-    std::optional<LoadResult> outcome() const
+    std::optional<OpenedDocument> outcome() const
     {
         if (progress.stopRequested())
             return std::nullopt;
@@ -126,7 +126,7 @@ void LoadRunner::start(Load load)
     prepare(std::move(load))->thread->start();
 }
 
-std::optional<LoadResult> LoadRunner::run(Load load)
+std::optional<OpenedDocument> LoadRunner::run(Load load)
 {
     const std::shared_ptr<Job> job = prepare(std::move(load));
     job->waitedFor = true;
@@ -159,7 +159,7 @@ void LoadRunner::ended(Job& job)
         return;
     job.done = true;
     job.thread->wait();
-    const std::optional<LoadResult> outcome = job.outcome();
+    const std::optional<OpenedDocument> outcome = job.outcome();
     const bool emitResult = !job.waitedFor;
     // Keeps the job alive until this function is done with it.
     std::shared_ptr<Job> kept;

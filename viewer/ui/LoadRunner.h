@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/core/DocumentLoader.h"
+#include "viewer/core/DocumentOpening.h"
 
 #include <QObject>
 #include <functional>
@@ -23,14 +23,14 @@ class LoadRunner : public QObject
     Q_OBJECT
 
 public:
-    using Load = std::function<LoadResult(LoadProgress*)>;
+    using Load = std::function<OpenedDocument(LoadProgress*)>;
 
     explicit LoadRunner(QObject* parent = nullptr);
     ~LoadRunner() override;
 
     void start(Load load);
     // The result, or nothing when the load was stopped.
-    std::optional<LoadResult> run(Load load);
+    std::optional<OpenedDocument> run(Load load);
     bool isRunning() const { return !m_jobs.empty(); }
     // Asks every running load to stop.
     void stop();
@@ -40,7 +40,7 @@ signals:
     // much of its source it read, 0 to 100, or -1 when the size is unknown.
     void progressed(int percent);
     // After start(): the result, or nothing when the load was stopped.
-    void finished(const std::optional<talpora::LoadResult>& result);
+    void finished(const std::optional<talpora::OpenedDocument>& result);
 
 private:
     struct Job;

@@ -2,7 +2,6 @@
 
 #include "viewer/ui/NodeTreeModel.h"
 #include "viewer/ui/NodeTreeView.h"
-#include "xml/DisplayText.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -89,7 +88,8 @@ public:
     {
         if (!isValid() || kind != QAccessible::Name)
             return {};
-        return displayText(m_tree->textUtf8(m_position));
+        // The row's text, and the severity of a finding on its element.
+        return m_view->nodeTreeModel()->data(index(), Qt::AccessibleTextRole).toString();
     }
     void setText(QAccessible::Text, const QString&) override {}
 

@@ -1,9 +1,12 @@
 #include "viewer/ui/NodeTreeModel.h"
 
+#include "viewer/core/DocumentCheck.h"
+#include "viewer/ui/Pictures.h"
 #include "viewer/ui/ToolTipText.h"
 #include "xml/DisplayText.h"
 
 #include <QColor>
+#include <algorithm>
 
 namespace talpora {
 
@@ -12,6 +15,11 @@ NodeTreeModel::NodeTreeModel(QObject* parent) : QAbstractItemModel(parent) {}
 void NodeTreeModel::setPictureIcons(const std::array<QIcon, 4>& icons)
 {
     m_icons = icons;
+    const std::array<QIcon, 2> marks{errorMark(), warningMark()};
+    for (std::size_t severity = 0; severity < marks.size(); ++severity) {
+        for (std::size_t picture = 0; picture < icons.size(); ++picture)
+            m_markedIcons[severity][picture] = markedPicture(icons[picture], marks[severity]);
+    }
 }
 
 void NodeTreeModel::setTree(std::shared_ptr<const NodeTree> tree)
@@ -19,7 +27,31 @@ void NodeTreeModel::setTree(std::shared_ptr<const NodeTree> tree)
     beginResetModel();
     m_tree = std::move(tree);
     m_pictures = NodePictures(m_tree ? m_tree->size() : 0);
+    m_marks.clear();
     endResetModel();
+}
+
+void NodeTreeModel::setMarks(Marks marks)
+{
+    Marks changed = std::exchange(m_marks, std::move(marks));
+    changed.insert(changed.end(), m_marks.begin(), m_marks.end());
+    std::sort(changed.begin(), changed.end());
+    NodeTree::Position last = NodeTree::noNode;
+    for (const auto& [position, severity] : changed) {
+        if (position == last)
+            continue;
+        last = position;
+        const QModelIndex node = indexOf(position);
+        if (node.isValid())
+            emit dataChanged(
+                node, node,
+                {Qt::DecorationRole, Qt::BackgroundRole, Qt::AccessibleTextRole, MarkRole});
+    }
+}
+
+std::optional<checker::Severity> NodeTreeModel::markOf(NodeTree::Position position) const
+{
+    return talpora::markOf(m_marks, position);
 }
 
 NodeTree::Position NodeTreeModel::positionOf(const QModelIndex& index) const
@@ -96,8 +128,31 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const
         return displayText(m_tree->textUtf8(position));
     case Qt::ToolTipRole:
         return toolTipText(displayText(m_tree->textUtf8(position)));
-    case Qt::DecorationRole:
-        return m_icons[static_cast<std::size_t>(m_pictures.picture(position)) - 1];
+    case Qt::DecorationRole: {
+        const auto picture = static_cast<std::size_t>(m_pictures.picture(position)) - 1;
+        if (const std::optional<checker::Severity> mark = markOf(position))
+            return m_markedIcons[static_cast<std::size_t>(*mark)][picture];
+        return m_icons[picture];
+    }
+    case Qt::BackgroundRole:
+        if (const std::optional<checker::Severity> mark = markOf(position))
+            return *mark == checker::Severity::Error ? QColor(255, 214, 214)
+                                                     : QColor(255, 238, 176);
+        return {};
+    case Qt::AccessibleTextRole: {
+        const QString text = displayText(m_tree->textUtf8(position));
+        const std::optional<checker::Severity> mark = markOf(position);
+        if (!mark)
+            return text;
+        //: What a screen reader says of a tree row whose element has an error
+        return *mark == checker::Severity::Error ? tr("%1, error").arg(text)
+                                                 //: ... and of one with a warning
+                                                 : tr("%1, warning").arg(text);
+    }
+    case MarkRole:
+        if (const std::optional<checker::Severity> mark = markOf(position))
+            return static_cast<int>(*mark);
+        return {};
     case Qt::ForegroundRole:
         switch (m_tree->colour(position)) {
         case NodeColour::Red:

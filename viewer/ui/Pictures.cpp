@@ -71,6 +71,48 @@ private:
     QHash<QString, QPixmap> m_cache;
 };
 
+// A picture with a mark over its corner, both drawn by their own engines at
+// the size asked for, so the mark is as crisp as the picture.
+class MarkedPictureEngine : public QIconEngine
+{
+public:
+    MarkedPictureEngine(QIcon picture, QIcon mark)
+        : m_picture(std::move(picture)), m_mark(std::move(mark))
+    {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        m_picture.paint(painter, rect, Qt::AlignCenter, mode, state);
+        // The lower right quarter and a little more: big enough to read at 16 px.
+        const int side = (rect.width() * 5 + 7) / 8;
+        m_mark.paint(painter, QRect(rect.right() + 1 - side, rect.bottom() + 1 - side, side, side),
+                     Qt::AlignCenter, mode, state);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, pixmap.rect(), mode, state);
+        return pixmap;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+
+    QString key() const override { return u"talpora-marked-picture"_s; }
+    QIconEngine* clone() const override { return new MarkedPictureEngine(*this); }
+
+private:
+    QIcon m_picture;
+    QIcon m_mark;
+};
+
 } // namespace
 
 QIcon pictureIcon(const QString& svgResource)
@@ -92,6 +134,21 @@ QIcon programIcon()
 QIcon scriptWindowIcon()
 {
     return pictureIcon(u":/icons/scripts.svg"_s);
+}
+
+QIcon errorMark()
+{
+    return pictureIcon(u":/icons/mark-error.svg"_s);
+}
+
+QIcon warningMark()
+{
+    return pictureIcon(u":/icons/mark-warning.svg"_s);
+}
+
+QIcon markedPicture(const QIcon& picture, const QIcon& mark)
+{
+    return QIcon(new MarkedPictureEngine(picture, mark));
 }
 
 } // namespace talpora

@@ -15,4 +15,10 @@ std::array<QIcon, 4> treePictures();
 QIcon programIcon();
 QIcon scriptWindowIcon();
 
+// The marks of an error and of a warning, on their own.
+QIcon errorMark();
+QIcon warningMark();
+// `picture` with `mark` over its lower right quarter, drawn at any size.
+QIcon markedPicture(const QIcon& picture, const QIcon& mark);
+
 } // namespace talpora

@@ -1,5 +1,8 @@
 #include "viewer/ui/UiTexts.h"
 
+#include "checker/PackageRecognition.h"
+#include "xml/VisibleControls.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -23,7 +26,55 @@ QString programTitle()
 
 QString openFileFilter()
 {
-    return translated(QT_TRANSLATE_NOOP("UiTexts", "XML files (*.xml)"));
+    QStringList packages;
+    for (const QString& extension : checker::packageFileExtensions())
+        packages.append(u"*."_s + extension);
+    const QString packagePatterns = packages.join(u' ');
+    return QStringList{
+        //: %1 lists the patterns of the files
+        translated(QT_TRANSLATE_NOOP("UiTexts", "customUI files and Office documents (%1)"))
+            .arg(u"*.xml "_s + packagePatterns),
+        translated(QT_TRANSLATE_NOOP("UiTexts", "XML files (*.xml)")),
+        //: %1 lists the patterns of the files
+        translated(QT_TRANSLATE_NOOP("UiTexts", "Office documents, templates and add-ins (%1)"))
+            .arg(packagePatterns)}
+        .join(u";;"_s);
+}
+
+QString packagePartPrompt(const QString& packageName)
+{
+    //: %1 is the package's file
+    return translated(QT_TRANSLATE_NOOP("UiTexts",
+                                        "“%1” holds several customUI parts. Which one should "
+                                        "Talpora show?"))
+        .arg(packageName);
+}
+
+QString packagePartItem(const QString& partName, checker::CustomUiPartType type)
+{
+    const char* reader = nullptr;
+    switch (type) {
+    case checker::CustomUiPartType::Ribbon2007:
+        reader = QT_TRANSLATE_NOOP("UiTexts", "the Ribbon of Office 2007");
+        break;
+    case checker::CustomUiPartType::Ribbon2010:
+        reader = QT_TRANSLATE_NOOP("UiTexts", "the Ribbon of Office 2010 and later");
+        break;
+    case checker::CustomUiPartType::QuickAccessToolbar:
+        reader = QT_TRANSLATE_NOOP("UiTexts", "the Quick Access Toolbar");
+        break;
+    }
+    //: %1 is the part's name, %2 what it customises
+    return translated(QT_TRANSLATE_NOOP("UiTexts", "%1 (%2)"))
+        .arg(escapedControls(partName), translated(reader));
+}
+
+QString findingCount(int errors, int warnings)
+{
+    //: Joins the count of errors and the count of warnings
+    return translated(QT_TRANSLATE_NOOP("UiTexts", "%1, %2"))
+        .arg(QCoreApplication::translate("UiTexts", "%n error(s)", nullptr, errors),
+             QCoreApplication::translate("UiTexts", "%n warning(s)", nullptr, warnings));
 }
 
 QString findPrompt()

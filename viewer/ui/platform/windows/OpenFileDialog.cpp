@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QWidget>
 #include <shobjidl.h>
+#include <string>
+#include <vector>
 #include <windows.h>
 
 namespace talpora {
@@ -23,17 +25,24 @@ QString chooseFileToOpen(QWidget* parent, const QString& filter)
     if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_PPV_ARGS(&dialog))))
         return {};
-    // "Name(*.a *.b)": the name shown, and the patterns, separated by ";" for the system.
-    const QRegularExpressionMatch parts =
-        QRegularExpression(QStringLiteral("^(.*)\\((.*)\\)\\s*$")).match(filter);
-    const std::wstring name = (parts.hasMatch() ? parts.captured(1) : filter).toStdWString();
-    const std::wstring patterns =
-        (parts.hasMatch()
-             ? parts.captured(2).simplified().replace(QLatin1Char(' '), QLatin1Char(';'))
-             : QStringLiteral("*.*"))
-            .toStdWString();
-    const COMDLG_FILTERSPEC types[]{{name.c_str(), patterns.c_str()}};
-    dialog->SetFileTypes(1, types);
+    // Filters as Qt writes them, ";;" between them: "Name(*.a *.b)" gives the
+    // name shown and the patterns, separated by ";" for the system.
+    std::vector<std::wstring> names;
+    std::vector<std::wstring> patterns;
+    const QRegularExpression namedPatterns(QStringLiteral("^(.*)\\((.*)\\)\\s*$"));
+    for (const QString& one : filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch parts = namedPatterns.match(one);
+        names.push_back((parts.hasMatch() ? parts.captured(1) : one).toStdWString());
+        patterns.push_back((parts.hasMatch() ? parts.captured(2).simplified().replace(
+                                                   QLatin1Char(' '), QLatin1Char(';'))
+                                             : QStringLiteral("*.*"))
+                               .toStdWString());
+    }
+    std::vector<COMDLG_FILTERSPEC> types;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        types.push_back({names[i].c_str(), patterns[i].c_str()});
+    if (!types.empty())
+        dialog->SetFileTypes(static_cast<UINT>(types.size()), types.data());
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);
     dialog->SetOptions(options | FOS_FILEMUSTEXIST | FOS_FORCEFILESYSTEM);
