@@ -115,4 +115,20 @@ ControlWhereabouts locateControl(const IdentifierIndex& index, std::string_view 
     return whereabouts;
 }
 
+ControlWhereabouts locateControl(const IdentifierIndex& index, std::string_view identifier,
+                                 std::optional<Application> judged, std::string_view area,
+                                 CatalogueLanguage language)
+{
+    if (judged)
+        return locateControl(index, identifier, *judged, area, language);
+    constexpr Application loneFileApplications[] = {Application::Access, Application::Excel,
+                                                    Application::PowerPoint, Application::Word};
+    for (const Application application : loneFileApplications) {
+        ControlWhereabouts where = locateControl(index, identifier, application, area, language);
+        if (where.place)
+            return where;
+    }
+    return locateControl(index, identifier, loneFileApplications[0], area, language);
+}
+
 } // namespace talpora

@@ -60,4 +60,13 @@ ControlWhereabouts locateControl(const catalogue::IdentifierIndex& index,
                                  std::string_view identifier, catalogue::Application application,
                                  std::string_view area, CatalogueLanguage language);
 
+// The same for a document judged against `judged`, or, judged against no
+// single application as check judges a lone file, for the first of Access,
+// Excel, PowerPoint and Word whose catalogue has the control; when none has
+// it, what the index says as for Access.
+ControlWhereabouts locateControl(const catalogue::IdentifierIndex& index,
+                                 std::string_view identifier,
+                                 std::optional<catalogue::Application> judged,
+                                 std::string_view area, CatalogueLanguage language);
+
 } // namespace talpora

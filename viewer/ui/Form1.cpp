@@ -368,18 +368,22 @@ void Form1::showReloaded(const std::optional<OpenedDocument>& opened)
     if (!opened || opened->source != m_session.source())
         return;
     if (*opened) {
-        const TreeViewState before = treeViewState();
-        m_session.accept(*opened);
-        m_documentProblem.clear();
-        m_model->setTree(m_session.tree());
-        setWindowTitle(m_session.caption());
-        restoreTreeView(before);
-        checkShownDocument();
+        showAsLeft(*opened, treeViewState());
     } else {
         showDocumentProblem(texts::loadFailure(ViewerSession::documentNameOf(opened->source),
                                                describeOpeningFailure(*opened)));
     }
     emit documentReloaded();
+}
+
+void Form1::showAsLeft(const OpenedDocument& opened, const TreeViewState& state)
+{
+    m_session.accept(opened);
+    m_documentProblem.clear();
+    m_model->setTree(m_session.tree());
+    setWindowTitle(m_session.caption());
+    restoreTreeView(state);
+    checkShownDocument();
 }
 
 void Form1::showLoadProgress(int percent)
@@ -665,25 +669,9 @@ void Form1::showInCatalogue()
     if (identifier.empty())
         return;
     const std::string_view area = catalogueAreaOf(*tree, current);
-    const CatalogueLanguage language = nearestCatalogueLanguage();
-    const catalogue::IdentifierIndex& index = catalogue::IdentifierIndex::builtIn();
-    // Without one application, as check judges a lone file: the first of
-    // Access, Excel, PowerPoint and Word whose catalogue has the control.
-    std::vector<catalogue::Application> applications;
-    if (const std::optional<catalogue::Application> judged = judgedApplication())
-        applications.push_back(*judged);
-    else
-        applications = {catalogue::Application::Access, catalogue::Application::Excel,
-                        catalogue::Application::PowerPoint, catalogue::Application::Word};
-    ControlWhereabouts where;
-    for (const catalogue::Application application : applications) {
-        where = locateControl(index, identifier, application, area, language);
-        if (where.place)
-            break;
-    }
-    // In no catalogue: where the index places it, for the application first tried.
-    if (where.known() && !where.place && applications.size() > 1)
-        where = locateControl(index, identifier, applications.front(), area, language);
+    const ControlWhereabouts where =
+        locateControl(catalogue::IdentifierIndex::builtIn(), identifier, judgedApplication(), area,
+                      nearestCatalogueLanguage());
 
     const QString name = escapedControls(QString::fromUtf8(identifier));
     if (!where.place) {
@@ -729,12 +717,7 @@ void Form1::goBack()
     OpenedDocument kept;
     kept.tree = state.tree;
     kept.source = state.source;
-    m_session.accept(kept);
-    m_documentProblem.clear();
-    m_model->setTree(m_session.tree());
-    setWindowTitle(m_session.caption());
-    restoreTreeView(state);
-    checkShownDocument();
+    showAsLeft(kept, state);
     followShownDocument();
     // Saved while the catalogue was on screen: loaded again, selection kept.
     if (state.changedOnDisk)

@@ -187,6 +187,9 @@ private:
     // Puts the tree now on screen as `state` left its own: nodes are
     // matched by their chain of names and identities. Quiet: no window shows.
     void restoreTreeView(const TreeViewState& state);
+    // A document loaded again or kept for Back, put on screen as `state`
+    // left it and checked anew.
+    void showAsLeft(const OpenedDocument& opened, const TreeViewState& state);
     void followShownDocument();
     void followedFileChanged();
     void followedFileVanished();
