@@ -22,8 +22,6 @@ constexpr std::array<std::string_view, allApplications.size()> names = {"Access"
                                                                         "Visio",
                                                                         "InfoPath",
                                                                         "SharePoint Designer"};
-constexpr std::array<std::string_view, VersionSet::count> versionNames = {"2013", "2016", "2019",
-                                                                          "365"};
 
 } // namespace
 

@@ -76,6 +76,10 @@ struct VersionSet
     constexpr bool isEmpty() const { return bits == 0; }
 };
 
+// The versions' names, in the order of their bits: oldest first.
+inline constexpr std::array<std::string_view, VersionSet::count> versionNames = {"2013", "2016",
+                                                                                 "2019", "365"};
+
 // "2013", "2016", "2019" or "365"; nullopt for anything else.
 std::optional<VersionSet> versionFromName(std::string_view name);
 // The versions in the set, oldest first, joined by "," ("2013,2016,2019,365").

@@ -29,9 +29,6 @@ namespace {
 using catalogue::Application;
 using catalogue::VersionSet;
 
-// The versions as --version names them, oldest first.
-constexpr const char* versionNames[] = {"2013", "2016", "2019", "365"};
-
 QString nameOf(Application application)
 {
     const std::string_view name = catalogue::applicationName(application);
@@ -56,8 +53,10 @@ FindingsWindow::FindingsWindow(QWidget* owner) : OwnedWindow(owner)
     versionBox = new QComboBox(this);
     versionBox->setObjectName(u"versionBox"_s);
     versionBox->addItem(tr("All versions"));
-    for (const char* version : versionNames)
-        versionBox->addItem(QString::fromLatin1(version), QString::fromLatin1(version));
+    for (const std::string_view version : catalogue::versionNames) {
+        const QString name = QString::fromLatin1(version.data(), qsizetype(version.size()));
+        versionBox->addItem(name, name);
+    }
     auto* applicationLabel = new QLabel(tr("&Application:"), this);
     applicationLabel->setBuddy(applicationBox);
     auto* versionLabel = new QLabel(tr("&Version:"), this);
