@@ -81,9 +81,12 @@ public:
     // the first (last) when there is no current one. nullopt without findings.
     std::optional<std::size_t> step(std::optional<std::size_t> current, bool forward) const;
 
+    // Whether the finding is of the document on screen, not of another part
+    // of its package.
+    bool belongsToTree(const checker::Finding& finding) const;
+
 private:
     class Sink;
-    bool belongsToTree(const checker::Finding& finding) const;
 
     DocumentSource m_source;
     CheckChoice m_choice;

@@ -64,11 +64,7 @@ QString FindingsModel::placeText(int row) const
     const Finding& finding = m_checked->findings()[static_cast<std::size_t>(row)];
     const QString lineColumn =
         finding.line > 0 ? u"%1:%2"_s.arg(finding.line).arg(finding.column) : QString();
-    const DocumentSource& source = m_checked->source();
-    const bool shownPart = source.kind == DocumentSourceKind::PackagePart
-                               ? finding.part == source.partName
-                               : finding.part.isEmpty();
-    if (shownPart || finding.part.isEmpty())
+    if (m_checked->belongsToTree(finding) || finding.part.isEmpty())
         return lineColumn;
     // Another part of the package: named as check names it.
     const QString part = checker::escapedControls(finding.part);
